@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, test, run and package Tavelo.
+# Idempotent: does nothing when all packages are present.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  build-essential cmake ninja-build pkg-config g++ clang libclang-rt-dev
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev nlohmann-json3-dev
+  libx11-dev libxss-dev
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
+  dbus dbus-x11 imagemagick procps
+  # fonts so that screenshots show real text
+  fonts-dejavu-core
+  # packaging
+  dpkg-dev file appstream
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

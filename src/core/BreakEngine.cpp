@@ -1,0 +1,301 @@
+#include "core/BreakEngine.h"
+
+#include <algorithm>
+
+#include "core/TimeMath.h"
+
+namespace tavelo {
+
+using namespace timemath;
+
+namespace {
+// Fires a callback only if set; copies it first so that the callback may replace itself.
+template <typename Fn, typename... Args>
+void invoke(const Fn &callback, Args... args)
+{
+    if (callback) {
+        auto copy = callback;
+        copy(args...);
+    }
+}
+} // namespace
+
+BreakEngine::BreakEngine(const BreakSettings &settings, const Clock &clock, MainLoop &loop)
+    : m_clock(clock), m_loop(loop), m_alive(std::make_shared<Alive>(Alive{this})),
+      m_deadline(clampInstant(clock.now()))
+{
+    m_settings = settings.sanitized();
+    transitionToFocus(focusSeconds(), false);
+    startTicker();
+}
+
+BreakEngine::~BreakEngine() { m_alive->engine = nullptr; }
+
+BreakType BreakEngine::nextScheduledBreakType() const
+{
+    const std::int64_t n = saturatingAdd(m_completedFocusSessions, 1);
+    return n % m_settings.longBreakEvery == 0 ? BreakType::long_ : BreakType::micro;
+}
+
+void BreakEngine::noteIdle(std::int64_t seconds) { m_currentIdleSeconds = std::max<std::int64_t>(seconds, 0); }
+
+std::int64_t BreakEngine::breakDuration(BreakType type) const
+{
+    return type == BreakType::long_ ? minutesToPhaseSeconds(m_settings.longBreakMinutes)
+                                    : capPhaseSeconds(m_settings.shortBreakSeconds);
+}
+
+std::int64_t BreakEngine::focusSeconds() const { return minutesToPhaseSeconds(m_settings.focusMinutes); }
+
+std::int64_t BreakEngine::secondsUntilDeadline() const
+{
+    return std::max<std::int64_t>(ceilSecondsBetween(m_deadline, now()), 0);
+}
+
+void BreakEngine::startTicker()
+{
+    m_ticker.cancel();
+    std::weak_ptr<Alive> weak = m_alive;
+    MainLoop *loop = &m_loop;
+    m_ticker = m_loop.every(std::chrono::seconds(1), [weak, loop] {
+        loop->post([weak] {
+            if (auto alive = weak.lock(); alive && alive->engine)
+                alive->engine->tick();
+        });
+    });
+    tick();
+}
+
+void BreakEngine::stop() { m_ticker.cancel(); }
+
+void BreakEngine::tick()
+{
+    if (m_isPaused) {
+        pausedTick();
+        return;
+    }
+    if (absenceCheckFroze())
+        return;
+
+    m_remainingSeconds = secondsUntilDeadline();
+
+    if (m_phase == TimerPhase::focus && !m_breakWarningSent && m_settings.preBreakWarningSeconds >= 1 &&
+        m_settings.preBreakWarningSeconds >= m_remainingSeconds) {
+        m_breakWarningSent = true;
+        invoke(onBreakWarning, m_settings.preBreakWarningSeconds);
+    }
+
+    if (m_remainingSeconds != 0)
+        return;
+    if (m_phase == TimerPhase::breakTime)
+        transitionToFocus(focusSeconds(), true);
+    else
+        beginScheduledBreak();
+}
+
+void BreakEngine::pausedTick()
+{
+    m_isAway = false;
+    const TimePoint t = now();
+    if (m_pausedAt) {
+        m_pausedElapsedSeconds = std::max<std::int64_t>(truncSecondsBetween(t, *m_pausedAt), 0);
+        if (m_pausedElapsedSeconds >= pausedReminderAfterSeconds &&
+            m_pausedElapsedSeconds - m_lastPausedReminderElapsed >= pausedReminderAfterSeconds) {
+            m_lastPausedReminderElapsed = m_pausedElapsedSeconds;
+            invoke(onPausedReminder, m_pausedElapsedSeconds.get());
+            // The reminder may have resumed or restarted the pause.
+            if (!m_isPaused)
+                return;
+        }
+    }
+    if (!m_pausedUntil)
+        return;
+    const std::int64_t left = ceilSecondsBetween(*m_pausedUntil, now());
+    if (left >= 1)
+        m_pauseRemainingSeconds = left;
+    else
+        resumeFromPause();
+}
+
+bool BreakEngine::absenceCheckFroze()
+{
+    const std::int64_t threshold = m_settings.idleThresholdSeconds;
+    if (threshold >= 1 && m_currentIdleSeconds >= threshold) {
+        m_isAway = true;
+        if (m_phase == TimerPhase::focus) {
+            m_deadline = addSeconds(m_deadline, 1);
+            m_remainingSeconds = secondsUntilDeadline();
+            return true;
+        }
+        return false;
+    }
+    m_isAway = false;
+    return false;
+}
+
+void BreakEngine::beginScheduledBreak()
+{
+    const BreakType type = nextScheduledBreakType();
+    m_completedFocusSessions = saturatingAdd(m_completedFocusSessions, 1);
+    beginBreak(type);
+}
+
+void BreakEngine::beginBreak(BreakType type)
+{
+    clearPauseState();
+    m_phase = TimerPhase::breakTime;
+    m_activeBreak = type;
+    const std::int64_t duration = breakDuration(type);
+    m_deadline = addSeconds(now(), duration);
+    m_remainingSeconds = duration;
+    invoke(onBreakStarted, type, duration);
+}
+
+void BreakEngine::startBreakNow(BreakType type) { beginBreak(type); }
+
+void BreakEngine::transitionToFocus(std::int64_t afterSeconds, bool notifyBreakFinished)
+{
+    clearPauseState();
+    const bool wasBreak = m_phase == TimerPhase::breakTime;
+    m_phase = TimerPhase::focus;
+    m_activeBreak = std::nullopt;
+    const std::int64_t length = std::max<std::int64_t>(capPhaseSeconds(afterSeconds), 1);
+    m_deadline = addSeconds(now(), length);
+    m_remainingSeconds = length;
+    m_breakWarningSent = false;
+    if (notifyBreakFinished)
+        invoke(onBreakFinished);
+    else if (wasBreak)
+        invoke(onBreakCancelled);
+}
+
+void BreakEngine::postpone()
+{
+    const std::int64_t p = std::max<std::int64_t>(minutesToPhaseSeconds(m_settings.postponeMinutes), 1);
+    if (m_phase == TimerPhase::breakTime) {
+        transitionToFocus(p, false);
+        return;
+    }
+    const TimePoint t = now();
+    m_deadline = addSeconds(m_deadline, p);
+    if (nanosBetween(m_deadline, t) < kNanosPerSecond)
+        m_deadline = addSeconds(t, p);
+    m_remainingSeconds = std::max<std::int64_t>(ceilSecondsBetween(m_deadline, t), 1);
+}
+
+void BreakEngine::skip()
+{
+    if (m_phase == TimerPhase::focus)
+        m_completedFocusSessions = saturatingAdd(m_completedFocusSessions, 1);
+    transitionToFocus(focusSeconds(), false);
+}
+
+void BreakEngine::resetFocusTimer()
+{
+    m_phase = TimerPhase::focus;
+    m_activeBreak = std::nullopt;
+    transitionToFocus(focusSeconds(), false);
+}
+
+void BreakEngine::updateSettings(const BreakSettings &settings)
+{
+    m_settings = settings.sanitized();
+    if (m_phase == TimerPhase::breakTime) {
+        const std::optional<BreakType> running = m_activeBreak;
+        if (!running)
+            return;
+        const std::int64_t d = breakDuration(*running);
+        if (d < m_remainingSeconds) {
+            m_deadline = addSeconds(now(), d);
+            m_remainingSeconds = d;
+        }
+        return;
+    }
+    const std::int64_t f = std::max<std::int64_t>(focusSeconds(), 1);
+    if (f < m_remainingSeconds) {
+        m_deadline = addSeconds(now(), f);
+        m_remainingSeconds = f;
+    }
+    if (m_settings.preBreakWarningSeconds < m_remainingSeconds)
+        m_breakWarningSent = false;
+}
+
+void BreakEngine::pauseNow(std::optional<TimePoint> until)
+{
+    const TimePoint t = now();
+    m_isPaused = true;
+    m_pausedAt = clampInstant(t);
+    m_pausedUntil = until;
+    m_pauseRemainingSeconds = until ? ceilSecondsBetween(*until, t) : 0;
+}
+
+void BreakEngine::pauseFor(std::int64_t seconds)
+{
+    const std::int64_t length = std::max<std::int64_t>(capPhaseSeconds(seconds), 1);
+    pauseNow(addSeconds(now(), length));
+}
+
+void BreakEngine::togglePause()
+{
+    if (m_isPaused)
+        resumeFromPause();
+    else
+        pauseNow(std::nullopt);
+}
+
+void BreakEngine::resumeFromPause()
+{
+    if (!m_pausedAt) {
+        m_isPaused = false;
+        return;
+    }
+    const std::int64_t pausedNanos = nanosBetween(now(), *m_pausedAt);
+    if (pausedNanos > 0)
+        m_deadline = addNanos(m_deadline, pausedNanos);
+    clearPauseState();
+}
+
+void BreakEngine::clearPauseState()
+{
+    m_pausedAt.reset();
+    m_pausedUntil.reset();
+    m_pauseRemainingSeconds = 0;
+    m_pausedElapsedSeconds = 0;
+    m_lastPausedReminderElapsed = 0;
+    m_isPaused = false;
+}
+
+void BreakEngine::compensateForSleep(std::int64_t sleptSeconds)
+{
+    if (sleptSeconds < 1)
+        return;
+    const std::int64_t s = capPhaseSeconds(sleptSeconds);
+    m_deadline = addSeconds(m_deadline, s);
+    if (m_isPaused && m_pausedUntil) {
+        m_pausedUntil = addSeconds(*m_pausedUntil, s);
+        m_pauseRemainingSeconds = std::max<std::int64_t>(ceilSecondsBetween(*m_pausedUntil, now()), 0);
+        return;
+    }
+    m_remainingSeconds = secondsUntilDeadline();
+}
+
+void BreakEngine::advanceForTesting(std::int64_t seconds)
+{
+    m_deadline = addSeconds(m_deadline, -std::max<std::int64_t>(seconds, INT64_MIN + 1));
+    tick();
+}
+
+void BreakEngine::expireForTesting()
+{
+    m_deadline = addSeconds(now(), -1);
+    tick();
+}
+
+void BreakEngine::advancePausedClockForTesting(std::int64_t seconds)
+{
+    if (m_pausedAt)
+        m_pausedAt = addSeconds(*m_pausedAt, -std::max<std::int64_t>(seconds, INT64_MIN + 1));
+    tick();
+}
+
+} // namespace tavelo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "core/MainLoop.h"
+#include "support/ManualClock.h"
+
+namespace tavelo::test {
+
+// A main loop driven by the test: `advance` moves the manual clock and runs every
+// timer and delayed task that falls due on the way, in time order, draining posted
+// tasks after each one. Nothing runs on its own.
+class ManualMainLoop final : public MainLoop {
+public:
+    explicit ManualMainLoop(ManualClock &clock) : m_clock(clock) {}
+
+    TimerHandle every(std::chrono::milliseconds interval, Task task) override;
+    void post(Task task) override { m_posted.push_back(std::move(task)); }
+    void postAfter(std::chrono::milliseconds delay, Task task) override;
+
+    // Runs posted tasks (and those they post) until none is left.
+    void runPending();
+    // Moves time forward by `d`, firing what falls due on the way.
+    void advance(std::chrono::nanoseconds d);
+    // Fires every live repeating timer once, without moving time, then drains.
+    void fireTimersOnce();
+
+    std::size_t activeTimerCount() const;
+    std::size_t pendingCount() const { return m_posted.size(); }
+    std::size_t delayedCount() const { return m_delayed.size(); }
+    std::chrono::milliseconds intervalOfTimer(std::size_t index) const;
+
+private:
+    struct Timer {
+        std::shared_ptr<TimerToken> token;
+        std::chrono::milliseconds interval;
+        TimePoint next;
+        Task task;
+    };
+    struct Delayed {
+        TimePoint when;
+        std::uint64_t order;
+        Task task;
+    };
+
+    ManualClock &m_clock;
+    std::vector<std::shared_ptr<Timer>> m_timers;
+    std::deque<Task> m_posted;
+    std::vector<Delayed> m_delayed;
+    std::uint64_t m_order = 0;
+};
+
+} // namespace tavelo::test
