@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tavelo {
+
+// What the app model needs of the break overlay; BreakOverlayController provides it
+// and tests substitute a recorder.
+class OverlayPresenter {
+public:
+    virtual ~OverlayPresenter() = default;
+    virtual void show(bool strictMode) = 0;
+    virtual void hide() = 0;
+    virtual bool isVisible() const = 0;
+};
+
+} // namespace tavelo
