@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+namespace tavelo {
+
+// One running copy per user session.
+class SingleInstance {
+public:
+    enum class Claim {
+        primary,           // this process is the one instance; `onActivate` runs on later launches
+        secondaryNotified, // another instance runs and has been asked to open its panel
+        unavailable,       // no way to tell (no session bus): run anyway
+    };
+
+    virtual ~SingleInstance() = default;
+    virtual Claim claim(std::function<void()> onActivate) = 0;
+};
+
+} // namespace tavelo
