@@ -1,0 +1,167 @@
+#include "app/services/NotificationService.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCoreApplication>
+#include <QUuid>
+
+namespace tavelo {
+
+namespace {
+
+std::int64_t longBreakMinutes(std::int64_t durationSeconds)
+{
+    return std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(static_cast<double>(durationSeconds) / 60.0)));
+}
+
+QString pausedSpan(std::int64_t elapsedSeconds)
+{
+    if (elapsedSeconds < 7200)
+        return QCoreApplication::translate("NotificationService", "about an hour");
+    return QCoreApplication::translate("NotificationService", "about %1 hours").arg(elapsedSeconds / 3600);
+}
+
+} // namespace
+
+NotificationService::NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace,
+                                         MainLoop &loop)
+    : m_notificationsAvailable(bundle.isInstalled()), m_center(center), m_workspace(workspace), m_loop(loop),
+      m_self(std::make_shared<NotificationService *>(this))
+{
+}
+
+void NotificationService::requestAuthorizationIfNeeded()
+{
+    if (!m_notificationsAvailable || m_requestedAuthorization)
+        return;
+    m_requestedAuthorization = true;
+    m_center.requestAuthorization([](bool) {});
+}
+
+void NotificationService::fetchAuthorizationStatus(std::function<void(AuthorizationStatus)> completion)
+{
+    std::weak_ptr<NotificationService *> weak = m_self;
+    m_center.getAuthorizationStatus([weak, completion](AuthorizationStatus status) {
+        if (auto self = weak.lock()) {
+            (*self)->postIfAlive([completion, status] {
+                if (completion)
+                    completion(status);
+            });
+        }
+    });
+}
+
+void NotificationService::handleEnableAction(std::function<void(NotificationEnableResult)> completion)
+{
+    if (!m_notificationsAvailable)
+        return;
+    std::weak_ptr<NotificationService *> weak = m_self;
+    m_center.getAuthorizationStatus([weak, completion](AuthorizationStatus status) {
+        if (auto self = weak.lock())
+            (*self)->onEnableStatus(status, completion);
+    });
+}
+
+void NotificationService::onEnableStatus(AuthorizationStatus status,
+                                         std::function<void(NotificationEnableResult)> completion)
+{
+    auto finish = [completion](NotificationEnableResult result) {
+        if (completion)
+            completion(result);
+    };
+    switch (status) {
+    case AuthorizationStatus::authorized:
+    case AuthorizationStatus::provisional:
+    case AuthorizationStatus::ephemeral:
+        postIfAlive([finish] { finish(NotificationEnableResult::alreadyEnabled); });
+        break;
+    case AuthorizationStatus::denied:
+        postIfAlive([this, finish] {
+            openNotificationSettings();
+            finish(NotificationEnableResult::openedSettings);
+        });
+        break;
+    case AuthorizationStatus::notDetermined: {
+        std::weak_ptr<NotificationService *> weak = m_self;
+        m_center.requestAuthorization([weak, finish](bool) {
+            if (auto self = weak.lock())
+                (*self)->postIfAlive([finish] { finish(NotificationEnableResult::permissionRequested); });
+        });
+        break;
+    }
+    default:
+        // A status this program does not know: leave the caller unanswered.
+        break;
+    }
+}
+
+void NotificationService::openNotificationSettings()
+{
+    // GNOME's and then KDE's notification settings; the first that starts counts.
+    if (m_workspace.startDetached("gnome-control-center", {"notifications"}))
+        return;
+    m_workspace.startDetached("systemsettings", {"kcm_notifications"});
+}
+
+void NotificationService::postIfAlive(std::function<void()> task)
+{
+    std::weak_ptr<NotificationService *> weak = m_self;
+    m_loop.post([weak, task = std::move(task)] {
+        if (weak.lock())
+            task();
+    });
+}
+
+void NotificationService::post(const std::string &identifier, const QString &title, const QString &body)
+{
+    if (!m_notificationsAvailable)
+        return;
+    m_center.add(NotificationRequest{identifier, title.toStdString(), body.toStdString(), true});
+}
+
+void NotificationService::notifyBreakWarning(std::int64_t seconds)
+{
+    post(breakWarningIdentifier, QCoreApplication::translate("NotificationService", "Break coming up"),
+         QCoreApplication::translate("NotificationService", "Your break will start in %1 seconds.").arg(seconds));
+}
+
+void NotificationService::notifyBreakStarted(BreakType type, std::int64_t durationSeconds)
+{
+    m_center.removeDelivered({breakWarningIdentifier});
+    m_center.removePending({breakWarningIdentifier});
+    if (type == BreakType::long_) {
+        post(breakStartedIdentifier, QCoreApplication::translate("NotificationService", "Long break"),
+             QCoreApplication::translate("NotificationService", "Step away for about %1 minutes.")
+                 .arg(longBreakMinutes(durationSeconds)));
+    } else {
+        post(breakStartedIdentifier, QCoreApplication::translate("NotificationService", "Microbreak"),
+             QCoreApplication::translate("NotificationService", "Look away from your screen for a moment."));
+    }
+}
+
+void NotificationService::notifyBreakEnded()
+{
+    m_center.removeDelivered({breakStartedIdentifier, breakWarningIdentifier});
+    // Every break-complete notice stays; a fresh identifier keeps them from replacing one another.
+    const QString identifier = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    post(identifier.toStdString(), QCoreApplication::translate("NotificationService", "Break complete"),
+         QCoreApplication::translate("NotificationService", "Focus session resumed."));
+}
+
+void NotificationService::notifyStillPaused(std::int64_t elapsedSeconds)
+{
+    m_center.removeDelivered({stillPausedIdentifier});
+    post(stillPausedIdentifier, QCoreApplication::translate("NotificationService", "Timer still paused"),
+         QCoreApplication::translate("NotificationService",
+                                     "You've been paused for %1. Resume from the menu bar when you're ready.")
+             .arg(pausedSpan(elapsedSeconds)));
+}
+
+void NotificationService::cancelBreakNotifications()
+{
+    m_center.removeDelivered({breakStartedIdentifier, breakWarningIdentifier});
+    m_center.removePending({breakStartedIdentifier, breakWarningIdentifier});
+}
+
+} // namespace tavelo

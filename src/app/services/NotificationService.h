@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QString>
+
+#include "core/BreakModels.h"
+#include "core/MainLoop.h"
+#include "platform/BundleInfo.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Workspace.h"
+
+namespace tavelo {
+
+// The outcome of the enable-notifications action.
+enum class NotificationEnableResult { permissionRequested, openedSettings, alreadyEnabled };
+
+// Posts, replaces and withdraws the break notices and handles notification permission.
+// Outside an installed build nothing is posted and the enable action does nothing;
+// withdrawals and status queries still reach the centre.
+class NotificationService {
+public:
+    static constexpr const char *breakWarningIdentifier = "tavelo.break-warning";
+    static constexpr const char *breakStartedIdentifier = "tavelo.break-started";
+    static constexpr const char *stillPausedIdentifier = "tavelo.still-paused";
+
+    NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace, MainLoop &loop);
+    NotificationService(const NotificationService &) = delete;
+    NotificationService &operator=(const NotificationService &) = delete;
+
+    // Asks for permission once per run.
+    void requestAuthorizationIfNeeded();
+    void fetchAuthorizationStatus(std::function<void(AuthorizationStatus)> completion);
+    // `completion` may be empty; it is not called when notifications are unavailable.
+    void handleEnableAction(std::function<void(NotificationEnableResult)> completion);
+
+    void notifyBreakWarning(std::int64_t seconds);
+    void notifyBreakStarted(BreakType type, std::int64_t durationSeconds);
+    void notifyBreakEnded();
+    void notifyStillPaused(std::int64_t elapsedSeconds);
+    void cancelBreakNotifications();
+
+    bool notificationsAvailable() const { return m_notificationsAvailable; }
+
+private:
+    void post(const std::string &identifier, const QString &title, const QString &body);
+    void onEnableStatus(AuthorizationStatus status, std::function<void(NotificationEnableResult)> completion);
+    void openNotificationSettings();
+    // Runs `task` on the main thread in a later turn, if this service still exists then.
+    void postIfAlive(std::function<void()> task);
+
+    bool m_requestedAuthorization = false;
+    const bool m_notificationsAvailable;
+    NotificationCenter &m_center;
+    Workspace &m_workspace;
+    MainLoop &m_loop;
+    // Completions hold it weakly, so a late answer after destruction does nothing.
+    std::shared_ptr<NotificationService *> m_self;
+};
+
+} // namespace tavelo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/BundleInfo.h"
+
+namespace tavelo::test {
+
+class FakeBundleInfo final : public BundleInfo {
+public:
+    bool installed = true;
+    std::string bundleIdentifier = "com.tavelo.app";
+    std::optional<std::string> version = std::string("0.2.0");
+
+    FakeBundleInfo() = default;
+    explicit FakeBundleInfo(bool isInstalled) : installed(isInstalled) {}
+
+    bool isInstalled() const override { return installed; }
+    std::string identifier() const override { return bundleIdentifier; }
+    std::optional<std::string> shortVersion() const override { return version; }
+};
+
+} // namespace tavelo::test
