@@ -25,9 +25,9 @@ public:
     void set(T value)
     {
         m_value = std::move(value);
-        m_changed.emit(m_value);
+        m_changed.notify(m_value);
         if (m_anyChanged)
-            m_anyChanged->emit();
+            m_anyChanged->notify();
     }
     Published &operator=(T value)
     {

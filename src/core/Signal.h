@@ -48,7 +48,7 @@ private:
 };
 
 // A list of observers. Observers may connect or disconnect others (or themselves)
-// while being notified; a slot added during emission is first called at the next emit.
+// while being notified; a slot added during emission is first called at the next notification.
 template <typename... Args>
 class Signal {
 public:
@@ -65,7 +65,7 @@ public:
         return Connection(std::weak_ptr<detail::SlotState>(slot));
     }
 
-    void emit(const Args &...args) const
+    void notify(const Args &...args) const
     {
         if (m_slots.empty())
             return;
@@ -76,7 +76,7 @@ public:
         }
     }
 
-    void operator()(const Args &...args) const { emit(args...); }
+    void operator()(const Args &...args) const { notify(args...); }
 
     std::size_t observerCount() const
     {

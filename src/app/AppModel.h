@@ -1,0 +1,78 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/OverlayPresenter.h"
+#include "core/BreakEngine.h"
+#include "core/BreakModels.h"
+#include "core/Clock.h"
+#include "core/MainLoop.h"
+#include "core/Signal.h"
+
+namespace tavelo {
+
+class BreakSettingsStore;
+class BundleInfo;
+class NotificationService;
+
+// Owns the engine and ties the services and windows to it. Main thread only.
+class AppModel {
+public:
+    using OverlayFactory = std::function<std::unique_ptr<OverlayPresenter>(BreakEngine &)>;
+
+    // The collaborators the entry builds; each later feature adds its own here.
+    struct Collaborators {
+        BreakSettingsStore &settingsStore;
+        NotificationService &notifier;
+        OverlayFactory makeOverlay;
+        const BundleInfo &bundle;
+        const Clock &clock;
+        MainLoop &loop;
+    };
+
+    explicit AppModel(Collaborators collaborators);
+    ~AppModel();
+    AppModel(const AppModel &) = delete;
+    AppModel &operator=(const AppModel &) = delete;
+
+    BreakEngine &engine() { return *m_engine; }
+    const BreakEngine &engine() const { return *m_engine; }
+
+    // Published: `changed` fires on every assignment of a published value.
+    const BreakSettings &settings() const { return m_settings; }
+    Signal<> changed;
+
+    void applySettings(const BreakSettings &settings);
+
+    // The enable-notifications action; `completion` (optional) receives the text to show.
+    void handleNotificationCTA(std::function<void(const std::string &)> completion);
+    // Calls `completion` with "Notifications are on ✓" when allowed, else with nothing.
+    void refreshNotificationState(std::function<void(const std::optional<std::string> &)> completion);
+
+    std::string appVersionString() const;
+
+    void skipBreak();
+    void postponeBreak();
+    void resetFocus();
+
+private:
+    struct Alive {
+        AppModel *model;
+    };
+
+    void wireEngineCallbacks();
+    // Runs `fn` on the model only while it still exists.
+    template <typename Fn>
+    auto guarded(Fn fn);
+
+    Collaborators m_deps;
+    std::shared_ptr<Alive> m_alive;
+    BreakSettings m_settings;
+    std::unique_ptr<BreakEngine> m_engine;
+    std::unique_ptr<OverlayPresenter> m_overlay;
+};
+
+} // namespace tavelo
