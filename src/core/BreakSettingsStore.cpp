@@ -252,6 +252,12 @@ BreakSettings BreakSettingsStore::load() const
     case ReadResult::ok:
         break;
     }
+    // The JSON parser stops at a NUL byte and would take what comes after for
+    // the end of input; JSON text never holds one unescaped.
+    if (bytes.find('\0') != std::string::npos) {
+        report(kCorruptPrefix, "NUL byte in the file");
+        return BreakSettings::standard;
+    }
     std::string error;
     const auto decoded = BreakSettings::decode(bytes, &error);
     if (!decoded) {
