@@ -10,8 +10,8 @@ using namespace timemath;
 
 namespace {
 // Fires a callback only if set; copies it first so that the callback may replace itself.
-template <typename Fn, typename... Args>
-void invoke(const Fn &callback, Args... args)
+// (Not named invoke: argument-dependent lookup would pick std::invoke for std::function.)
+template <typename Fn, typename... Args> void notify(const Fn &callback, Args... args)
 {
     if (callback) {
         auto copy = callback;
@@ -21,15 +21,17 @@ void invoke(const Fn &callback, Args... args)
 } // namespace
 
 BreakEngine::BreakEngine(const BreakSettings &settings, const Clock &clock, MainLoop &loop)
-    : m_clock(clock), m_loop(loop), m_alive(std::make_shared<Alive>(Alive{this})),
-      m_deadline(clampInstant(clock.now()))
+    : m_clock(clock), m_loop(loop), m_alive(std::make_shared<Alive>(Alive{this})), m_deadline(clampInstant(clock.now()))
 {
     m_settings = settings.sanitized();
     transitionToFocus(focusSeconds(), false);
     startTicker();
 }
 
-BreakEngine::~BreakEngine() { m_alive->engine = nullptr; }
+BreakEngine::~BreakEngine()
+{
+    m_alive->engine = nullptr;
+}
 
 BreakType BreakEngine::nextScheduledBreakType() const
 {
@@ -37,7 +39,10 @@ BreakType BreakEngine::nextScheduledBreakType() const
     return n % m_settings.longBreakEvery == 0 ? BreakType::long_ : BreakType::micro;
 }
 
-void BreakEngine::noteIdle(std::int64_t seconds) { m_currentIdleSeconds = std::max<std::int64_t>(seconds, 0); }
+void BreakEngine::noteIdle(std::int64_t seconds)
+{
+    m_currentIdleSeconds = std::max<std::int64_t>(seconds, 0);
+}
 
 std::int64_t BreakEngine::breakDuration(BreakType type) const
 {
@@ -45,11 +50,22 @@ std::int64_t BreakEngine::breakDuration(BreakType type) const
                                     : capPhaseSeconds(m_settings.shortBreakSeconds);
 }
 
-std::int64_t BreakEngine::focusSeconds() const { return minutesToPhaseSeconds(m_settings.focusMinutes); }
+std::int64_t BreakEngine::focusSeconds() const
+{
+    return minutesToPhaseSeconds(m_settings.focusMinutes);
+}
 
 std::int64_t BreakEngine::secondsUntilDeadline() const
 {
     return std::max<std::int64_t>(ceilSecondsBetween(m_deadline, now()), 0);
+}
+
+TimePoint BreakEngine::countdownReference() const
+{
+    const TimePoint t = now();
+    if (m_isPaused && m_pausedAt)
+        return std::min(*m_pausedAt, t);
+    return t;
 }
 
 void BreakEngine::startTicker()
@@ -66,7 +82,10 @@ void BreakEngine::startTicker()
     tick();
 }
 
-void BreakEngine::stop() { m_ticker.cancel(); }
+void BreakEngine::stop()
+{
+    m_ticker.cancel();
+}
 
 void BreakEngine::tick()
 {
@@ -82,7 +101,10 @@ void BreakEngine::tick()
     if (m_phase == TimerPhase::focus && !m_breakWarningSent && m_settings.preBreakWarningSeconds >= 1 &&
         m_settings.preBreakWarningSeconds >= m_remainingSeconds) {
         m_breakWarningSent = true;
-        invoke(onBreakWarning, m_settings.preBreakWarningSeconds);
+        notify(onBreakWarning, m_settings.preBreakWarningSeconds);
+        // A handler that paused keeps its pause: the break waits for the resume.
+        if (m_isPaused)
+            return;
     }
 
     if (m_remainingSeconds != 0)
@@ -102,7 +124,7 @@ void BreakEngine::pausedTick()
         if (m_pausedElapsedSeconds >= pausedReminderAfterSeconds &&
             m_pausedElapsedSeconds - m_lastPausedReminderElapsed >= pausedReminderAfterSeconds) {
             m_lastPausedReminderElapsed = m_pausedElapsedSeconds;
-            invoke(onPausedReminder, m_pausedElapsedSeconds.get());
+            notify(onPausedReminder, m_pausedElapsedSeconds.get());
             // The reminder may have resumed or restarted the pause.
             if (!m_isPaused)
                 return;
@@ -148,10 +170,13 @@ void BreakEngine::beginBreak(BreakType type)
     const std::int64_t duration = breakDuration(type);
     m_deadline = addSeconds(now(), duration);
     m_remainingSeconds = duration;
-    invoke(onBreakStarted, type, duration);
+    notify(onBreakStarted, type, duration);
 }
 
-void BreakEngine::startBreakNow(BreakType type) { beginBreak(type); }
+void BreakEngine::startBreakNow(BreakType type)
+{
+    beginBreak(type);
+}
 
 void BreakEngine::transitionToFocus(std::int64_t afterSeconds, bool notifyBreakFinished)
 {
@@ -164,9 +189,9 @@ void BreakEngine::transitionToFocus(std::int64_t afterSeconds, bool notifyBreakF
     m_remainingSeconds = length;
     m_breakWarningSent = false;
     if (notifyBreakFinished)
-        invoke(onBreakFinished);
+        notify(onBreakFinished);
     else if (wasBreak)
-        invoke(onBreakCancelled);
+        notify(onBreakCancelled);
 }
 
 void BreakEngine::postpone()
@@ -176,7 +201,7 @@ void BreakEngine::postpone()
         transitionToFocus(p, false);
         return;
     }
-    const TimePoint t = now();
+    const TimePoint t = countdownReference();
     m_deadline = addSeconds(m_deadline, p);
     if (nanosBetween(m_deadline, t) < kNanosPerSecond)
         m_deadline = addSeconds(t, p);
@@ -206,14 +231,14 @@ void BreakEngine::updateSettings(const BreakSettings &settings)
             return;
         const std::int64_t d = breakDuration(*running);
         if (d < m_remainingSeconds) {
-            m_deadline = addSeconds(now(), d);
+            m_deadline = addSeconds(countdownReference(), d);
             m_remainingSeconds = d;
         }
         return;
     }
     const std::int64_t f = std::max<std::int64_t>(focusSeconds(), 1);
     if (f < m_remainingSeconds) {
-        m_deadline = addSeconds(now(), f);
+        m_deadline = addSeconds(countdownReference(), f);
         m_remainingSeconds = f;
     }
     if (m_settings.preBreakWarningSeconds < m_remainingSeconds)
@@ -226,7 +251,7 @@ void BreakEngine::pauseNow(std::optional<TimePoint> until)
     m_isPaused = true;
     m_pausedAt = clampInstant(t);
     m_pausedUntil = until;
-    m_pauseRemainingSeconds = until ? ceilSecondsBetween(*until, t) : 0;
+    m_pauseRemainingSeconds = until ? std::max<std::int64_t>(ceilSecondsBetween(*until, t), 1) : 0;
 }
 
 void BreakEngine::pauseFor(std::int64_t seconds)
@@ -270,12 +295,17 @@ void BreakEngine::compensateForSleep(std::int64_t sleptSeconds)
     if (sleptSeconds < 1)
         return;
     const std::int64_t s = capPhaseSeconds(sleptSeconds);
-    m_deadline = addSeconds(m_deadline, s);
-    if (m_isPaused && m_pausedUntil) {
-        m_pausedUntil = addSeconds(*m_pausedUntil, s);
-        m_pauseRemainingSeconds = std::max<std::int64_t>(ceilSecondsBetween(*m_pausedUntil, now()), 0);
+    if (m_isPaused) {
+        // The resume gives back the whole time since pausedAt, sleep included; moving the
+        // deadline here as well would count the sleep twice.
+        if (m_pausedUntil) {
+            m_pausedUntil = addSeconds(*m_pausedUntil, s);
+            // At least 1: a pause that has run out anyway ends at the next tick.
+            m_pauseRemainingSeconds = std::max<std::int64_t>(ceilSecondsBetween(*m_pausedUntil, now()), 1);
+        }
         return;
     }
+    m_deadline = addSeconds(m_deadline, s);
     m_remainingSeconds = secondsUntilDeadline();
 }
 

@@ -90,6 +90,9 @@ private:
     std::int64_t breakDuration(BreakType type) const;
     std::int64_t focusSeconds() const;
     std::int64_t secondsUntilDeadline() const;
+    // The instant the countdown is measured from: now, or while paused the moment the
+    // countdown stood still.
+    TimePoint countdownReference() const;
     TimePoint now() const { return m_clock.now(); }
 
     const Clock &m_clock;

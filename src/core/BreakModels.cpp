@@ -7,7 +7,10 @@
 
 namespace tavelo {
 
-std::string_view rawValue(BreakType type) { return type == BreakType::micro ? "micro" : "long"; }
+std::string_view rawValue(BreakType type)
+{
+    return type == BreakType::micro ? "micro" : "long";
+}
 
 std::optional<BreakType> breakTypeFromRaw(std::string_view raw)
 {
@@ -18,9 +21,15 @@ std::optional<BreakType> breakTypeFromRaw(std::string_view raw)
     return std::nullopt;
 }
 
-std::string_view label(BreakType type) { return type == BreakType::micro ? "Microbreak" : "Long break"; }
+std::string_view label(BreakType type)
+{
+    return type == BreakType::micro ? "Microbreak" : "Long break";
+}
 
-std::string_view rawValue(TimerPhase phase) { return phase == TimerPhase::focus ? "focus" : "breakTime"; }
+std::string_view rawValue(TimerPhase phase)
+{
+    return phase == TimerPhase::focus ? "focus" : "breakTime";
+}
 
 std::optional<TimerPhase> timerPhaseFromRaw(std::string_view raw)
 {
@@ -67,7 +76,12 @@ bool fail(std::string *error, std::string message)
     return false;
 }
 
-// Whole numbers that fit a signed 64-bit integer; an integral float such as 5.0 counts.
+// Integers in JSON's own sense must fit a signed 64-bit integer. A number written with a
+// fraction or exponent (5.0, 1e3) counts when it is whole and within ±2^53, where a double
+// holds every integer exactly; beyond that it may have been rounded while parsing, so
+// -9223372036854775809 could pass as INT64_MIN.
+constexpr double kMaxExactInteger = 9007199254740992.0;
+
 bool readInteger(const nlohmann::json &object, const char *key, std::int64_t &out, std::string *error)
 {
     const auto it = object.find(key);
@@ -87,9 +101,7 @@ bool readInteger(const nlohmann::json &object, const char *key, std::int64_t &ou
     }
     if (it->is_number_float()) {
         const double value = it->get<double>();
-        // 2^63 is exactly representable; anything at or above it does not fit.
-        if (std::isfinite(value) && std::trunc(value) == value && value >= -9223372036854775808.0 &&
-            value < 9223372036854775808.0) {
+        if (std::isfinite(value) && std::trunc(value) == value && std::fabs(value) <= kMaxExactInteger) {
             out = static_cast<std::int64_t>(value);
             return true;
         }

@@ -47,9 +47,15 @@ std::int64_t minutesToPhaseSeconds(std::int64_t minutes)
     return capPhaseSeconds(saturatingMul(minutes, 60));
 }
 
-TimePoint clampInstant(TimePoint t) { return fromCount(countOf(t)); }
+TimePoint clampInstant(TimePoint t)
+{
+    return fromCount(countOf(t));
+}
 
-TimePoint addNanos(TimePoint t, std::int64_t nanos) { return fromCount(saturatingAdd(countOf(t), nanos)); }
+TimePoint addNanos(TimePoint t, std::int64_t nanos)
+{
+    return fromCount(saturatingAdd(countOf(t), nanos));
+}
 
 TimePoint addSeconds(TimePoint t, std::int64_t seconds)
 {
@@ -73,6 +79,9 @@ std::int64_t ceilSecondsBetween(TimePoint a, TimePoint b)
     return seconds;
 }
 
-std::int64_t truncSecondsBetween(TimePoint a, TimePoint b) { return nanosBetween(a, b) / kNanosPerSecond; }
+std::int64_t truncSecondsBetween(TimePoint a, TimePoint b)
+{
+    return nanosBetween(a, b) / kNanosPerSecond;
+}
 
 } // namespace tavelo::timemath

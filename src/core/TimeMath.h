@@ -2,21 +2,26 @@
 
 #include <chrono>
 #include <cstdint>
+#include <limits>
+#include <type_traits>
 
 #include "core/Clock.h"
 
-// Saturating time arithmetic. Every instant the engine stores stays inside
-// [kEarliest, kLatest], so the difference of any two of them fits the clock's
-// 64-bit nanosecond count, whatever the settings or hook arguments.
+// Saturating time arithmetic: instants saturate at the ends of the clock's range and
+// differences saturate too, whatever the settings or hook arguments.
 namespace tavelo::timemath {
+
+static_assert(std::is_same_v<TimePoint::duration, std::chrono::nanoseconds>,
+              "the helpers count instants in nanoseconds");
 
 using Nanos = std::chrono::nanoseconds;
 
 inline constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
 // Phase and pause lengths never exceed ten years.
 inline constexpr std::int64_t kMaxPhaseSeconds = 315'360'000;
-// About ±146 years around the epoch: far beyond any real clock, half the type's range.
-inline constexpr std::int64_t kInstantLimitNanos = std::int64_t{1} << 62;
+// The whole range of the clock (about 1677 to 2262), so that a wrong system clock far in
+// the future still gets deadlines after it.
+inline constexpr std::int64_t kInstantLimitNanos = std::numeric_limits<std::int64_t>::max();
 
 std::int64_t saturatingAdd(std::int64_t a, std::int64_t b);
 std::int64_t saturatingMul(std::int64_t a, std::int64_t b);

@@ -15,7 +15,8 @@ TimerHandle ManualMainLoop::every(std::chrono::milliseconds interval, Task task)
 
 void ManualMainLoop::postAfter(std::chrono::milliseconds delay, Task task)
 {
-    m_delayed.push_back(Delayed{m_clock.now() + std::max(delay, std::chrono::milliseconds(0)), m_order++, std::move(task)});
+    m_delayed.push_back(
+        Delayed{m_clock.now() + std::max(delay, std::chrono::milliseconds(0)), m_order++, std::move(task)});
 }
 
 void ManualMainLoop::runPending()
@@ -27,14 +28,17 @@ void ManualMainLoop::runPending()
     }
 }
 
-void ManualMainLoop::fireTimersOnce()
+void ManualMainLoop::fireTimersOnce(bool runPosted)
 {
     const auto timers = m_timers;
     for (const auto &timer : timers) {
-        if (timer->token->active)
+        if (timer->token->active) {
+            timer->next = m_clock.now() + timer->interval;
             timer->task();
+        }
     }
-    runPending();
+    if (runPosted)
+        runPending();
 }
 
 void ManualMainLoop::advance(std::chrono::nanoseconds d)
@@ -65,8 +69,9 @@ void ManualMainLoop::advance(std::chrono::nanoseconds d)
             m_clock.set(std::max(m_clock.now(), item.when));
             item.task();
         } else {
+            // Like a real repeating timer, one that fell behind fires once, not once per missed interval.
             m_clock.set(std::max(m_clock.now(), nextTimer->next));
-            nextTimer->next += nextTimer->interval;
+            nextTimer->next = m_clock.now() + nextTimer->interval;
             nextTimer->task();
         }
         runPending();

@@ -25,8 +25,9 @@ public:
     void runPending();
     // Moves time forward by `d`, firing what falls due on the way.
     void advance(std::chrono::nanoseconds d);
-    // Fires every live repeating timer once, without moving time, then drains.
-    void fireTimersOnce();
+    // Fires every live repeating timer once, without moving time (each next fires one
+    // interval from now), then drains posted tasks unless told not to.
+    void fireTimersOnce(bool runPosted = true);
 
     std::size_t activeTimerCount() const;
     std::size_t pendingCount() const { return m_posted.size(); }
