@@ -1,0 +1,34 @@
+#include <QtGlobal>
+
+#include "platform/IdleTimeSource.h"
+#include "platform/linux/FreedesktopScreenSaverIdleSource.h"
+#include "platform/linux/IdleTimeSourceChain.h"
+#include "platform/linux/MutterIdleSource.h"
+#include "platform/linux/XScreenSaverIdleSource.h"
+
+namespace tavelo {
+
+namespace {
+
+bool isWaylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::unique_ptr<IdleTimeSource> createSystemIdleTimeSource()
+{
+    std::vector<std::unique_ptr<IdleTimeSource>> sources;
+    // Under Wayland the program runs through XWayland, whose counter sees only input sent to
+    // X clients: someone typing into native windows would soon count as away, and the focus
+    // countdown would freeze while they work. Better no idle time at all than that one.
+    if (!isWaylandSession())
+        sources.push_back(std::make_unique<XScreenSaverIdleSource>());
+    sources.push_back(std::make_unique<MutterIdleSource>());
+    sources.push_back(std::make_unique<FreedesktopScreenSaverIdleSource>());
+    return std::make_unique<IdleTimeSourceChain>(std::move(sources));
+}
+
+} // namespace tavelo

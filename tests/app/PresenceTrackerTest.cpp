@@ -1,0 +1,183 @@
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/IdleMonitor.h"
+#include "app/PresenceTracker.h"
+#include "core/BreakEngine.h"
+#include "support/FakeSleepWatcher.h"
+#include "support/ManualMainLoop.h"
+
+using namespace tavelo;
+using namespace std::chrono_literals;
+
+namespace {
+
+class PresenceTrackerTest : public ::testing::Test {
+protected:
+    test::ManualClock clock;
+    test::ManualMainLoop loop{clock};
+    BreakEngine engine{BreakSettings::standard, clock, loop};
+    double idle = 0.0;
+    int reads = 0;
+    IdleMonitor monitor{[this] {
+        ++reads;
+        return idle;
+    }};
+    test::FakeSleepWatcher watcher;
+    std::unique_ptr<PresenceTracker> tracker = std::make_unique<PresenceTracker>(engine, monitor, watcher, clock, loop);
+
+    // The seconds the engine's deadline moved during `action`.
+    template <typename Action> std::int64_t deadlineShiftDuring(Action action)
+    {
+        const TimePoint before = engine.deadlineForTesting();
+        action();
+        return std::chrono::duration_cast<std::chrono::seconds>(engine.deadlineForTesting() - before).count();
+    }
+
+    // A sleep of `d` that no timer notices, as with a suspended machine.
+    void sleepFor(std::chrono::nanoseconds d)
+    {
+        watcher.willSleep();
+        loop.runPending();
+        clock.advance(d);
+        watcher.didWake();
+        loop.runPending();
+    }
+};
+
+} // namespace
+
+TEST_F(PresenceTrackerTest, SamplesAtOnceThenEveryFiveSeconds)
+{
+    idle = 12.9;
+    tracker->start();
+    EXPECT_EQ(engine.currentIdleSeconds(), 12);
+    EXPECT_EQ(watcher.startCount, 1);
+
+    idle = 30.2;
+    loop.advance(4900ms);
+    EXPECT_EQ(engine.currentIdleSeconds(), 12);
+    loop.advance(100ms);
+    EXPECT_EQ(engine.currentIdleSeconds(), 30);
+    reads = 0;
+    loop.advance(60s);
+    EXPECT_EQ(reads, 12);
+
+    // Starting again replaces the timer rather than adding one, and registers for sleep once.
+    tracker->start();
+    reads = 0;
+    loop.advance(60s);
+    EXPECT_EQ(reads, 12);
+    EXPECT_EQ(watcher.startCount, 1);
+}
+
+TEST_F(PresenceTrackerTest, IdleTimeIsTruncatedAndNeverNegative)
+{
+    EXPECT_EQ(PresenceTracker::wholeIdleSeconds(12.9), 12);
+    EXPECT_EQ(PresenceTracker::wholeIdleSeconds(-3.0), 0);
+    EXPECT_EQ(PresenceTracker::wholeIdleSeconds(-0.5), 0);
+    EXPECT_EQ(PresenceTracker::wholeIdleSeconds(std::nan("")), 0);
+    EXPECT_EQ(PresenceTracker::wholeIdleSeconds(1e300), std::numeric_limits<std::int64_t>::max());
+
+    idle = -3.0;
+    tracker->start();
+    EXPECT_EQ(engine.currentIdleSeconds(), 0);
+    idle = std::nan("");
+    loop.advance(5s);
+    EXPECT_EQ(engine.currentIdleSeconds(), 0);
+}
+
+TEST_F(PresenceTrackerTest, SleepMovesTheCountdownByTheTimeSlept)
+{
+    tracker->start();
+    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(1800s + 900ms); }), 1800);
+    EXPECT_EQ(engine.remainingSeconds(), 1500);
+    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(48h); }), PresenceTracker::kMaxSleepCompensationSeconds);
+    EXPECT_FALSE(tracker->sleepDateForTesting());
+}
+
+TEST_F(PresenceTrackerTest, SleepIsMeasuredFromTheLastAnnouncement)
+{
+    tracker->start();
+    watcher.willSleep();
+    loop.runPending();
+    clock.advance(100s);
+    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(600s); }), 600);
+}
+
+TEST_F(PresenceTrackerTest, AClockThatWentBackGivesNothing)
+{
+    tracker->start();
+    watcher.willSleep();
+    loop.runPending();
+    clock.advance(-2h);
+    EXPECT_EQ(deadlineShiftDuring([&] {
+                  watcher.didWake();
+                  loop.runPending();
+              }),
+              0);
+    EXPECT_FALSE(tracker->sleepDateForTesting());
+}
+
+TEST_F(PresenceTrackerTest, WakeWithoutSleepDoesNothing)
+{
+    tracker->start();
+    idle = 40;
+    const int readsBefore = reads;
+    EXPECT_EQ(deadlineShiftDuring([&] {
+                  clock.advance(1h);
+                  watcher.didWake();
+                  loop.runPending();
+              }),
+              0);
+    EXPECT_EQ(reads, readsBefore);
+    EXPECT_EQ(engine.currentIdleSeconds(), 0);
+
+    // One sleep is compensated once, not at every later wake.
+    sleepFor(300s);
+    EXPECT_EQ(deadlineShiftDuring([&] {
+                  clock.advance(1h);
+                  watcher.didWake();
+                  loop.runPending();
+              }),
+              0);
+}
+
+TEST_F(PresenceTrackerTest, WakeSamplesTheIdleTimeAtOnce)
+{
+    tracker->start();
+    idle = 7200.4;
+    sleepFor(2h);
+    EXPECT_EQ(engine.currentIdleSeconds(), 7200);
+}
+
+TEST_F(PresenceTrackerTest, SleepInstantIsReadWhenAnnouncedNotWhenQueuedWorkRuns)
+{
+    tracker->start();
+    watcher.willSleep();
+    // The machine sleeps before the queued task runs.
+    clock.advance(1h);
+    watcher.didWake();
+    loop.runPending();
+    EXPECT_FALSE(tracker->sleepDateForTesting());
+    EXPECT_EQ(engine.remainingSeconds(), 1500);
+}
+
+TEST_F(PresenceTrackerTest, NothingRunsOnceTheTrackerIsGone)
+{
+    tracker->start();
+    watcher.willSleep();
+    idle = 99;
+    tracker.reset();
+    const TimePoint deadline = engine.deadlineForTesting();
+    watcher.didWake();
+    loop.advance(30s);
+    watcher.willSleep();
+    watcher.didWake();
+    loop.runPending();
+    EXPECT_EQ(engine.currentIdleSeconds(), 0);
+    EXPECT_EQ(engine.deadlineForTesting(), deadline);
+}
