@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace tavelo::test {
+
+// A stand-in for the panel's org.kde.StatusNotifierWatcher on the session bus, on a
+// connection of its own. Records every RegisterStatusNotifierItem; `stop` and `start`
+// again play a watcher that restarts (and forgets what was registered).
+class FakeStatusNotifierWatcher final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+
+public:
+    struct Registration {
+        QString service; // the argument as given
+        QString sender;  // the caller's unique name
+    };
+
+    explicit FakeStatusNotifierWatcher(bool hostRegistered = true, QObject *parent = nullptr);
+    ~FakeStatusNotifierWatcher() override;
+
+    // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
+    bool start();
+    void stop();
+    void setHostRegistered(bool registered);
+
+    const QList<Registration> &registrations() const { return m_registrations; }
+    QStringList registeredItems() const;
+    bool isHostRegistered() const { return m_hostRegistered; }
+    int protocolVersion() const { return 0; }
+    QDBusConnection connection() const { return m_connection; }
+
+public Q_SLOTS:
+    Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service);
+    Q_SCRIPTABLE void RegisterStatusNotifierHost(const QString &service);
+
+Q_SIGNALS:
+    Q_SCRIPTABLE void StatusNotifierItemRegistered(const QString &service);
+    Q_SCRIPTABLE void StatusNotifierHostRegistered();
+    Q_SCRIPTABLE void StatusNotifierHostUnregistered();
+
+private:
+    QDBusConnection m_connection;
+    bool m_hostRegistered;
+    bool m_running = false;
+    QList<Registration> m_registrations;
+};
+
+} // namespace tavelo::test
