@@ -10,6 +10,7 @@ PACKAGES=(
   libx11-dev libxss-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-private-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
   dbus dbus-x11 imagemagick procps
   # fonts so that screenshots show real text

@@ -1,0 +1,201 @@
+#include "app/ui/BreakOverlayController.h"
+
+#include <chrono>
+#include <cmath>
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include "app/ui/BreakOverlayView.h"
+#include "core/BreakEngine.h"
+#include "platform/WindowClass.h"
+#include "platform/WindowList.h"
+
+namespace tavelo {
+
+namespace {
+
+const QRect kFallbackFrame(0, 0, 1200, 800);
+// Another window may be raised above a strict overlay (a full-screen window the window
+// manager stacks high); raising again this often keeps it covered.
+constexpr std::chrono::milliseconds kKeepOnTopInterval{500};
+// A window this large in both directions counts as filling a display.
+constexpr double kFullscreenFraction = 0.95;
+
+} // namespace
+
+BreakOverlayController::BreakOverlayController(BreakEngine &engine, const WindowList &windowList, const Clock &clock,
+                                               MainLoop &loop, QObject *parent)
+    : QObject(parent), m_engine(engine), m_windowList(windowList), m_clock(clock), m_loop(loop)
+{
+}
+
+BreakOverlayController::~BreakOverlayController()
+{
+    m_keepOnTop.cancel();
+    for (QWidget *window : m_windows)
+        delete window;
+}
+
+void BreakOverlayController::show(bool strictMode)
+{
+    // Our own windows go first, so the check below sees only other programs' windows.
+    hide();
+    const bool strict = strictMode && !isFullscreenContentActive();
+    m_lastShowWasStrict = strict;
+
+    QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) {
+        if (QScreen *primary = QGuiApplication::primaryScreen())
+            screens.append(primary);
+    }
+    for (QScreen *screen : screens) {
+        const QRect frame = screen->geometry().isEmpty() ? kFallbackFrame : screen->geometry();
+        m_windows.push_back(makeWindow(frame, screen, strict));
+    }
+    if (m_windows.empty())
+        m_windows.push_back(makeWindow(kFallbackFrame, nullptr, strict));
+
+    installScreenObserverIfNeeded();
+
+    if (strict) {
+        QWidget *keyWindow = m_windows.front();
+        keyWindow->activateWindow();
+        keyWindow->grabKeyboard();
+        keyWindow->setFocus(Qt::ActiveWindowFocusReason);
+        m_keepOnTop = m_loop.every(kKeepOnTopInterval, [this] { keepOnTop(); });
+    }
+}
+
+void BreakOverlayController::hide()
+{
+    m_keepOnTop.cancel();
+    if (m_windows.empty())
+        return;
+    const std::vector<QWidget *> windows = std::move(m_windows);
+    m_windows.clear();
+    for (QWidget *window : windows) {
+        if (QWidget::keyboardGrabber() == window)
+            window->releaseKeyboard();
+        window->hide();
+        // Later: the call may come from one of these windows' own buttons.
+        window->deleteLater();
+    }
+}
+
+bool BreakOverlayController::isVisible() const
+{
+    for (const QWidget *window : m_windows) {
+        if (window->isVisible())
+            return true;
+    }
+    return false;
+}
+
+QWidget *BreakOverlayController::makeWindow(const QRect &frame, QScreen *screen, bool strict)
+{
+    QPointer<BreakOverlayController> self(this);
+    auto *view = new BreakOverlayView(
+        m_engine,
+        [self] {
+            if (!self)
+                return;
+            self->m_engine.skip();
+            self->hide();
+        },
+        [self] {
+            if (!self)
+                return;
+            self->m_engine.postpone();
+            self->hide();
+        },
+        m_clock);
+    view->setWindowTitle(tr("Tavelo break"));
+    if (strict) {
+        view->setWindowFlags(Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
+                             Qt::WindowStaysOnTopHint);
+    } else {
+        view->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        view->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    if (screen)
+        view->setScreen(screen);
+    view->setGeometry(frame);
+    setNativeWindowClass(view->winId(), "tavelo-overlay", "Tavelo");
+    view->show();
+    view->setGeometry(frame); // again, now that the window exists
+    view->raise();
+    return view;
+}
+
+bool BreakOverlayController::isFullscreenContentActive() const
+{
+    const auto windows = m_windowList.onScreenWindows();
+    if (!windows)
+        return false;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.isEmpty() || windows->empty())
+        return false;
+    for (const WindowBounds &bounds : *windows) {
+        if (!std::isfinite(bounds.x) || !std::isfinite(bounds.y) || !std::isfinite(bounds.width) ||
+            !std::isfinite(bounds.height))
+            continue;
+        for (const QScreen *screen : screens) {
+            // A display without a size would be "filled" by any window at all.
+            if (screen->geometry().isEmpty())
+                continue;
+            // Window bounds come in device pixels.
+            const QSizeF size = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
+            if (size.width() * kFullscreenFraction <= bounds.width &&
+                size.height() * kFullscreenFraction <= bounds.height)
+                return true;
+        }
+    }
+    return false;
+}
+
+void BreakOverlayController::installScreenObserverIfNeeded()
+{
+    if (m_screenObserverInstalled)
+        return;
+    m_screenObserverInstalled = true;
+    auto *app = qGuiApp;
+    connect(app, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        observeScreen(screen);
+        displaysChanged();
+    });
+    connect(app, &QGuiApplication::screenRemoved, this, [this](QScreen *) { displaysChanged(); });
+    for (QScreen *screen : QGuiApplication::screens())
+        observeScreen(screen);
+}
+
+void BreakOverlayController::observeScreen(QScreen *screen)
+{
+    connect(screen, &QScreen::geometryChanged, this, [this] { displaysChanged(); });
+}
+
+void BreakOverlayController::displaysChanged()
+{
+    // Several changes of one reconfiguration make one rebuild, on a later turn.
+    if (m_rebuildPending)
+        return;
+    m_rebuildPending = true;
+    m_loop.post([self = QPointer<BreakOverlayController>(this)] {
+        if (!self)
+            return;
+        self->m_rebuildPending = false;
+        if (self->isVisible())
+            self->show(self->m_engine.settings().strictMode);
+    });
+}
+
+void BreakOverlayController::keepOnTop()
+{
+    for (QWidget *window : m_windows)
+        window->raise();
+}
+
+} // namespace tavelo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <vector>
+
+#include <QObject>
+#include <QRect>
+
+#include "app/OverlayPresenter.h"
+#include "core/MainLoop.h"
+
+class QScreen;
+class QWidget;
+
+namespace tavelo {
+
+class BreakEngine;
+class Clock;
+class WindowList;
+
+// Puts a break overlay on every display while a break runs. Strict: above everything,
+// with focus and the keyboard. Gentle, or whenever a window already fills a display:
+// above ordinary windows, leaving focus where it is. Rebuilds itself when the displays
+// change while it is up.
+class BreakOverlayController final : public QObject, public OverlayPresenter {
+    Q_OBJECT
+public:
+    BreakOverlayController(BreakEngine &engine, const WindowList &windowList, const Clock &clock, MainLoop &loop,
+                           QObject *parent = nullptr);
+    ~BreakOverlayController() override;
+
+    void show(bool strictMode) override;
+    void hide() override;
+    bool isVisible() const override;
+
+    // The overlay windows in screen order; empty while hidden.
+    const std::vector<QWidget *> &windows() const { return m_windows; }
+    // Whether the last show took the strict set-up (false once full-screen content was found).
+    bool lastShowWasStrict() const { return m_lastShowWasStrict; }
+
+private:
+    QWidget *makeWindow(const QRect &frame, QScreen *screen, bool strict);
+    bool isFullscreenContentActive() const;
+    void installScreenObserverIfNeeded();
+    void observeScreen(QScreen *screen);
+    void displaysChanged();
+    void keepOnTop();
+
+    BreakEngine &m_engine;
+    const WindowList &m_windowList;
+    const Clock &m_clock;
+    MainLoop &m_loop;
+    std::vector<QWidget *> m_windows;
+    bool m_lastShowWasStrict = false;
+    bool m_screenObserverInstalled = false;
+    bool m_rebuildPending = false;
+    TimerHandle m_keepOnTop;
+};
+
+} // namespace tavelo

@@ -1,0 +1,86 @@
+#include "app/ui/BreakOverlayPresentation.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QStringList>
+
+#include "app/ui/DurationFormat.h"
+#include "core/BreakEngine.h"
+#include "core/TimeMath.h"
+
+namespace tavelo {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("BreakOverlayView", text);
+}
+
+} // namespace
+
+BreakOverlayPresentation::State BreakOverlayPresentation::State::of(const BreakEngine &engine)
+{
+    return {engine.activeBreak(), engine.remainingSeconds(), engine.completedFocusSessions(), engine.settings()};
+}
+
+BreakOverlayPresentation BreakOverlayPresentation::make(const State &state, TimePoint now,
+                                                        const TimeFormatter &formatTime)
+{
+    BreakOverlayPresentation p;
+    if (!state.activeBreak)
+        p.headline = tr("Break");
+    else if (*state.activeBreak == BreakType::long_)
+        p.headline = tr("Long break");
+    else
+        p.headline = tr("Microbreak");
+    p.countdown = QString::fromStdString(formatCountdown(state.remainingSeconds));
+    p.countdownAccessibleName = tr("%1 seconds remaining").arg(state.remainingSeconds);
+    p.progress = progressOf(state);
+    p.instruction = tr("Step away from the screen. Move, blink, and breathe.");
+    p.subtitle = subtitleOf(state, now, formatTime);
+    p.postponeTitle = tr("Postpone %1 min").arg(state.settings.postponeMinutes);
+    p.skipTitle = state.activeBreak == BreakType::long_ ? tr("End Break") : tr("Skip");
+    p.keyHint = tr("Esc postpones • Ctrl+↵ skips");
+    return p;
+}
+
+double BreakOverlayPresentation::progressOf(const State &state)
+{
+    std::int64_t length = state.remainingSeconds;
+    if (state.activeBreak == BreakType::micro)
+        length = state.settings.shortBreakSeconds;
+    else if (state.activeBreak == BreakType::long_)
+        length = timemath::saturatingMul(state.settings.longBreakMinutes, 60);
+    const double total = double(std::max<std::int64_t>(length, 1));
+    const double left = double(std::max<std::int64_t>(state.remainingSeconds, 0));
+    return std::clamp((total - left) / total, 0.0, 1.0);
+}
+
+QString BreakOverlayPresentation::subtitleOf(const State &state, TimePoint now, const TimeFormatter &formatTime)
+{
+    QStringList parts;
+    if (state.remainingSeconds >= 1)
+        parts << tr("Back at %1").arg(formatTime(timemath::addSeconds(now, state.remainingSeconds)));
+    const std::int64_t every = std::max<std::int64_t>(state.settings.longBreakEvery, 1);
+    if (state.activeBreak == BreakType::long_) {
+        parts << tr("Long break • %1 focus sessions done").arg(state.completedFocusSessions);
+    } else {
+        const std::int64_t k =
+            std::max<std::int64_t>(timemath::saturatingAdd(state.completedFocusSessions, -1), 0) % every + 1;
+        parts << tr("Break %1 of %2").arg(k).arg(every);
+    }
+    return parts.join(QStringLiteral(" • "));
+}
+
+QString BreakOverlayPresentation::localShortTime(TimePoint t)
+{
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count();
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms).time(), QLocale::ShortFormat);
+}
+
+} // namespace tavelo

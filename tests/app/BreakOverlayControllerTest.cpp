@@ -1,0 +1,297 @@
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <qpa/qplatformnativeinterface.h>
+
+#include <gtest/gtest.h>
+
+#include "app/ui/BreakOverlayController.h"
+#include "core/BreakEngine.h"
+#include "support/FakeWindowList.h"
+#include "support/ManualMainLoop.h"
+
+using namespace tavelo;
+using namespace std::chrono_literals;
+
+namespace {
+
+QJsonObject screen(const char *name, int x, int y, int width, int height)
+{
+    return QJsonObject{{"name", name}, {"x", x}, {"y", y}, {"width", width}, {"height", height}, {"logicalDpi", 96}};
+}
+
+// Reconfigures the offscreen platform's screens; Qt announces the changes as a real
+// display change would.
+void setScreens(const QJsonArray &screens)
+{
+    using SetConfiguration = void (*)(const QJsonObject &, QPlatformNativeInterface *);
+    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
+    auto set = reinterpret_cast<SetConfiguration>(native->nativeResourceForIntegration("setConfiguration"));
+    ASSERT_NE(set, nullptr);
+    set(QJsonObject{{"screens", screens}}, native);
+    // Geometry changes arrive as queued window-system events.
+    QCoreApplication::processEvents();
+}
+
+const QJsonArray kTwoScreens{screen("a", 0, 0, 1280, 1024), screen("b", 1280, 0, 1920, 1080)};
+
+void deleteLaterNow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class BreakOverlayControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+        ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the test main sets up two offscreen screens";
+        engine.startBreakNow(BreakType::micro);
+    }
+    void TearDown() override
+    {
+        controller.reset();
+        deleteLaterNow();
+        setScreens(kTwoScreens);
+    }
+
+    std::vector<QRect> geometries() const
+    {
+        std::vector<QRect> result;
+        for (QWidget *w : controller->windows())
+            result.push_back(w->geometry());
+        return result;
+    }
+
+    test::ManualClock clock;
+    test::ManualMainLoop loop{clock};
+    BreakEngine engine{BreakSettings::standard, clock, loop};
+    test::FakeWindowList windowList;
+    std::unique_ptr<BreakOverlayController> controller =
+        std::make_unique<BreakOverlayController>(engine, windowList, clock, loop);
+};
+
+TEST_F(BreakOverlayControllerTest, StrictShowCoversEachScreenInOrderAndTakesTheKeyboard)
+{
+    controller->show(true);
+
+    EXPECT_EQ(geometries(), (std::vector<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)}));
+    ASSERT_EQ(controller->windows().size(), 2u);
+    EXPECT_EQ(controller->windows()[0]->screen(), QGuiApplication::screens()[0]);
+    EXPECT_EQ(controller->windows()[1]->screen(), QGuiApplication::screens()[1]);
+    for (QWidget *w : controller->windows()) {
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(w->windowFlags() & Qt::X11BypassWindowManagerHint);
+        EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_FALSE(w->testAttribute(Qt::WA_ShowWithoutActivating));
+        EXPECT_EQ(w->windowTitle(), "Tavelo break");
+    }
+    EXPECT_TRUE(controller->isVisible());
+    EXPECT_TRUE(controller->lastShowWasStrict());
+    EXPECT_EQ(QWidget::keyboardGrabber(), controller->windows()[0]);
+    // Kept on top while shown.
+    EXPECT_EQ(loop.activeTimerCount(), 2u); // the engine's ticker and ours
+    EXPECT_EQ(loop.intervalOfTimer(1), 500ms);
+}
+
+TEST_F(BreakOverlayControllerTest, GentleShowStaysAboveOrdinaryWindowsWithoutFocus)
+{
+    controller->show(false);
+
+    ASSERT_EQ(controller->windows().size(), 2u);
+    for (QWidget *w : controller->windows()) {
+        EXPECT_EQ(w->windowType(), Qt::Tool);
+        EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_FALSE(w->windowFlags() & Qt::X11BypassWindowManagerHint);
+        EXPECT_TRUE(w->testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+    EXPECT_FALSE(controller->lastShowWasStrict());
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    EXPECT_EQ(loop.activeTimerCount(), 1u);
+}
+
+TEST_F(BreakOverlayControllerTest, ShowTwiceLeavesOneSetAndHideEmpties)
+{
+    controller->show(true);
+    const std::vector<QPointer<QWidget>> first(controller->windows().begin(), controller->windows().end());
+    controller->show(true);
+
+    EXPECT_EQ(controller->windows().size(), 2u);
+    for (const auto &old : first) {
+        ASSERT_TRUE(old);
+        EXPECT_FALSE(old->isVisible());
+        EXPECT_EQ(std::find(controller->windows().begin(), controller->windows().end(), old.data()),
+                  controller->windows().end());
+    }
+    deleteLaterNow();
+    for (const auto &old : first)
+        EXPECT_FALSE(old) << "replaced windows are destroyed";
+
+    const std::vector<QPointer<QWidget>> second(controller->windows().begin(), controller->windows().end());
+    controller->hide();
+    EXPECT_TRUE(controller->windows().empty());
+    EXPECT_FALSE(controller->isVisible());
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    EXPECT_EQ(loop.activeTimerCount(), 1u);
+    for (const auto &w : second)
+        EXPECT_TRUE(!w || !w->isVisible());
+
+    controller->hide(); // nothing left: does nothing
+    EXPECT_FALSE(controller->isVisible());
+}
+
+TEST_F(BreakOverlayControllerTest, WindowFillingAnyDisplayTurnsStrictIntoFloating)
+{
+    struct Case {
+        const char *what;
+        std::optional<std::vector<WindowBounds>> windows;
+        bool strict;
+    };
+    // Screen a is 1280 x 1024, screen b 1920 x 1080.
+    const std::vector<Case> cases = {
+        {"no windows", std::vector<WindowBounds>{}, true},
+        {"list unavailable", std::nullopt, true},
+        {"96 % of a", std::vector<WindowBounds>{{10, 10, 1228.8, 983.04}}, false},
+        {"94 % wide, 100 % high", std::vector<WindowBounds>{{0, 0, 1203.2, 1024}}, true},
+        {"exactly 95 %", std::vector<WindowBounds>{{0, 0, 1216, 972.8}}, false},
+        {"just under 95 % high", std::vector<WindowBounds>{{0, 0, 1216, 972.7}}, true},
+        {"on b, big enough for a only", std::vector<WindowBounds>{{1300, 20, 1216, 973}}, false},
+        {"small windows only", std::vector<WindowBounds>{{0, 0, 800, 600}, {1280, 0, 1900, 30}}, true},
+        {"unusable bounds skipped", std::vector<WindowBounds>{{NAN, 0, 1280, 1024}, {0, 0, INFINITY, 1024}}, true},
+        {"after an unusable entry", std::vector<WindowBounds>{{0, NAN, 1, 1}, {0, 0, 1920, 1080}}, false},
+    };
+    for (const Case &c : cases) {
+        windowList.windows = c.windows;
+        controller->show(true);
+        EXPECT_EQ(controller->lastShowWasStrict(), c.strict) << c.what;
+        EXPECT_EQ(controller->windows().size(), 2u) << c.what;
+        EXPECT_EQ(QWidget::keyboardGrabber() != nullptr, c.strict) << c.what;
+        EXPECT_EQ(controller->windows()[0]->windowType() == Qt::Tool, !c.strict) << c.what;
+        EXPECT_EQ(loop.activeTimerCount(), c.strict ? 2u : 1u) << c.what;
+        controller->hide();
+    }
+}
+
+TEST_F(BreakOverlayControllerTest, DisplayChangeWhileShownRebuildsOnALaterTurn)
+{
+    controller->show(true);
+
+    setScreens({screen("a", 0, 0, 1280, 1024), screen("b", 1280, 0, 1920, 1080), screen("c", 3200, 0, 1024, 768)});
+    EXPECT_EQ(controller->windows().size(), 2u) << "rebuilt later, not inside the notification";
+    loop.runPending();
+    EXPECT_EQ(geometries(),
+              (std::vector<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080), QRect(3200, 0, 1024, 768)}));
+
+    setScreens({screen("a", 0, 0, 1280, 1024)});
+    loop.runPending();
+    EXPECT_EQ(geometries(), (std::vector<QRect>{QRect(0, 0, 1280, 1024)}));
+
+    setScreens({screen("a", 0, 0, 1600, 900)});
+    loop.runPending();
+    EXPECT_EQ(geometries(), (std::vector<QRect>{QRect(0, 0, 1600, 900)}));
+    EXPECT_TRUE(controller->isVisible());
+}
+
+TEST_F(BreakOverlayControllerTest, RebuildUsesTheEngineStrictSetting)
+{
+    controller->show(false);
+    setScreens({screen("a", 0, 0, 1280, 1024)});
+    loop.runPending();
+    ASSERT_EQ(controller->windows().size(), 1u);
+    EXPECT_TRUE(controller->lastShowWasStrict()) << "the standard settings are strict";
+}
+
+TEST_F(BreakOverlayControllerTest, DisplayChangeWhileHiddenDoesNothing)
+{
+    controller->show(true);
+    controller->hide();
+    setScreens({screen("a", 0, 0, 1280, 1024), screen("b", 1280, 0, 1920, 1080), screen("c", 3200, 0, 1024, 768)});
+    loop.runPending();
+    EXPECT_TRUE(controller->windows().empty());
+    EXPECT_FALSE(controller->isVisible());
+}
+
+TEST_F(BreakOverlayControllerTest, DisplayChangeAfterTheControllerIsGoneDoesNothing)
+{
+    controller->show(true);
+    setScreens({screen("a", 0, 0, 1280, 1024)});
+    controller.reset();
+    loop.runPending(); // the queued rebuild finds no controller
+    deleteLaterNow();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->windowTitle(), "Tavelo break");
+}
+
+TEST_F(BreakOverlayControllerTest, SkipAndPostponeReachTheEngineBeforeTheOverlayGoes)
+{
+    std::vector<std::string> events;
+    engine.onBreakCancelled = [&] { events.push_back(controller->isVisible() ? "engine, shown" : "engine, hidden"); };
+
+    controller->show(true);
+    controller->windows()[1]->findChild<QPushButton *>("skip")->click();
+    events.push_back(controller->isVisible() ? "after, shown" : "after, hidden");
+    EXPECT_EQ(events, (std::vector<std::string>{"engine, shown", "after, hidden"}));
+    EXPECT_EQ(engine.phase(), TimerPhase::focus);
+    EXPECT_EQ(engine.remainingSeconds(), 25 * 60);
+
+    events.clear();
+    engine.startBreakNow(BreakType::long_);
+    controller->show(true);
+    controller->windows()[0]->findChild<QPushButton *>("postpone")->click();
+    events.push_back(controller->isVisible() ? "after, shown" : "after, hidden");
+    EXPECT_EQ(events, (std::vector<std::string>{"engine, shown", "after, hidden"}));
+    EXPECT_EQ(engine.phase(), TimerPhase::focus);
+    EXPECT_EQ(engine.remainingSeconds(), 5 * 60);
+    deleteLaterNow();
+}
+
+TEST_F(BreakOverlayControllerTest, KeysPostponeAndSkipFromTheActiveOverlay)
+{
+    const auto showActive = [&] {
+        controller->show(true);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), controller->windows()[0]);
+    };
+    struct Case {
+        QKeyCombination keys;
+        TimerPhase phaseAfter;
+        std::int64_t remainingAfter;
+    };
+    const std::vector<Case> cases = {
+        {QKeyCombination(Qt::Key_Escape), TimerPhase::focus, 5 * 60},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_P), TimerPhase::focus, 5 * 60},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Return), TimerPhase::focus, 25 * 60},
+        {QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter), TimerPhase::focus, 25 * 60},
+    };
+    for (const Case &c : cases) {
+        engine.startBreakNow(BreakType::micro);
+        showActive();
+        QTest::keyClick(controller->windows()[0], c.keys.key(), c.keys.keyboardModifiers());
+        EXPECT_FALSE(controller->isVisible()) << c.keys.toCombined();
+        EXPECT_EQ(engine.phase(), c.phaseAfter);
+        EXPECT_EQ(engine.remainingSeconds(), c.remainingAfter) << c.keys.toCombined();
+        deleteLaterNow();
+    }
+    // Plain Return or Space does not end a break.
+    engine.startBreakNow(BreakType::micro);
+    showActive();
+    QTest::keyClick(controller->windows()[0], Qt::Key_Return);
+    QTest::keyClick(controller->windows()[0], Qt::Key_Space);
+    EXPECT_TRUE(controller->isVisible());
+    EXPECT_EQ(engine.phase(), TimerPhase::breakTime);
+}
+
+} // namespace
