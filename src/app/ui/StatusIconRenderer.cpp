@@ -1,0 +1,191 @@
+#include "app/ui/StatusIconRenderer.h"
+
+#include <algorithm>
+#include <array>
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace tavelo {
+
+namespace {
+
+using Symbol = StatusIconKey::Symbol;
+
+struct Colours {
+    QColor badge;
+    QColor ring;
+};
+
+// Mid-tone fills: white glyphs stay readable on them, and they stand out from both
+// light and dark panels.
+Colours coloursFor(Symbol symbol)
+{
+    switch (symbol) {
+    case Symbol::breakTime:
+        return {QColor(0xC2, 0x6A, 0x12), QColor(0xF0, 0x96, 0x2E)};
+    case Symbol::paused:
+        return {QColor(0x67, 0x6E, 0x7A), QColor(0xA0, 0xA6, 0xB0)};
+    case Symbol::focus:
+        break;
+    }
+    return {QColor(0x25, 0x86, 0x5E), QColor(0x3C, 0xB8, 0x80)};
+}
+
+// The glyphs are laid out on a 100-unit square; the badge is a disc of radius 34.
+constexpr QPointF kCentre(50, 50);
+constexpr qreal kBadgeRadius = 34;
+constexpr qreal kRingRadius = 44;
+constexpr qreal kRingWidth = 9;
+
+QPen glyphPen(qreal width)
+{
+    return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void drawFigure(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(50, 30), 6.5, 6.5);
+    p.setPen(glyphPen(7));
+    p.setBrush(Qt::NoBrush);
+    // Arms raised in a stretch, torso, legs apart.
+    p.drawLine(QPointF(36, 35), QPointF(50, 44));
+    p.drawLine(QPointF(64, 35), QPointF(50, 44));
+    p.drawLine(QPointF(50, 41), QPointF(50, 56));
+    p.drawLine(QPointF(50, 56), QPointF(42, 70));
+    p.drawLine(QPointF(50, 56), QPointF(58, 70));
+}
+
+void drawCup(QPainter &p, bool withSteam)
+{
+    // Without steam the cup alone is centred.
+    p.save();
+    if (!withSteam)
+        p.translate(0, -7);
+    QPainterPath body;
+    body.moveTo(32, 43);
+    body.lineTo(62, 43);
+    body.cubicTo(62, 56, 59, 64, 51, 64);
+    body.lineTo(43, 64);
+    body.cubicTo(35, 64, 32, 56, 32, 43);
+    body.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(body);
+    p.drawRoundedRect(QRectF(27, 67.5, 42, 5.5), 2.75, 2.75);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(glyphPen(5));
+    p.drawArc(QRectF(56, 45.5, 13, 12), -90 * 16, 180 * 16);
+    if (withSteam) {
+        p.setPen(glyphPen(4));
+        for (const qreal x : {42.0, 52.0}) {
+            QPainterPath steam;
+            steam.moveTo(x, 37);
+            steam.cubicTo(x - 4, 33, x + 4, 31, x, 26);
+            p.drawPath(steam);
+        }
+    }
+    p.restore();
+}
+
+void drawPause(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(37, 33, 9.5, 34), 3, 3);
+    p.drawRoundedRect(QRectF(53.5, 33, 9.5, 34), 3, 3);
+}
+
+} // namespace
+
+int StatusIconRenderer::ringStep(std::int64_t remainingSeconds, std::int64_t phaseLengthSeconds)
+{
+    // Bounded so that `left * kRingSteps` cannot overflow.
+    const std::int64_t length = std::clamp<std::int64_t>(phaseLengthSeconds, 1, INT64_MAX / (2 * kRingSteps));
+    const std::int64_t left = std::clamp<std::int64_t>(remainingSeconds, 0, length);
+    return static_cast<int>((left * kRingSteps + length - 1) / length);
+}
+
+StatusIconKey StatusIconRenderer::keyFor(const StatusSnapshot &snapshot)
+{
+    StatusIconKey key;
+    if (snapshot.isPaused)
+        key.symbol = Symbol::paused;
+    else if (snapshot.phase == TimerPhase::breakTime)
+        key.symbol = Symbol::breakTime;
+    else
+        key.symbol = Symbol::focus;
+    key.ringStep = ringStep(snapshot.remainingSeconds, snapshot.phaseLengthSeconds);
+    return key;
+}
+
+QImage StatusIconRenderer::render(const StatusIconKey &key, int pixelSize)
+{
+    const int size = std::max(pixelSize, 1);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 100.0, size / 100.0);
+    const Colours colours = coloursFor(key.symbol);
+
+    const QRectF ringRect(kCentre.x() - kRingRadius, kCentre.y() - kRingRadius, 2 * kRingRadius, 2 * kRingRadius);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(140, 140, 140, 100), kRingWidth));
+    p.drawEllipse(ringRect);
+    const int step = std::clamp(key.ringStep, 0, kRingSteps);
+    if (step > 0) {
+        p.setPen(QPen(colours.ring, kRingWidth, Qt::SolidLine, Qt::FlatCap));
+        // From twelve o'clock, clockwise: the part of the phase still left.
+        p.drawArc(ringRect, 90 * 16, -(360 * 16 * step) / kRingSteps);
+    }
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(colours.badge);
+    p.drawEllipse(kCentre, kBadgeRadius, kBadgeRadius);
+
+    switch (key.symbol) {
+    case Symbol::focus:
+        drawFigure(p);
+        break;
+    case Symbol::breakTime:
+        // Steam only where there are pixels enough to tell it from noise.
+        drawCup(p, size >= 32);
+        break;
+    case Symbol::paused:
+        drawPause(p);
+        break;
+    }
+    p.end();
+    return image;
+}
+
+std::vector<QImage> StatusIconRenderer::images(const StatusIconKey &key)
+{
+    static constexpr std::array<int, 7> kSizes{16, 22, 24, 32, 44, 48, 64};
+    std::vector<QImage> images;
+    images.reserve(kSizes.size());
+    for (const int size : kSizes)
+        images.push_back(render(key, size));
+    return images;
+}
+
+QIcon StatusIconRenderer::icon(const StatusIconKey &key)
+{
+    QIcon icon;
+    for (const QImage &image : images(key))
+        icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
+QImage StatusIconRenderer::appIcon(int pixelSize)
+{
+    return render({Symbol::focus, kRingSteps}, pixelSize);
+}
+
+} // namespace tavelo

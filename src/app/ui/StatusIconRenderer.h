@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QIcon>
+#include <QImage>
+
+#include "app/ui/StatusSnapshot.h"
+
+namespace tavelo {
+
+// What the status icon shows: the state's symbol and how much of the ring is left.
+// Callers redraw only when the key changes.
+struct StatusIconKey {
+    enum class Symbol { focus, breakTime, paused };
+
+    Symbol symbol = Symbol::focus;
+    // 0 (nothing left) to StatusIconRenderer::kRingSteps (the whole phase left).
+    int ringStep = 0;
+
+    bool operator==(const StatusIconKey &) const = default;
+};
+
+// Draws the status icon: a filled badge with the state's symbol (a stretching figure in
+// focus, a cup during a break, pause bars while paused) inside a ring showing the
+// fraction of the phase left. Mid-tone colours keep it legible on light and dark panels.
+class StatusIconRenderer {
+public:
+    static constexpr int kRingSteps = 32;
+
+    static StatusIconKey keyFor(const StatusSnapshot &snapshot);
+    // Whole steps, rounded up, so the ring empties only when nothing is left.
+    static int ringStep(std::int64_t remainingSeconds, std::int64_t phaseLengthSeconds);
+
+    // A square image of `pixelSize` pixels, transparent around the badge.
+    static QImage render(const StatusIconKey &key, int pixelSize);
+    // The key drawn at the sizes trays ask for, smallest first.
+    static std::vector<QImage> images(const StatusIconKey &key);
+    static QIcon icon(const StatusIconKey &key);
+    // The focus symbol with a full ring, for the application's own icon.
+    static QImage appIcon(int pixelSize);
+};
+
+} // namespace tavelo

@@ -1,0 +1,93 @@
+#include "app/ui/StatusItem.h"
+
+#include <chrono>
+
+#include <QCursor>
+
+#include "app/AppModel.h"
+#include "app/ui/StatusItemBackend.h"
+#include "app/ui/StatusMenuPresentation.h"
+#include "app/ui/StatusMenuView.h"
+#include "app/ui/TrayIconBackend.h"
+
+namespace tavelo {
+
+namespace {
+
+// A click on the icon while the panel is open closes the panel first (it is a popup);
+// the same click must not open it again.
+constexpr std::chrono::milliseconds kReopenGuard{300};
+
+} // namespace
+
+StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend, QObject *parent)
+    : QObject(parent), m_model(model), m_backend(std::move(backend)), m_panel(std::make_unique<StatusMenuView>(model))
+{
+    if (!m_backend)
+        m_backend = std::make_unique<TrayIconBackend>();
+    m_backend->onActivate = [this](const QPoint &pointer) { activated(pointer); };
+    m_backend->onShown = [this] {
+        if (m_hasBeenShown)
+            return;
+        m_hasBeenShown = true;
+        Q_EMIT shown();
+    };
+    m_engineChanged = m_model.engine().changed.connect([this] { scheduleUpdate(); });
+    m_modelChanged = m_model.changed.connect([this] { scheduleUpdate(); });
+    update();
+}
+
+StatusItem::~StatusItem() = default;
+
+void StatusItem::show()
+{
+    m_backend->show();
+}
+
+void StatusItem::openPanel()
+{
+    m_panel->popupAt(QCursor::pos(), m_backend->iconGeometry());
+}
+
+void StatusItem::activated(const QPoint &pointer)
+{
+    if (m_panel->isVisible()) {
+        m_panel->close();
+        return;
+    }
+    if (m_panel->closedWithin(kReopenGuard))
+        return;
+    m_panel->popupAt(pointer, m_backend->iconGeometry());
+}
+
+void StatusItem::scheduleUpdate()
+{
+    if (m_updatePending)
+        return;
+    m_updatePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_updatePending = false;
+            update();
+        },
+        Qt::QueuedConnection);
+}
+
+void StatusItem::update()
+{
+    const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine(), m_model.settings());
+    const StatusIconKey key = StatusIconRenderer::keyFor(snapshot);
+    if (m_iconKey != key) {
+        m_iconKey = key;
+        m_backend->setIcon(StatusIconRenderer::images(key));
+    }
+    const QString title = StatusMenuPresentation(snapshot).menuTitle();
+    if (title != m_title) {
+        m_title = title;
+        m_backend->setToolTip(title);
+        m_backend->setLabel(title);
+    }
+}
+
+} // namespace tavelo

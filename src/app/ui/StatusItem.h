@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include "app/ui/StatusIconRenderer.h"
+#include "core/Signal.h"
+
+namespace tavelo {
+
+class AppModel;
+class StatusItemBackend;
+class StatusMenuView;
+
+// The program's item in the panel: an icon showing the state and the part of the phase
+// left, the menu title as tooltip and label, and the drop-down panel on a click. The
+// icon is redrawn only when its picture changes, the texts only when they change.
+class StatusItem final : public QObject {
+    Q_OBJECT
+public:
+    // Shows itself through `backend`; without one, through QSystemTrayIcon.
+    explicit StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend = nullptr,
+                        QObject *parent = nullptr);
+    ~StatusItem() override;
+
+    void show();
+    // Opens the panel at the icon, or at the pointer when the icon's place is unknown
+    // (a second launch asks for this).
+    void openPanel();
+    StatusMenuView &panel() { return *m_panel; }
+    StatusItemBackend &backend() { return *m_backend; }
+
+    StatusIconKey iconKey() const { return m_iconKey.value_or(StatusIconKey{}); }
+    QString title() const { return m_title; }
+    bool hasBeenShown() const { return m_hasBeenShown; }
+
+Q_SIGNALS:
+    // The item became visible for the first time.
+    void shown();
+
+private:
+    void activated(const QPoint &pointer);
+    void scheduleUpdate();
+    void update();
+
+    AppModel &m_model;
+    std::unique_ptr<StatusItemBackend> m_backend;
+    std::unique_ptr<StatusMenuView> m_panel;
+    Connection m_engineChanged;
+    Connection m_modelChanged;
+    bool m_updatePending = false;
+    std::optional<StatusIconKey> m_iconKey;
+    QString m_title;
+    bool m_hasBeenShown = false;
+};
+
+} // namespace tavelo

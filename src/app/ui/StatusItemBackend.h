@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+namespace tavelo {
+
+// The desktop's side of the status item. StatusItem decides what to show and when;
+// a back-end only passes it on (a tray icon, or a StatusNotifierItem over D-Bus).
+class StatusItemBackend {
+public:
+    virtual ~StatusItemBackend() = default;
+
+    // One image per size; the host picks the best fit.
+    virtual void setIcon(const std::vector<QImage> &images) = 0;
+    virtual void setToolTip(const QString &text) = 0;
+    // The text beside the icon, where the host can show one.
+    virtual void setLabel(const QString &text) = 0;
+    virtual void show() = 0;
+    // The icon on screen, or an invalid rectangle when the host does not say.
+    virtual QRect iconGeometry() const = 0;
+
+    // The user clicked the item; the point is where (screen coordinates), or the pointer
+    // when the host gave none.
+    std::function<void(const QPoint &)> onActivate;
+    // The item became visible for the first time.
+    std::function<void()> onShown;
+};
+
+} // namespace tavelo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+#include "app/ui/StatusSnapshot.h"
+
+namespace tavelo {
+
+// The texts and control states of the status item and its panel, computed from a
+// snapshot; no widgets, so every rule can be tested on plain values.
+class StatusMenuPresentation {
+public:
+    explicit StatusMenuPresentation(const StatusSnapshot &snapshot) : m_s(snapshot) {}
+
+    const StatusSnapshot &snapshot() const { return m_s; }
+
+    // The status item's text: a countdown, "Paused …" or "Away".
+    QString menuTitle() const;
+    QString headline() const;
+    // The big countdown; it stands still while paused or away.
+    QString countdown() const;
+    QString statusLine() const;
+    QString sessionLine() const;
+    QString skipTitle() const;
+    QString resumeLabel() const;
+    QString postponeTitle() const;
+
+    // While paused the pause pull-down gives way to the resume button.
+    bool showsResumeButton() const { return m_s.isPaused; }
+    bool startMicrobreakEnabled() const { return !isActiveBreak(BreakType::micro); }
+    bool startLongBreakEnabled() const { return !isActiveBreak(BreakType::long_); }
+
+    // "Microbreak", "Long break", or "Break" for a break of no known kind.
+    static QString kindName(std::optional<BreakType> type);
+    static QString versionLine(const QString &version);
+
+private:
+    bool isActiveBreak(BreakType type) const { return m_s.phase == TimerPhase::breakTime && m_s.activeBreak == type; }
+    bool pausedUnderAMinute() const { return m_s.pausedElapsedSeconds < 60; }
+    QString pausedFor() const;
+
+    StatusSnapshot m_s;
+};
+
+} // namespace tavelo

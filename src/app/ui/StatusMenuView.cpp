@@ -1,0 +1,269 @@
+#include "app/ui/StatusMenuView.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/AppModel.h"
+#include "app/ui/CountdownLabel.h"
+#include "app/ui/PopupPlacement.h"
+#include "app/ui/StatusMenuPresentation.h"
+
+namespace tavelo {
+
+namespace {
+
+constexpr qreal kCountdownPointSize = 34;
+// Caption text relative to the body font.
+constexpr qreal kCaptionScale = 0.85;
+
+QColor withAlpha(QColor colour, qreal alpha)
+{
+    colour.setAlphaF(alpha);
+    return colour;
+}
+
+void setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void setTextIfChanged(QPushButton *button, const QString &text)
+{
+    if (button->text() != text)
+        button->setText(text);
+}
+
+QScreen *screenFor(const QRect &anchor)
+{
+    if (QScreen *screen = QGuiApplication::screenAt(anchor.center()))
+        return screen;
+    if (QScreen *screen = QGuiApplication::screenAt(QCursor::pos()))
+        return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_model(model)
+{
+    setObjectName(QStringLiteral("statusMenu"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildLayout();
+}
+
+StatusMenuView::~StatusMenuView() = default;
+
+void StatusMenuView::buildLayout()
+{
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    m_layout->setSpacing(kSpacing);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QFont headlineFont = font();
+    headlineFont.setWeight(QFont::DemiBold);
+    QFont captionFont = font();
+    captionFont.setPointSizeF(std::max(font().pointSizeF() * kCaptionScale, 7.0));
+    const QColor text = palette().color(QPalette::WindowText);
+
+    m_headline = addText("headline", headlineFont, text);
+
+    m_countdown = new CountdownLabel(this);
+    m_countdown->setObjectName(QStringLiteral("countdown"));
+    QFont countdownFont = font();
+    countdownFont.setPointSizeF(kCountdownPointSize);
+    countdownFont.setWeight(QFont::Black);
+    m_countdown->setFont(countdownFont);
+    m_layout->addWidget(m_countdown);
+
+    m_statusLine = addText("statusLine", captionFont, withAlpha(text, 0.65));
+    m_sessionLine = addText("sessionLine", captionFont, withAlpha(text, 0.65));
+    addDivider();
+
+    m_pause = addButton("pause", tr("Pause Timer"), nullptr);
+    auto *pauseMenu = new QMenu(m_pause);
+    pauseMenu->setObjectName(QStringLiteral("pauseMenu"));
+    const struct {
+        const char *text;
+        std::int64_t seconds;
+    } pauses[] = {{QT_TR_NOOP("Pause 5 min"), 300},
+                  {QT_TR_NOOP("Pause 15 min"), 900},
+                  {QT_TR_NOOP("Pause 30 min"), 1800},
+                  {QT_TR_NOOP("Pause 1 hr"), 3600}};
+    for (const auto &pause : pauses) {
+        const std::int64_t seconds = pause.seconds;
+        pauseMenu->addAction(tr(pause.text), this, [this, seconds] { m_model.engine().pauseFor(seconds); });
+    }
+    pauseMenu->addSeparator();
+    pauseMenu->addAction(tr("Pause Indefinitely"), this, [this] { m_model.engine().togglePause(); });
+    m_pause->setMenu(pauseMenu);
+
+    m_resume = addButton("resume", QString(), [this] { m_model.engine().togglePause(); });
+    m_startMicro = addButton("startMicrobreak", tr("Start Microbreak"),
+                             [this] { m_model.engine().startBreakNow(BreakType::micro); });
+    m_startLong = addButton("startLongBreak", tr("Start Long Break"),
+                            [this] { m_model.engine().startBreakNow(BreakType::long_); });
+    m_skip = addButton("skip", QString(), [this] { m_model.skipBreak(); });
+    m_postpone = addButton("postpone", QString(), [this] { m_model.postponeBreak(); });
+    addButton("resetFocus", tr("Reset Focus Timer"), [this] { m_model.resetFocus(); });
+    addDivider();
+
+    // Settings, updates and help join here, each one addButton call.
+
+    QColor tertiary = withAlpha(text, 0.45);
+    m_version = addText("version", captionFont, tertiary);
+    addButton("quit", tr("Quit"), [] { QCoreApplication::quit(); });
+}
+
+QLabel *StatusMenuView::addText(const char *name, const QFont &font, const QColor &colour)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setFixedWidth(kWidth - 2 * kMargin);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    m_layout->addWidget(label);
+    return label;
+}
+
+QPushButton *StatusMenuView::addButton(const char *name, const QString &text, std::function<void()> action)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    if (action)
+        connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    m_layout->addWidget(button, 0, Qt::AlignLeft);
+    return button;
+}
+
+void StatusMenuView::addDivider()
+{
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setFixedSize(kWidth - 2 * kMargin, 1);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, withAlpha(palette.color(QPalette::WindowText), 0.15));
+    line->setPalette(palette);
+    m_layout->addWidget(line);
+}
+
+void StatusMenuView::popupAt(const QPoint &pointer, const QRect &iconGeometry)
+{
+    m_anchor = iconGeometry.isValid() ? iconGeometry : QRect(pointer, QSize(1, 1));
+    refresh();
+    fitAndPlace();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool StatusMenuView::closedWithin(std::chrono::milliseconds interval) const
+{
+    return m_sinceClosed.isValid() && !m_sinceClosed.hasExpired(interval.count());
+}
+
+void StatusMenuView::showEvent(QShowEvent *event)
+{
+    m_engineChanged = m_model.engine().changed.connect([this] { scheduleRefresh(); });
+    m_modelChanged = m_model.changed.connect([this] { scheduleRefresh(); });
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void StatusMenuView::hideEvent(QHideEvent *event)
+{
+    m_engineChanged.disconnect();
+    m_modelChanged.disconnect();
+    m_sinceClosed.start();
+    QWidget::hideEvent(event);
+}
+
+void StatusMenuView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void StatusMenuView::paintEvent(QPaintEvent *)
+{
+    // A frameless popup gets no decoration: draw a hairline so it stands off what is behind.
+    QPainter p(this);
+    p.setPen(withAlpha(palette().color(QPalette::WindowText), 0.25));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void StatusMenuView::scheduleRefresh()
+{
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshPending = false;
+            if (isVisible())
+                refresh();
+        },
+        Qt::QueuedConnection);
+}
+
+void StatusMenuView::refresh()
+{
+    const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine(), m_model.settings());
+    const QString version = QString::fromStdString(m_model.appVersionString());
+    if (m_shown == snapshot && version == m_shownVersion)
+        return;
+    m_shown = snapshot;
+    m_shownVersion = version;
+
+    const StatusMenuPresentation p(snapshot);
+    setTextIfChanged(m_headline, p.headline());
+    m_countdown->setText(p.countdown());
+    setTextIfChanged(m_statusLine, p.statusLine());
+    setTextIfChanged(m_sessionLine, p.sessionLine());
+    m_pause->setVisible(!p.showsResumeButton());
+    m_resume->setVisible(p.showsResumeButton());
+    setTextIfChanged(m_resume, p.resumeLabel());
+    m_startMicro->setEnabled(p.startMicrobreakEnabled());
+    m_startLong->setEnabled(p.startLongBreakEnabled());
+    setTextIfChanged(m_skip, p.skipTitle());
+    setTextIfChanged(m_postpone, p.postponeTitle());
+    setTextIfChanged(m_version, StatusMenuPresentation::versionLine(version));
+    if (isVisible())
+        fitAndPlace();
+}
+
+void StatusMenuView::fitAndPlace()
+{
+    // The layout fixes the panel's size to its content: the full-width texts make it
+    // kWidth wide, and the height follows what is shown.
+    m_layout->activate();
+    const QSize size = this->size();
+    if (!m_anchor.isValid())
+        return;
+    const QPoint position = PopupPlacement::position(size, m_anchor, screenFor(m_anchor)->availableGeometry());
+    if (pos() != position)
+        move(position);
+}
+
+} // namespace tavelo

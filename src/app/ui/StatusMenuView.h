@@ -1,0 +1,82 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+#include <QElapsedTimer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "app/ui/StatusSnapshot.h"
+#include "core/Signal.h"
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace tavelo {
+
+class AppModel;
+class CountdownLabel;
+
+// The panel that drops down from the status item: the timer's state in words and
+// numbers and every control over it. Follows the engine and the model only while open,
+// refreshing at most once per event-loop turn; closed, it costs nothing.
+class StatusMenuView final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 260;
+    static constexpr int kMargin = 12;
+    static constexpr int kSpacing = 10;
+
+    explicit StatusMenuView(AppModel &model, QWidget *parent = nullptr);
+    ~StatusMenuView() override;
+
+    // Opens beside the status icon when its geometry is valid, else at `pointer`; always
+    // inside the free area of the screen it opens on.
+    void popupAt(const QPoint &pointer, const QRect &iconGeometry = QRect());
+    // Whether the panel closed less than `interval` ago (a click on the status icon that
+    // closed it must not open it again).
+    bool closedWithin(std::chrono::milliseconds interval) const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildLayout();
+    QLabel *addText(const char *name, const QFont &font, const QColor &colour);
+    QPushButton *addButton(const char *name, const QString &text, std::function<void()> action);
+    void addDivider();
+    void scheduleRefresh();
+    void refresh();
+    void fitAndPlace();
+
+    AppModel &m_model;
+    Connection m_engineChanged;
+    Connection m_modelChanged;
+    bool m_refreshPending = false;
+    std::optional<StatusSnapshot> m_shown;
+    QString m_shownVersion;
+    QRect m_anchor;
+    QElapsedTimer m_sinceClosed;
+
+    QVBoxLayout *m_layout = nullptr;
+    QLabel *m_headline = nullptr;
+    CountdownLabel *m_countdown = nullptr;
+    QLabel *m_statusLine = nullptr;
+    QLabel *m_sessionLine = nullptr;
+    QPushButton *m_pause = nullptr;
+    QPushButton *m_resume = nullptr;
+    QPushButton *m_startMicro = nullptr;
+    QPushButton *m_startLong = nullptr;
+    QPushButton *m_skip = nullptr;
+    QPushButton *m_postpone = nullptr;
+    QLabel *m_version = nullptr;
+};
+
+} // namespace tavelo

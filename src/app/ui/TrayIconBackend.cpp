@@ -1,0 +1,118 @@
+#include "app/ui/TrayIconBackend.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QIcon>
+#include <QPixmap>
+#include <QWidget>
+
+namespace tavelo {
+
+namespace {
+
+// Qt's own XEmbed window for the icon; absent when the platform theme shows the icon
+// some other way, or while no tray is running.
+QWidget *trayWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QSystemTrayIconSys") || widget->objectName() == QLatin1String("QSystemTrayIconSys"))
+            return widget;
+    }
+    return nullptr;
+}
+
+constexpr int kPollIntervalMs = 100;
+// A tray that appears later than this is still used; only the "shown" report gives up.
+constexpr int kPollCount = 1200;
+
+} // namespace
+
+TrayIconBackend::TrayIconBackend(QObject *parent) : QObject(parent)
+{
+    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) {
+        if (onActivate)
+            onActivate(QCursor::pos());
+    });
+    m_shownPoll.setInterval(kPollIntervalMs);
+    connect(&m_shownPoll, &QTimer::timeout, this, [this] { watchForShown(); });
+}
+
+TrayIconBackend::~TrayIconBackend()
+{
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+}
+
+void TrayIconBackend::setIcon(const std::vector<QImage> &images)
+{
+    QIcon icon;
+    for (const QImage &image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
+    m_tray.setIcon(icon);
+}
+
+void TrayIconBackend::setToolTip(const QString &text)
+{
+    m_tray.setToolTip(text);
+}
+
+QRect TrayIconBackend::iconGeometry() const
+{
+    return m_tray.geometry();
+}
+
+void TrayIconBackend::show()
+{
+    m_tray.show();
+    m_pollsLeft = kPollCount;
+    watchForShown();
+}
+
+void TrayIconBackend::watchForShown()
+{
+    if (m_shown || m_watchedWindow) {
+        m_shownPoll.stop();
+        return;
+    }
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        QWidget *window = trayWindow();
+        if (!window) {
+            // The platform theme draws the icon itself (a D-Bus tray): it is up once shown.
+            m_shownPoll.stop();
+            reportShown();
+            return;
+        }
+        // Shown means painted inside the tray, which happens once the tray has embedded it.
+        m_watchedWindow = window;
+        window->installEventFilter(this);
+        m_shownPoll.stop();
+        return;
+    }
+    if (--m_pollsLeft <= 0) {
+        m_shownPoll.stop();
+        return;
+    }
+    if (!m_shownPoll.isActive())
+        m_shownPoll.start();
+}
+
+bool TrayIconBackend::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watchedWindow && event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        reportShown();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TrayIconBackend::reportShown()
+{
+    if (m_shown)
+        return;
+    m_shown = true;
+    if (onShown)
+        onShown();
+}
+
+} // namespace tavelo
