@@ -12,6 +12,7 @@
 
 #include "platform/linux/StatusNotifierHostProbe.h"
 #include "platform/linux/StatusNotifierItem.h"
+#include "support/FakeStatusNotifierHost.h"
 #include "support/FakeStatusNotifierWatcher.h"
 
 using namespace tavelo;
@@ -19,73 +20,6 @@ using namespace tavelo;
 namespace {
 
 constexpr int kWaitMs = 5000;
-
-// The panel's side: reads the item's properties and records its signals over its own
-// connection, as a host would.
-class Host : public QObject {
-    Q_OBJECT
-public:
-    Host() : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("test-host"))) {}
-    ~Host() override
-    {
-        m_connection = QDBusConnection(QString());
-        QDBusConnection::disconnectFromBus(QStringLiteral("test-host"));
-    }
-
-    void listenTo(const QString &service)
-    {
-        m_connection.connect(service, QString::fromLatin1(StatusNotifierItem::kObjectPath),
-                             QString::fromLatin1(StatusNotifierItem::kInterface), QString(), this,
-                             SLOT(record(QDBusMessage)));
-        // Anything else the item might send, such as PropertiesChanged, counts as traffic.
-        m_connection.connect(service, QString::fromLatin1(StatusNotifierItem::kObjectPath),
-                             QStringLiteral("org.freedesktop.DBus.Properties"), QString(), this,
-                             SLOT(record(QDBusMessage)));
-    }
-
-    // Calls and waits on the event loop, so the item in this thread can answer. Signals
-    // the item sent before answering have been delivered by the time this returns.
-    QDBusMessage call(const QString &service, const QString &interface, const QString &method,
-                      const QVariantList &arguments = {})
-    {
-        QDBusMessage message = QDBusMessage::createMethodCall(
-            service, QString::fromLatin1(StatusNotifierItem::kObjectPath), interface, method);
-        message.setArguments(arguments);
-        QDBusPendingCallWatcher watcher(m_connection.asyncCall(message, kWaitMs));
-        bool finished = false;
-        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, [&finished] { finished = true; });
-        EXPECT_TRUE(QTest::qWaitFor([&finished] { return finished; }, kWaitMs + 1000)) << method.toStdString();
-        return watcher.reply();
-    }
-
-    QVariant property(const QString &service, const QString &name)
-    {
-        const QDBusMessage reply =
-            call(service, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                 {QString::fromLatin1(StatusNotifierItem::kInterface), name});
-        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
-            << name.toStdString() << " " << reply.errorMessage().toStdString();
-        return reply.arguments().value(0).value<QDBusVariant>().variant();
-    }
-
-    // A round trip to the item: every signal it sent before is in `signals` after this.
-    void sync(const QString &service) { property(service, QStringLiteral("Status")); }
-
-    QStringList signalNames() const
-    {
-        QStringList names;
-        for (const QDBusMessage &m : m_signals)
-            names << m.member();
-        return names;
-    }
-    QList<QDBusMessage> m_signals;
-
-public Q_SLOTS:
-    void record(const QDBusMessage &message) { m_signals.append(message); }
-
-private:
-    QDBusConnection m_connection;
-};
 
 template <typename T> T demarshall(const QVariant &value)
 {
@@ -106,7 +40,7 @@ protected:
 
     test::FakeStatusNotifierWatcher watcher;
     StatusNotifierItem item;
-    Host host;
+    test::FakeStatusNotifierHost host;
 };
 
 } // namespace
@@ -168,13 +102,13 @@ TEST_F(StatusNotifierItemTest, SignalsOnlyValuesThatChanged)
         item.setLabel(label);
     host.sync(service());
     ASSERT_EQ(host.signalNames(), QStringList(4, QStringLiteral("XAyatanaNewLabel")));
-    const auto labelArgs = [&](int i) { return host.m_signals[i].arguments(); };
+    const auto labelArgs = [&](int i) { return host.signalsReceived[i].arguments(); };
     EXPECT_EQ(labelArgs(0), (QVariantList{QStringLiteral("25:00"), QStringLiteral("00:00")}));
     EXPECT_EQ(labelArgs(1), (QVariantList{QStringLiteral("24:59"), QStringLiteral("00:00")}));
     EXPECT_EQ(labelArgs(2), (QVariantList{QStringLiteral("1:00:00"), QStringLiteral("0:00:00")}));
     EXPECT_EQ(labelArgs(3), (QVariantList{QStringLiteral("Paused"), QStringLiteral("Paused")}));
 
-    host.m_signals.clear();
+    host.signalsReceived.clear();
     QImage icon(22, 22, QImage::Format_ARGB32);
     icon.fill(Qt::red);
     item.setIcon(icon);
@@ -186,7 +120,7 @@ TEST_F(StatusNotifierItemTest, SignalsOnlyValuesThatChanged)
     item.setStatus(StatusNotifierItem::Status::needsAttention);
     host.sync(service());
     EXPECT_EQ(host.signalNames(), (QStringList{"NewIcon", "NewToolTip", "NewToolTip", "NewStatus"}));
-    EXPECT_EQ(host.m_signals.back().arguments(), QVariantList{QStringLiteral("NeedsAttention")});
+    EXPECT_EQ(host.signalsReceived.back().arguments(), QVariantList{QStringLiteral("NeedsAttention")});
 }
 
 TEST_F(StatusNotifierItemTest, ClicksOpenThePanelAtTheGivenPoint)
@@ -263,5 +197,3 @@ TEST(StatusNotifierHostProbeTest, FollowsTheWatcherAndItsHosts)
     ASSERT_TRUE(QTest::qWaitFor([&] { return probe.available() == false; }, kWaitMs));
     EXPECT_EQ(answers, (std::vector<bool>{false, true, false, true, false}));
 }
-
-#include "StatusNotifierItemTest.moc"

@@ -1,0 +1,94 @@
+#include "app/ui/StatusItemBackendChooser.h"
+
+#include "app/ui/StatusNotifierBackend.h"
+#include "app/ui/TrayIconBackend.h"
+
+namespace tavelo {
+
+namespace {
+// The probe answers within a bus round trip; a bus that does not answer by then gets
+// the tray icon, and the D-Bus item still takes over if the answer comes later.
+constexpr int kDecisionTimeoutMs = 500;
+} // namespace
+
+StatusItemBackendChooser::StatusItemBackendChooser(QDBusConnection connection, QObject *parent)
+    : QObject(parent), m_connection(connection), m_probe(connection)
+{
+    m_probe.onChanged = [this](bool available) {
+        m_decisionTimeout.stop();
+        choose(available ? Kind::statusNotifier : Kind::trayIcon);
+    };
+    m_decisionTimeout.setSingleShot(true);
+    m_decisionTimeout.setInterval(kDecisionTimeoutMs);
+    connect(&m_decisionTimeout, &QTimer::timeout, this, [this] {
+        if (m_kind == Kind::undecided)
+            choose(Kind::trayIcon);
+    });
+    m_probe.start();
+    if (m_kind == Kind::undecided)
+        m_decisionTimeout.start();
+}
+
+StatusItemBackendChooser::~StatusItemBackendChooser() = default;
+
+void StatusItemBackendChooser::setIcon(const std::vector<QImage> &images)
+{
+    m_images = images;
+    if (m_backend)
+        m_backend->setIcon(images);
+}
+
+void StatusItemBackendChooser::setToolTip(const QString &text)
+{
+    m_toolTip = text;
+    if (m_backend)
+        m_backend->setToolTip(text);
+}
+
+void StatusItemBackendChooser::setLabel(const QString &text)
+{
+    m_label = text;
+    if (m_backend)
+        m_backend->setLabel(text);
+}
+
+void StatusItemBackendChooser::show()
+{
+    m_shown = true;
+    if (m_backend)
+        m_backend->show();
+}
+
+QRect StatusItemBackendChooser::iconGeometry() const
+{
+    return m_backend ? m_backend->iconGeometry() : QRect();
+}
+
+void StatusItemBackendChooser::choose(Kind kind)
+{
+    if (kind == m_kind)
+        return;
+    // The old item leaves the panel before the new one arrives.
+    m_backend.reset();
+    m_kind = kind;
+    if (kind == Kind::statusNotifier)
+        m_backend = std::make_unique<StatusNotifierBackend>(m_connection);
+    else
+        m_backend = std::make_unique<TrayIconBackend>();
+    m_backend->onActivate = [this](const QPoint &point) {
+        if (onActivate)
+            onActivate(point);
+    };
+    m_backend->onShown = [this] {
+        if (onShown)
+            onShown();
+    };
+    if (!m_images.empty())
+        m_backend->setIcon(m_images);
+    m_backend->setToolTip(m_toolTip);
+    m_backend->setLabel(m_label);
+    if (m_shown)
+        m_backend->show();
+}
+
+} // namespace tavelo

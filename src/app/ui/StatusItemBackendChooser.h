@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QTimer>
+
+#include "app/ui/StatusItemBackend.h"
+#include "platform/linux/StatusNotifierHostProbe.h"
+
+namespace tavelo {
+
+// The status item through whichever back-end the desktop can show: our own
+// StatusNotifierItem while a watcher with a host is on the session bus, else a
+// QSystemTrayIcon for XEmbed trays. Decided at start and again whenever a watcher
+// or host comes or goes; the new back-end is handed everything the old one had.
+class StatusItemBackendChooser final : public QObject, public StatusItemBackend {
+public:
+    enum class Kind { undecided, statusNotifier, trayIcon };
+
+    explicit StatusItemBackendChooser(QDBusConnection connection = QDBusConnection::sessionBus(),
+                                      QObject *parent = nullptr);
+    ~StatusItemBackendChooser() override;
+
+    void setIcon(const std::vector<QImage> &images) override;
+    void setToolTip(const QString &text) override;
+    void setLabel(const QString &text) override;
+    void show() override;
+    QRect iconGeometry() const override;
+
+    Kind kind() const { return m_kind; }
+    StatusItemBackend *current() { return m_backend.get(); }
+
+private:
+    void choose(Kind kind);
+
+    QDBusConnection m_connection;
+    StatusNotifierHostProbe m_probe;
+    QTimer m_decisionTimeout;
+    Kind m_kind = Kind::undecided;
+    std::unique_ptr<StatusItemBackend> m_backend;
+
+    std::vector<QImage> m_images;
+    QString m_toolTip;
+    QString m_label;
+    bool m_shown = false;
+};
+
+} // namespace tavelo

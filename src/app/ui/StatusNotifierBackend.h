@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDBusConnection>
+
+#include "app/ui/StatusItemBackend.h"
+#include "platform/linux/StatusNotifierItem.h"
+
+namespace tavelo {
+
+// The status item as our own StatusNotifierItem: icon, tooltip and the text label
+// beside the icon, for panels that host items over D-Bus.
+class StatusNotifierBackend final : public StatusItemBackend {
+public:
+    explicit StatusNotifierBackend(QDBusConnection connection = QDBusConnection::sessionBus());
+
+    void setIcon(const std::vector<QImage> &images) override;
+    void setToolTip(const QString &text) override;
+    void setLabel(const QString &text) override;
+    void show() override;
+    // Hosts tell where they were clicked, not where the icon is.
+    QRect iconGeometry() const override { return {}; }
+
+    StatusNotifierItem &item() { return m_item; }
+
+    // A host's click point in Qt's coordinates: hosts give device pixels, and 0,0 when
+    // they have no point, which stands for the pointer.
+    static QPoint logicalPoint(const QPoint &hostPoint);
+
+private:
+    StatusNotifierItem m_item;
+};
+
+} // namespace tavelo

@@ -1,0 +1,79 @@
+#include "support/FakeStatusNotifierHost.h"
+
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "platform/linux/StatusNotifierItem.h"
+
+namespace tavelo::test {
+
+namespace {
+constexpr int kWaitMs = 5000;
+const QString kConnectionName = QStringLiteral("fake-sni-host");
+
+QString objectPath()
+{
+    return QString::fromLatin1(StatusNotifierItem::kObjectPath);
+}
+} // namespace
+
+FakeStatusNotifierHost::FakeStatusNotifierHost()
+    : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName))
+{
+}
+
+FakeStatusNotifierHost::~FakeStatusNotifierHost()
+{
+    m_connection = QDBusConnection(QString());
+    QDBusConnection::disconnectFromBus(kConnectionName);
+}
+
+void FakeStatusNotifierHost::listenTo(const QString &service)
+{
+    m_connection.connect(service, objectPath(), QString::fromLatin1(StatusNotifierItem::kInterface), QString(), this,
+                         SLOT(record(QDBusMessage)));
+    // Anything else the item might send, such as PropertiesChanged, counts as traffic.
+    m_connection.connect(service, objectPath(), QStringLiteral("org.freedesktop.DBus.Properties"), QString(), this,
+                         SLOT(record(QDBusMessage)));
+}
+
+QDBusMessage FakeStatusNotifierHost::call(const QString &service, const QString &interface, const QString &method,
+                                          const QVariantList &arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, objectPath(), interface, method);
+    message.setArguments(arguments);
+    QDBusPendingCallWatcher watcher(m_connection.asyncCall(message, kWaitMs));
+    // Waiting for the watcher's own notice (not the call's state) keeps order with the
+    // signals delivered before the reply.
+    bool finished = false;
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, [&finished] { finished = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&finished] { return finished; }, kWaitMs + 1000)) << method.toStdString();
+    return watcher.reply();
+}
+
+QVariant FakeStatusNotifierHost::property(const QString &service, const QString &name)
+{
+    const QDBusMessage reply = call(service, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                                    {QString::fromLatin1(StatusNotifierItem::kInterface), name});
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
+        << name.toStdString() << " " << reply.errorMessage().toStdString();
+    return reply.arguments().value(0).value<QDBusVariant>().variant();
+}
+
+void FakeStatusNotifierHost::sync(const QString &service)
+{
+    property(service, QStringLiteral("Status"));
+}
+
+QStringList FakeStatusNotifierHost::signalNames() const
+{
+    QStringList names;
+    for (const QDBusMessage &m : signalsReceived)
+        names << m.member();
+    return names;
+}
+
+} // namespace tavelo::test

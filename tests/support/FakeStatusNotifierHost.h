@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+namespace tavelo::test {
+
+// The panel's side of a status item: reads its properties, calls its methods and
+// records its signals over a connection of its own, as a host would. Calls wait on
+// the event loop, so an item in this thread can answer them.
+class FakeStatusNotifierHost final : public QObject {
+    Q_OBJECT
+public:
+    FakeStatusNotifierHost();
+    ~FakeStatusNotifierHost() override;
+
+    // Records every signal the item at `service` sends from then on.
+    void listenTo(const QString &service);
+    QDBusMessage call(const QString &service, const QString &interface, const QString &method,
+                      const QVariantList &arguments = {});
+    QVariant property(const QString &service, const QString &name);
+    // A round trip to the item: every signal it sent before is recorded after this.
+    void sync(const QString &service);
+
+    QStringList signalNames() const;
+    QList<QDBusMessage> signalsReceived;
+
+public Q_SLOTS:
+    void record(const QDBusMessage &message) { signalsReceived.append(message); }
+
+private:
+    QDBusConnection m_connection;
+};
+
+} // namespace tavelo::test
