@@ -49,7 +49,10 @@ pids+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || echo "openbox did not start" >&2
 
 if [ -z "${TAVELO_NO_NOTIFY:-}" ]; then
-  dunst >"$workdir/dunst.log" 2>&1 &
+  # Our own config, so the user's does not leak in; identical notices stay separate,
+  # so what a test posted is what it can count.
+  printf '[global]\n    stack_duplicates = false\n' >"$workdir/dunstrc"
+  dunst -config "$workdir/dunstrc" >"$workdir/dunst.log" 2>&1 &
   pids+=($!)
   wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' \
     || echo "dunst did not start" >&2
