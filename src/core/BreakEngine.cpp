@@ -250,6 +250,8 @@ void BreakEngine::pauseNow(std::optional<TimePoint> until)
     const TimePoint t = now();
     m_isPaused = true;
     m_pausedAt = clampInstant(t);
+    // A pause started afresh counts its hours afresh.
+    m_lastPausedReminderElapsed = 0;
     m_pausedUntil = until;
     m_pauseRemainingSeconds = until ? std::max<std::int64_t>(ceilSecondsBetween(*until, t), 1) : 0;
 }

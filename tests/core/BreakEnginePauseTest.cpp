@@ -173,3 +173,14 @@ TEST(BreakEnginePauseTest, PausingAgainRestartsThePauseFromNow)
     h.run(1s);
     EXPECT_EQ(h.e().remainingSeconds(), 499); // the first 100 s are not given back
 }
+
+TEST(BreakEnginePauseTest, APauseStartedAgainRemindsAfterItsOwnFirstHour)
+{
+    EngineHarness h;
+    h.e().togglePause();
+    h.e().advancePausedClockForTesting(5 * 3600);
+    EXPECT_EQ(h.take(), (Events{"reminder:18000"}));
+    h.e().pauseFor(2 * 3600);
+    h.run(3600s);
+    EXPECT_EQ(h.take(), (Events{"reminder:3600"}));
+}
