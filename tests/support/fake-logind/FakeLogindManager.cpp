@@ -1,0 +1,68 @@
+#include "support/fake-logind/FakeLogindManager.h"
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+
+namespace tavelo::test {
+
+namespace {
+
+void report(const char *line)
+{
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+FakeLogindManager::FakeLogindManager(QObject *parent) : QObject(parent) {}
+
+FakeLogindManager::~FakeLogindManager()
+{
+    for (QSocketNotifier *notifier : m_open)
+        ::close(static_cast<int>(notifier->socket()));
+}
+
+void FakeLogindManager::announceSleep(bool start)
+{
+    report(start ? "prepare-for-sleep true" : "prepare-for-sleep false");
+    emit PrepareForSleep(start);
+}
+
+QDBusUnixFileDescriptor FakeLogindManager::Inhibit(const QString &what, const QString &who, const QString &why,
+                                                   const QString &mode)
+{
+    ++m_inhibitCalls;
+    m_lastInhibit = QStringList{what, who, why, mode};
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return {};
+    // The descriptor object keeps its own duplicate; the message carries another. Once both
+    // are gone only the caller's copy holds the pipe open.
+    QDBusUnixFileDescriptor handed(ends[1]);
+    ::close(ends[1]);
+    watchReleased(ends[0]);
+    report("inhibit taken");
+    return handed;
+}
+
+void FakeLogindManager::watchReleased(int readEnd)
+{
+    auto *notifier = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
+    m_open.append(notifier);
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, readEnd] {
+        char byte;
+        if (::read(readEnd, &byte, 1) > 0)
+            return;
+        m_open.removeOne(notifier);
+        notifier->deleteLater();
+        ::close(readEnd);
+        report("inhibit released");
+    });
+}
+
+} // namespace tavelo::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDBusUnixFileDescriptor>
+#include <QObject>
+#include <QStringList>
+
+class QSocketNotifier;
+
+namespace tavelo::test {
+
+// The part of org.freedesktop.login1.Manager that Tavelo uses. Each inhibitor is the
+// write end of a pipe; when every copy of it is closed, the read end here sees EOF and
+// the inhibitor counts as released, as logind would see it.
+class FakeLogindManager final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+
+public:
+    explicit FakeLogindManager(QObject *parent = nullptr);
+    ~FakeLogindManager() override;
+
+    void announceSleep(bool start);
+    uint openInhibitors() const { return static_cast<uint>(m_open.size()); }
+    uint inhibitCalls() const { return m_inhibitCalls; }
+    QStringList lastInhibit() const { return m_lastInhibit; }
+
+public Q_SLOTS:
+    Q_SCRIPTABLE QDBusUnixFileDescriptor Inhibit(const QString &what, const QString &who, const QString &why,
+                                                 const QString &mode);
+
+Q_SIGNALS:
+    Q_SCRIPTABLE void PrepareForSleep(bool start);
+
+private:
+    void watchReleased(int readEnd);
+
+    QList<QSocketNotifier *> m_open;
+    uint m_inhibitCalls = 0;
+    QStringList m_lastInhibit;
+};
+
+} // namespace tavelo::test

@@ -1,0 +1,80 @@
+// tavelo-fake-logind [BUS-ADDRESS]
+//
+// Owns org.freedesktop.login1 on the given bus (default: $DBUS_SYSTEM_BUS_ADDRESS) and
+// prints "ready" once it does. Sleep is announced through com.tavelo.FakeLogind
+// (EmitPrepareForSleep) or by signal: SIGUSR1 sends PrepareForSleep(true), SIGUSR2
+// PrepareForSleep(false). Events are printed one per line: "inhibit taken",
+// "inhibit released", "prepare-for-sleep true|false". Exits on SIGTERM, SIGINT or when the
+// bus goes away.
+
+#include <csignal>
+#include <cstdio>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QSocketNotifier>
+
+#include "support/fake-logind/FakeLogindControl.h"
+#include "support/fake-logind/FakeLogindManager.h"
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void forwardSignal(int signal)
+{
+    const unsigned char byte = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const auto written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString address =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
+    if (address.isEmpty()) {
+        std::fprintf(stderr, "usage: tavelo-fake-logind BUS-ADDRESS\n");
+        return 2;
+    }
+    QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("fake-logind"));
+    if (!bus.isConnected() || !(bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing)) {
+        std::fprintf(stderr, "tavelo-fake-logind: cannot use the bus at %s\n", qPrintable(address));
+        return 1;
+    }
+
+    tavelo::test::FakeLogindManager manager;
+    tavelo::test::FakeLogindControl control(manager);
+    bus.registerObject(QStringLiteral("/org/freedesktop/login1"), &manager,
+                       QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals);
+    bus.registerObject(QStringLiteral("/com/tavelo/FakeLogind"), &control, QDBusConnection::ExportScriptableSlots);
+    if (!bus.registerService(QStringLiteral("org.freedesktop.login1"))) {
+        std::fprintf(stderr, "tavelo-fake-logind: org.freedesktop.login1 is taken\n");
+        return 1;
+    }
+    bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"), QStringLiteral("org.freedesktop.DBus.Local"),
+                QStringLiteral("Disconnected"), &app, SLOT(quit()));
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return 1;
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [&] {
+        unsigned char byte = 0;
+        if (::read(g_signalPipe[0], &byte, 1) != 1)
+            return;
+        if (byte == SIGUSR1 || byte == SIGUSR2)
+            manager.announceSleep(byte == SIGUSR1);
+        else
+            QCoreApplication::quit();
+    });
+    for (int s : {SIGUSR1, SIGUSR2, SIGTERM, SIGINT})
+        std::signal(s, forwardSignal);
+
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
