@@ -45,9 +45,13 @@ class UpdateServiceTest : public ::testing::Test {
 protected:
     UpdateServiceTest() { bundle.version = "1.3.2"; }
 
-    UpdateService &start(FeedArchitecture architecture = FeedArchitecture::generic)
+    // A new service, by default past the moment of its first check.
+    UpdateService &start(FeedArchitecture architecture = FeedArchitecture::generic, bool runFirstCheck = true)
     {
+        m_service.reset();
         m_service = std::make_unique<UpdateService>(session, center, defaults, bundle, workspace, loop, architecture);
+        if (runFirstCheck)
+            loop.advance(UpdateService::firstCheckDelay);
         return *m_service;
     }
     void stop() { m_service.reset(); }
@@ -244,11 +248,13 @@ TEST_F(UpdateServiceTest, AVersionIsAnnouncedOnceByTheTimerButAgainWhenTheUserAs
     EXPECT_EQ(workspace.openedUrls.size(), 1u);
 }
 
-TEST_F(UpdateServiceTest, ChecksAtOnceThenEveryDay)
+TEST_F(UpdateServiceTest, ChecksSoonAfterStartThenEveryDay)
 {
-    start();
+    start(FeedArchitecture::generic, false);
+    EXPECT_THAT(session.requestedUrls, IsEmpty());
+    loop.advance(UpdateService::firstCheckDelay);
     EXPECT_EQ(session.requestedUrls.size(), 1u);
-    loop.advance(24h - 1s);
+    loop.advance(24h - UpdateService::firstCheckDelay - 1s);
     EXPECT_EQ(session.requestedUrls.size(), 1u);
     loop.advance(1s);
     EXPECT_EQ(session.requestedUrls.size(), 2u);
@@ -257,6 +263,12 @@ TEST_F(UpdateServiceTest, ChecksAtOnceThenEveryDay)
 
     stop();
     loop.advance(72h);
+    EXPECT_EQ(session.requestedUrls.size(), 4u);
+
+    // Gone before its first check: none is made.
+    start(FeedArchitecture::generic, false);
+    stop();
+    loop.advance(UpdateService::firstCheckDelay);
     EXPECT_EQ(session.requestedUrls.size(), 4u);
 }
 

@@ -37,11 +37,12 @@ UpdateService::UpdateService(HttpSession &session, NotificationCenter &center, U
         if (auto self = weak.lock())
             (*self)->handleClick(identifier);
     });
-    checkForUpdates(false);
-    m_timer = loop.every(checkInterval, [weak] {
+    auto check = [weak] {
         if (auto self = weak.lock())
             (*self)->checkForUpdates(false);
-    });
+    };
+    loop.postAfter(firstCheckDelay, check);
+    m_timer = loop.every(checkInterval, check);
 }
 
 UpdateService::~UpdateService() = default;

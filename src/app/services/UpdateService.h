@@ -25,8 +25,12 @@ public:
     static constexpr const char *updateAvailableIdentifier = "tavelo.update-available";
     static constexpr const char *checkResultIdentifier = "tavelo.update-check-result";
     static constexpr std::chrono::hours checkInterval{24};
+    // The first check waits this long: the first https request loads the TLS stack
+    // (some 30 ms on the main thread), which should not fall on start-up.
+    static constexpr std::chrono::seconds firstCheckDelay{5};
 
-    // When installed: takes the centre's clicks, starts a first check and the daily timer.
+    // When installed: takes the centre's clicks, schedules a first check and starts the
+    // daily timer.
     UpdateService(HttpSession &session, NotificationCenter &center, UserDefaults &defaults, const BundleInfo &bundle,
                   Workspace &workspace, MainLoop &loop, FeedArchitecture architecture,
                   std::string feedUrl = defaultFeedUrl);
