@@ -1,0 +1,63 @@
+// The tavelo executable: builds the collaborators in order, hands them to the model
+// and runs the event loop. There is no main window; the status item is the way in.
+#include <QApplication>
+
+#include "app/AppModel.h"
+#include "app/services/NotificationService.h"
+#include "app/ui/BreakOverlayController.h"
+#include "app/ui/StatusItem.h"
+#include "app/ui/StatusItemBackendChooser.h"
+#include "core/BreakSettingsStore.h"
+#include "core/Clock.h"
+#include "platform/PlatformStartup.h"
+#include "platform/linux/DBusSingleInstance.h"
+#include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/LinuxBundleInfo.h"
+#include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/QtMainLoop.h"
+#include "platform/linux/X11WindowList.h"
+
+using namespace tavelo;
+
+int main(int argc, char **argv)
+{
+    preparePlatformBeforeApplication();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavelo"));
+    QApplication::setOrganizationName(QStringLiteral("Tavelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION_STRING));
+    QApplication::setDesktopFileName(QStringLiteral("com.tavelo.app"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    DBusSingleInstance instance;
+    StatusItem *statusItemForActivation = nullptr;
+    const auto claim = instance.claim([&statusItemForActivation] {
+        if (statusItemForActivation)
+            statusItemForActivation->openPanel();
+    });
+    if (claim == SingleInstance::Claim::secondaryNotified)
+        return 0;
+
+    SystemClock clock;
+    QtMainLoop loop;
+    LinuxBundleInfo bundle;
+    LinuxWorkspace workspace;
+    FreedesktopNotificationCenter center;
+    X11WindowList windowList;
+
+    BreakSettingsStore settingsStore(BreakSettingsStore::defaultConfigHome);
+    NotificationService notifier(center, bundle, workspace, loop);
+
+    AppModel model(AppModel::Collaborators{
+        settingsStore, notifier,
+        [&](BreakEngine &engine) {
+            return std::make_unique<BreakOverlayController>(engine, windowList, clock, loop);
+        },
+        bundle, clock, loop});
+
+    StatusItem statusItem(model, std::make_unique<StatusItemBackendChooser>());
+    statusItemForActivation = &statusItem;
+    statusItem.show();
+
+    return QApplication::exec();
+}
