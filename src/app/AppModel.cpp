@@ -2,18 +2,24 @@
 
 #include <QCoreApplication>
 
+#include "app/OnboardingPresenter.h"
+#include "app/OnboardingStore.h"
 #include "app/services/NotificationService.h"
+#include "core/AppVersion.h"
 #include "core/BreakSettingsStore.h"
+#include "core/ReleaseNotes.h"
 #include "platform/BundleInfo.h"
 
 namespace tavelo {
 
 namespace {
-std::string tr(const char *text) { return QCoreApplication::translate("AppModel", text).toStdString(); }
+std::string tr(const char *text)
+{
+    return QCoreApplication::translate("AppModel", text).toStdString();
+}
 } // namespace
 
-template <typename Fn>
-auto AppModel::guarded(Fn fn)
+template <typename Fn> auto AppModel::guarded(Fn fn)
 {
     std::weak_ptr<Alive> weak = m_alive;
     return [weak, fn](auto... args) {
@@ -30,6 +36,7 @@ AppModel::AppModel(Collaborators collaborators)
     m_overlay = m_deps.makeOverlay(*m_engine);
     m_deps.notifier.requestAuthorizationIfNeeded();
     wireEngineCallbacks();
+    m_deps.loop.post(guarded([](AppModel &m) { m.presentLaunchScreensIfNeeded(); }));
 }
 
 AppModel::~AppModel()
@@ -47,7 +54,8 @@ void AppModel::wireEngineCallbacks()
         // Read now, so that a change of mode applies from the next break on.
         m.m_overlay->show(m.m_engine->settings().strictMode);
     });
-    engine.onBreakWarning = guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
+    engine.onBreakWarning =
+        guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
     engine.onPausedReminder =
         guarded([](AppModel &m, std::int64_t elapsed) { m.m_deps.notifier.notifyStillPaused(elapsed); });
     engine.onBreakFinished = guarded([](AppModel &m) {
@@ -99,7 +107,10 @@ void AppModel::refreshNotificationState(std::function<void(const std::optional<s
     });
 }
 
-std::string AppModel::appVersionString() const { return m_deps.bundle.shortVersion().value_or("0"); }
+std::string AppModel::appVersionString() const
+{
+    return m_deps.bundle.shortVersion().value_or("0");
+}
 
 void AppModel::skipBreak()
 {
@@ -119,6 +130,58 @@ void AppModel::resetFocus()
 {
     m_engine->resetFocusTimer();
     m_overlay->hide();
+}
+
+void AppModel::presentLaunchScreensIfNeeded()
+{
+    OnboardingStore *store = m_deps.onboardingStore;
+    if (!store || !m_deps.onboardingController || !m_deps.bundle.isInstalled())
+        return;
+    const std::string running = appVersionString();
+    if (!store->onboardingCompleted()) {
+        store->setLastSeenVersion(running);
+        showTour();
+        return;
+    }
+    const std::optional<std::string> previous = store->lastSeenVersion();
+    // Recorded first: each upgrade is announced once, however its window ends.
+    store->setLastSeenVersion(running);
+    if (!previous || !(AppVersion(*previous) < AppVersion(running)))
+        return;
+    auto notes = ReleaseNotes::notesNewer(previous);
+    if (!notes.empty())
+        m_deps.onboardingController->showWhatsNew(std::move(notes), [] {});
+}
+
+void AppModel::openTour()
+{
+    if (m_deps.onboardingController && m_deps.onboardingStore)
+        showTour();
+}
+
+void AppModel::openWhatsNew()
+{
+    if (!m_deps.onboardingController || !m_deps.onboardingStore)
+        return;
+    auto notes = ReleaseNotes::notesNewer(m_deps.onboardingStore->lastSeenVersion());
+    if (!notes.empty())
+        m_deps.onboardingController->showWhatsNew(std::move(notes), [] {});
+}
+
+bool AppModel::canShowWhatsNew() const
+{
+    return m_deps.onboardingStore && !ReleaseNotes::notesNewer(m_deps.onboardingStore->lastSeenVersion()).empty();
+}
+
+void AppModel::showTour()
+{
+    m_deps.onboardingController->showTour(*this, guarded([](AppModel &m) { m.finishOnboarding(); }));
+}
+
+void AppModel::finishOnboarding()
+{
+    m_deps.onboardingStore->setOnboardingCompleted(true);
+    m_deps.onboardingStore->setLastSeenVersion(appVersionString());
 }
 
 } // namespace tavelo

@@ -17,6 +17,8 @@ namespace tavelo {
 class BreakSettingsStore;
 class BundleInfo;
 class NotificationService;
+class OnboardingPresenter;
+class OnboardingStore;
 
 // Owns the engine and ties the services and windows to it. Main thread only.
 class AppModel {
@@ -31,6 +33,10 @@ public:
         const BundleInfo &bundle;
         const Clock &clock;
         MainLoop &loop;
+        // The tour and What's New windows and what they remember between runs; without
+        // them (tests that do not need them) there are no launch screens.
+        OnboardingPresenter *onboardingController = nullptr;
+        OnboardingStore *onboardingStore = nullptr;
     };
 
     explicit AppModel(Collaborators collaborators);
@@ -58,15 +64,25 @@ public:
     void postponeBreak();
     void resetFocus();
 
+    // Greets a first run with the tour and an upgrade with What's New; queued by the
+    // constructor to the next turn of the loop. Only for an installed build.
+    void presentLaunchScreensIfNeeded();
+    void openTour();
+    // The release notes newer than the last version seen, if there are any.
+    void openWhatsNew();
+    bool canShowWhatsNew() const;
+
 private:
     struct Alive {
         AppModel *model;
     };
 
     void wireEngineCallbacks();
+    // Records that the tour was finished, skipped or closed.
+    void finishOnboarding();
+    void showTour();
     // Runs `fn` on the model only while it still exists.
-    template <typename Fn>
-    auto guarded(Fn fn);
+    template <typename Fn> auto guarded(Fn fn);
 
     Collaborators m_deps;
     std::shared_ptr<Alive> m_alive;
