@@ -13,13 +13,11 @@
 namespace tavelo {
 
 namespace {
-std::string tr(const char *text)
-{
-    return QCoreApplication::translate("AppModel", text).toStdString();
-}
+std::string tr(const char *text) { return QCoreApplication::translate("AppModel", text).toStdString(); }
 } // namespace
 
-template <typename Fn> auto AppModel::guarded(Fn fn)
+template <typename Fn>
+auto AppModel::guarded(Fn fn)
 {
     std::weak_ptr<Alive> weak = m_alive;
     return [weak, fn](auto... args) {
@@ -54,8 +52,7 @@ void AppModel::wireEngineCallbacks()
         // Read now, so that a change of mode applies from the next break on.
         m.m_overlay->show(m.m_engine->settings().strictMode);
     });
-    engine.onBreakWarning =
-        guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
+    engine.onBreakWarning = guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
     engine.onPausedReminder =
         guarded([](AppModel &m, std::int64_t elapsed) { m.m_deps.notifier.notifyStillPaused(elapsed); });
     engine.onBreakFinished = guarded([](AppModel &m) {
@@ -107,10 +104,7 @@ void AppModel::refreshNotificationState(std::function<void(const std::optional<s
     });
 }
 
-std::string AppModel::appVersionString() const
-{
-    return m_deps.bundle.shortVersion().value_or("0");
-}
+std::string AppModel::appVersionString() const { return m_deps.bundle.shortVersion().value_or("0"); }
 
 void AppModel::skipBreak()
 {

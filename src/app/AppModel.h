@@ -82,7 +82,8 @@ private:
     void finishOnboarding();
     void showTour();
     // Runs `fn` on the model only while it still exists.
-    template <typename Fn> auto guarded(Fn fn);
+    template <typename Fn>
+    auto guarded(Fn fn);
 
     Collaborators m_deps;
     std::shared_ptr<Alive> m_alive;
