@@ -5,9 +5,7 @@
 #include <vector>
 
 #include <QElapsedTimer>
-#include <QHostAddress>
 #include <QPointer>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
@@ -15,61 +13,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/linux/QtHttpSession.h"
+#include "support/LocalHttpServer.h"
 
 using namespace tavelo;
+using test::LocalHttpServer;
 using namespace std::chrono_literals;
 
 namespace {
-
-// An HTTP server on 127.0.0.1 in the test's own event loop. Each request, once its
-// head has arrived, goes to `handler`, which answers on the socket (or does not).
-class LocalHttpServer {
-public:
-    using Handler = std::function<void(QTcpSocket &socket, const QByteArray &head)>;
-
-    LocalHttpServer()
-    {
-        EXPECT_TRUE(m_server.listen(QHostAddress::LocalHost));
-        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] { accept(); });
-    }
-
-    std::string url(const char *path = "/latest.json") const
-    {
-        return "http://127.0.0.1:" + std::to_string(m_server.serverPort()) + path;
-    }
-
-    Handler handler;
-    std::vector<QByteArray> heads;
-
-    static void reply(QTcpSocket &socket, const QByteArray &status, const QByteArray &body,
-                      const QByteArray &extraHeaders = {})
-    {
-        socket.write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: " +
-                     QByteArray::number(body.size()) + "\r\n" + extraHeaders + "\r\n" + body);
-    }
-
-private:
-    void accept()
-    {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-            auto buffer = std::make_shared<QByteArray>();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
-                buffer->append(socket->readAll());
-                qsizetype end;
-                while ((end = buffer->indexOf("\r\n\r\n")) >= 0) {
-                    const QByteArray head = buffer->left(end);
-                    buffer->remove(0, end + 4);
-                    heads.push_back(head);
-                    if (handler)
-                        handler(*socket, head);
-                }
-            });
-            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        }
-    }
-
-    QTcpServer m_server;
-};
 
 struct Outcome {
     std::optional<HttpResponse> response;
