@@ -107,6 +107,27 @@ TEST_F(BreakOverlayControllerTest, StrictShowCoversEachScreenInOrderAndTakesTheK
     EXPECT_EQ(loop.intervalOfTimer(1), 500ms);
 }
 
+TEST_F(BreakOverlayControllerTest, StrictOverlayTakesFocusBackWhileShown)
+{
+    controller->show(true);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &other);
+
+    loop.fireTimersOnce();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), controller->windows()[0]);
+
+    // Another overlay window may have it: that is still ours.
+    controller->windows()[1]->activateWindow();
+    QCoreApplication::processEvents();
+    loop.fireTimersOnce();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), controller->windows()[1]);
+}
+
 TEST_F(BreakOverlayControllerTest, GentleShowStaysAboveOrdinaryWindowsWithoutFocus)
 {
     controller->show(false);

@@ -1,6 +1,7 @@
 #include <chrono>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,6 +63,25 @@ TEST_F(BreakOverlayViewTest, ButtonsRunTheirActions)
     view.findChild<QPushButton *>("postpone")->click();
     EXPECT_EQ(skips, 1);
     EXPECT_EQ(postpones, 2);
+}
+
+TEST_F(BreakOverlayViewTest, KeysThatBypassTheShortcutsStillAct)
+{
+    // Delivered straight to the view, as keys from the keyboard grab are while another window is active.
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(&view, &event);
+    };
+    press(Qt::Key_Escape, Qt::NoModifier);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(postpones, 2);
+    press(Qt::Key_Return, Qt::ControlModifier);
+    press(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(skips, 2);
+    press(Qt::Key_Return, Qt::NoModifier);
+    press(Qt::Key_P, Qt::NoModifier);
+    press(Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_EQ(postpones + skips, 4);
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "app/ui/BreakOverlayController.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -62,10 +63,8 @@ void BreakOverlayController::show(bool strictMode)
     installScreenObserverIfNeeded();
 
     if (strict) {
-        QWidget *keyWindow = m_windows.front();
-        keyWindow->activateWindow();
-        keyWindow->grabKeyboard();
-        keyWindow->setFocus(Qt::ActiveWindowFocusReason);
+        m_keyboardGrabbed = false;
+        takeKeyboard();
         m_keepOnTop = m_loop.every(kKeepOnTopInterval, [this] { keepOnTop(); });
     }
 }
@@ -196,6 +195,30 @@ void BreakOverlayController::keepOnTop()
 {
     for (QWidget *window : m_windows)
         window->raise();
+    takeKeyboard();
+}
+
+void BreakOverlayController::takeKeyboard()
+{
+    // A popup of ours (the status panel) holds the keyboard while it is open.
+    if (m_windows.empty() || QApplication::activePopupWidget())
+        return;
+    QWidget *keyWindow = m_windows.front();
+    if (!isOverlayWindow(QApplication::activeWindow())) {
+        keyWindow->activateWindow();
+        keyWindow->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    if (!m_keyboardGrabbed) {
+        // The grab fails while another client holds the keyboard; it is tried again on the next round.
+        keyWindow->grabKeyboard();
+        QWindow *handle = keyWindow->windowHandle();
+        m_keyboardGrabbed = handle && handle->setKeyboardGrabEnabled(true);
+    }
+}
+
+bool BreakOverlayController::isOverlayWindow(const QWidget *widget) const
+{
+    return widget && std::find(m_windows.begin(), m_windows.end(), widget) != m_windows.end();
 }
 
 } // namespace tavelo

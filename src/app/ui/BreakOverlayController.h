@@ -44,6 +44,8 @@ private:
     void observeScreen(QScreen *screen);
     void displaysChanged();
     void keepOnTop();
+    void takeKeyboard();
+    bool isOverlayWindow(const QWidget *widget) const;
 
     BreakEngine &m_engine;
     const WindowList &m_windowList;
@@ -53,6 +55,7 @@ private:
     bool m_lastShowWasStrict = false;
     bool m_screenObserverInstalled = false;
     bool m_rebuildPending = false;
+    bool m_keyboardGrabbed = false;
     TimerHandle m_keepOnTop;
 };
 

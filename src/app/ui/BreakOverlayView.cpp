@@ -1,6 +1,7 @@
 #include "app/ui/BreakOverlayView.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLinearGradient>
@@ -142,6 +143,21 @@ void BreakOverlayView::installShortcuts()
     add(QKeySequence(Qt::CTRL | Qt::Key_P), postpone);
     add(QKeySequence(Qt::CTRL | Qt::Key_Return), skip);
     add(QKeySequence(Qt::CTRL | Qt::Key_Enter), skip);
+}
+
+void BreakOverlayView::keyPressEvent(QKeyEvent *event)
+{
+    // Shortcuts work only in the active window; keys that reach us through the keyboard
+    // grab while another window is active come here instead.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if ((key == Qt::Key_Escape && modifiers == Qt::NoModifier) ||
+        (key == Qt::Key_P && modifiers == Qt::ControlModifier))
+        m_onPostpone();
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::ControlModifier)
+        m_onSkip();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void BreakOverlayView::scheduleRefresh()
