@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "OnboardingHarness.h"
+#include "app/ui/OnboardingPresentation.h"
+#include "app/ui/OnboardingView.h"
+#include "app/ui/OnboardingWindowController.h"
+#include "app/ui/PageDot.h"
+#include "app/ui/TourPage.h"
+#include "app/ui/TourRow.h"
+#include "app/ui/WhatsNewView.h"
+#include "core/ReleaseNotes.h"
+
+using namespace tavelo;
+using Kind = test::FakeNotificationCenter::Kind;
+
+namespace {
+
+class OnboardingViewTest : public ::testing::Test {
+protected:
+    OnboardingViewTest()
+    {
+        h.center.autoGrant = true;
+        h.launch();
+        h.center.clearCalls();
+        view = std::make_unique<OnboardingView>(*h.model, [this] { ++done; });
+    }
+
+    template <typename T = QPushButton> T *child(const char *name) const
+    {
+        auto *found = view->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    std::vector<QString> rowTexts(int page) const
+    {
+        std::vector<QString> texts;
+        for (auto *row : view->findChild<TourPage *>(QStringLiteral("page%1").arg(page))->findChildren<TourRow *>())
+            texts.push_back(row->text());
+        return texts;
+    }
+    // Lets the model's queued answers and the view's queued refreshes through.
+    void settle()
+    {
+        h.loop.runPending();
+        QCoreApplication::processEvents();
+    }
+
+    test::OnboardingHarness h;
+    int done = 0;
+    std::unique_ptr<OnboardingView> view;
+};
+
+TEST_F(OnboardingViewTest, BackIsDisabledOnTheFirstPageAndTheLastPageStartsFocusing)
+{
+    auto *back = child("back");
+    auto *forward = child("forward");
+    EXPECT_EQ(view->page(), 0);
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_EQ(forward->text(), "Continue");
+
+    forward->click();
+    EXPECT_EQ(view->page(), 1);
+    EXPECT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_EQ(view->page(), 0);
+    EXPECT_FALSE(back->isEnabled());
+
+    for (int i = 0; i < 4; ++i)
+        forward->click();
+    EXPECT_EQ(view->page(), 4);
+    EXPECT_EQ(forward->text(), "Start Focusing");
+    EXPECT_EQ(done, 0);
+    forward->click();
+    EXPECT_EQ(view->page(), 4);
+    EXPECT_EQ(done, 1);
+}
+
+TEST_F(OnboardingViewTest, ReturnPressesWhicheverForwardButtonIsShown)
+{
+    view->show();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    // Return belongs to the forward button even while another control has focus.
+    child("back")->setFocus();
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->page(), 1);
+    view->setPage(4, false);
+    QTest::keyClick(view.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(done, 1);
+}
+
+TEST_F(OnboardingViewTest, DotsShowThePageAndJumpToTheirOwn)
+{
+    auto dot = [this](int i) { return child<PageDot>(QStringLiteral("dot%1").arg(i).toLatin1().constData()); };
+    EXPECT_TRUE(dot(0)->isCurrent());
+    EXPECT_EQ(dot(2)->accessibleName(), "Go to step 3");
+    QTest::mouseClick(dot(2), Qt::LeftButton);
+    EXPECT_EQ(view->page(), 2);
+    EXPECT_EQ(child<QStackedWidget>("pages")->currentIndex(), 2);
+    EXPECT_FALSE(dot(0)->isCurrent());
+    EXPECT_TRUE(dot(2)->isCurrent());
+    EXPECT_TRUE(child("back")->isEnabled());
+}
+
+TEST_F(OnboardingViewTest, SkipEndsTheTourFromAnyPage)
+{
+    view->setPage(2);
+    child("skip")->click();
+    EXPECT_EQ(done, 1);
+}
+
+TEST_F(OnboardingViewTest, RowsShowTheCurrentSettingsAndFollowThem)
+{
+    BreakSettings s = h.model->settings();
+    s.focusMinutes = 25;
+    s.shortBreakSeconds = 20;
+    s.longBreakMinutes = 5;
+    s.longBreakEvery = 4;
+    s.postponeMinutes = 5;
+    s.preBreakWarningSeconds = 10;
+    h.model->applySettings(s);
+    settle();
+    EXPECT_EQ(rowTexts(1), (std::vector<QString>{"25 min of focus", "20 sec microbreak to blink and breathe",
+                                                 "Every 4 sessions, a 5 min long break"}));
+    EXPECT_EQ(rowTexts(2), (std::vector<QString>{"Pause for 5\u201360 minutes, or indefinitely",
+                                                 "Postpone a break by 5 min \u2014 Esc always postpones",
+                                                 "Skip the current break, or skip the upcoming one"}));
+    EXPECT_EQ(child<TourPage>("page4")->subtitle(), "Tavelo warns you 10 seconds ahead so breaks never ambush you.");
+
+    s.focusMinutes = 50;
+    s.postponeMinutes = 12;
+    s.preBreakWarningSeconds = 30;
+    h.model->applySettings(s);
+    settle();
+    EXPECT_EQ(rowTexts(1)[0], "50 min of focus");
+    EXPECT_EQ(rowTexts(2)[1], "Postpone a break by 12 min \u2014 Esc always postpones");
+    EXPECT_EQ(child<TourPage>("page4")->subtitle(), "Tavelo warns you 30 seconds ahead so breaks never ambush you.");
+}
+
+TEST_F(OnboardingViewTest, PagesSayExactlyTheirTexts)
+{
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"Take breaks without thinking about them",
+         "Tavelo lives in your menu bar and alternates focus sessions with restorative breaks."},
+        {"A rhythm that fits your day", "Your current schedule \u2014 change it anytime in Settings."},
+        {"You're always in control", "Breaks are firm but never trap you."},
+        {"Step away freely", "Only input timing is observed \u2014 never what you type."},
+        {"Get a heads-up before each break", "Tavelo warns you 10 seconds ahead so breaks never ambush you."},
+    };
+    for (int i = 0; i < 5; ++i) {
+        auto *page = child<TourPage>(QStringLiteral("page%1").arg(i).toLatin1().constData());
+        EXPECT_EQ(page->title(), expected[i].first);
+        EXPECT_EQ(page->subtitle(), expected[i].second);
+    }
+    EXPECT_EQ(rowTexts(3), (std::vector<QString>{"The focus timer freezes while you're away",
+                                                 "Stepping away during a break counts as taking it",
+                                                 "Closing the lid pauses time \u2014 no ambush breaks on wake"}));
+    EXPECT_TRUE(rowTexts(0).empty());
+    auto *enable = child("enableNotifications");
+    EXPECT_EQ(enable->text(), "Enable Notifications");
+    EXPECT_EQ(enable->toolTip(), "If notifications were denied, this opens System Settings instead.");
+    EXPECT_GE(enable->minimumWidth(), 200);
+}
+
+TEST_F(OnboardingViewTest, NotificationPageAsksTheModelOnceAndNotAgainOnceFeedbackIsShown)
+{
+    auto *feedback = child<QLabel>("notificationFeedback");
+    view->setPage(4);
+    EXPECT_EQ(h.center.count(Kind::getAuthorizationStatus), 1u);
+    ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::authorized));
+    settle();
+    EXPECT_EQ(view->notificationFeedback(), "Notifications are on \u2713");
+    EXPECT_EQ(feedback->text(), "Notifications are on \u2713");
+    EXPECT_FALSE(feedback->isHidden());
+
+    view->setPage(3);
+    view->setPage(4);
+    settle();
+    EXPECT_EQ(h.center.count(Kind::getAuthorizationStatus), 1u);
+}
+
+TEST_F(OnboardingViewTest, NotificationPageAsksAgainWhileThereIsNothingToShow)
+{
+    view->setPage(4);
+    ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::notDetermined));
+    settle();
+    EXPECT_FALSE(view->notificationFeedback());
+    EXPECT_TRUE(child<QLabel>("notificationFeedback")->isHidden());
+    view->setPage(0);
+    view->setPage(4);
+    EXPECT_EQ(h.center.count(Kind::getAuthorizationStatus), 2u);
+}
+
+TEST_F(OnboardingViewTest, EnableButtonShowsTheModelsAnswer)
+{
+    view->setPage(4);
+    h.center.answerStatus(AuthorizationStatus::notDetermined);
+    settle();
+    child("enableNotifications")->click();
+    h.center.answerStatus(AuthorizationStatus::notDetermined);
+    settle();
+    EXPECT_EQ(h.center.count(Kind::requestAuthorization), 1u);
+    EXPECT_EQ(view->notificationFeedback(), "Allow notifications when your desktop asks.");
+    EXPECT_EQ(child<QLabel>("notificationFeedback")->text(), "Allow notifications when your desktop asks.");
+}
+
+TEST_F(OnboardingViewTest, AnEmptyStatusArrivingAfterTheButtonsAnswerDoesNotEraseIt)
+{
+    // The button's question goes out first and the page's own question second, so the
+    // page's "nothing to say" arrives last.
+    child("enableNotifications")->click();
+    view->setPage(4);
+    ASSERT_EQ(h.center.waitingStatusQueries(), 2u);
+    h.center.answerStatus(AuthorizationStatus::denied);
+    h.center.answerStatus(AuthorizationStatus::denied);
+    settle();
+    EXPECT_EQ(view->notificationFeedback(), "Opening Notification Settings…");
+}
+
+TEST_F(OnboardingViewTest, AnAnswerArrivingAfterTheTourIsGoneIsDropped)
+{
+    view->setPage(4);
+    view.reset();
+    h.center.answerStatus(AuthorizationStatus::authorized);
+    settle(); // must not touch the destroyed view
+    SUCCEED();
+}
+
+} // namespace
