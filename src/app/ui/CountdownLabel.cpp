@@ -21,6 +21,7 @@ void CountdownLabel::setText(const QString &text)
         return;
     const bool resized = text.size() != m_text.size();
     m_text = text;
+    setAccessibleName(text);
     if (resized)
         updateGeometry();
     update();

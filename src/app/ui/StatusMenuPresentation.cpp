@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
-
 #include "app/ui/DurationFormat.h"
 
 namespace tavelo {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("tavelo::StatusMenuPresentation", text);
-}
 
 QString countdownOf(std::int64_t seconds)
 {

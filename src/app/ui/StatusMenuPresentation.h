@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/ui/StatusSnapshot.h"
@@ -11,6 +12,8 @@ namespace tavelo {
 // The texts and control states of the status item and its panel, computed from a
 // snapshot; no widgets, so every rule can be tested on plain values.
 class StatusMenuPresentation {
+    Q_DECLARE_TR_FUNCTIONS(tavelo::StatusMenuPresentation)
+
 public:
     explicit StatusMenuPresentation(const StatusSnapshot &snapshot) : m_s(snapshot) {}
 
