@@ -347,25 +347,30 @@ TEST_F(OverlayX11Test, WindowListSeesMappedWindowsOnly)
 TEST_F(OverlayX11Test, CoversBothMonitorsQuicklyAndLooksFinished)
 {
     // Time from show() until the server has every overlay window mapped, watched from a
-    // connection of our own while Qt's event loop runs as usual.
-    std::vector<double> mapped;
-    for (int round = 0; round < 5; ++round) {
-        controller.hide();
-        runFor(100);
-        QElapsedTimer timer;
-        timer.start();
-        controller.show(true);
-        ASSERT_TRUE(waitFor([&] { return allViewable(); }));
-        mapped.push_back(double(timer.nsecsElapsed()) / 1e6);
+    // connection of our own while Qt's event loop runs as usual. Gentle windows go through
+    // the window manager first.
+    std::string report;
+    for (const bool strict : {false, true}) {
+        std::vector<double> mapped;
+        for (int round = 0; round < 5; ++round) {
+            controller.hide();
+            runFor(100);
+            QElapsedTimer timer;
+            timer.start();
+            controller.show(strict);
+            ASSERT_TRUE(waitFor([&] { return allViewable(); }));
+            mapped.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+        std::sort(mapped.begin(), mapped.end());
+        report += std::string("show(") + (strict ? "strict" : "gentle") +
+                  ") to every overlay window mapped, 2 monitors: median " + std::to_string(mapped[mapped.size() / 2]) +
+                  " ms, max " + std::to_string(mapped.back()) + " ms\n";
+        RecordProperty(strict ? "strict_map_ms_median" : "gentle_map_ms_median",
+                       std::to_string(mapped[mapped.size() / 2]));
+        EXPECT_LT(mapped.back(), 1000.0);
     }
-    std::sort(mapped.begin(), mapped.end());
-    const std::string report = "show() to every overlay window mapped, 2 monitors: median " +
-                               std::to_string(mapped[mapped.size() / 2]) + " ms, max " + std::to_string(mapped.back()) +
-                               " ms\n";
     std::printf("%s", report.c_str());
     std::ofstream(outputDir() + "/overlay-map-time.txt") << report;
-    RecordProperty("overlay_map_ms_median", std::to_string(mapped[mapped.size() / 2]));
-    EXPECT_LT(mapped.back(), 1000.0);
 
     ASSERT_EQ(controller.windows().size(), 2u);
     EXPECT_EQ(controller.windows()[0]->geometry(), QRect(0, 0, 1280, 1024));
