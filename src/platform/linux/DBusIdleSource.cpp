@@ -44,11 +44,12 @@ DBusIdleSource::DBusIdleSource(QDBusConnection connection, Endpoint endpoint)
     // Watching before the first ownership question means no appearance can slip between the two.
     m_watcher = std::make_unique<QDBusServiceWatcher>(m_endpoint.service, m_connection,
                                                       QDBusServiceWatcher::WatchForOwnerChange);
-    QObject::connect(m_watcher.get(), &QDBusServiceWatcher::serviceOwnerChanged, m_watcher.get(),
-                     [this](const QString &, const QString &, const QString &newOwner) {
-                         m_presence = newOwner.isEmpty() ? Presence::absent : Presence::present;
-                         m_timeoutsInRow = 0;
-                     });
+    QObject::connect(m_watcher.get(), &QDBusServiceWatcher::serviceOwnerChanged, m_watcher.get(), [this] {
+        // Ask again rather than trust the signal's arguments: a release and a
+        // quick re-claim may be reported out of order.
+        m_presence = Presence::unknown;
+        m_timeoutsInRow = 0;
+    });
 }
 
 DBusIdleSource::~DBusIdleSource() = default;

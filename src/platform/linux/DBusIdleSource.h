@@ -12,8 +12,8 @@ class QDBusServiceWatcher;
 namespace tavelo {
 
 // An idle counter served over D-Bus that answers in milliseconds. Each call is bounded
-// by kCallTimeoutMs. Whether the service exists is asked once and then followed through
-// its owner changes, so a missing service costs no bus traffic per sample; a service that
+// by kCallTimeoutMs. Whether the service exists is asked once, and again only after its
+// owner changed, so a missing service costs no bus traffic per sample; a service that
 // refuses the call, or times out kTimeoutsBeforeGivingUp times in a row, is left alone
 // until its owner changes.
 class DBusIdleSource : public IdleTimeSource {

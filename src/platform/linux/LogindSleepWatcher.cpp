@@ -42,8 +42,9 @@ void LogindSleepWatcher::start(std::function<void()> onWillSleep, std::function<
                          QStringLiteral("PrepareForSleep"), this, SLOT(handlePrepareForSleep(bool, QDBusMessage)));
     m_serviceWatcher = new QDBusServiceWatcher(QString::fromLatin1(kService), m_connection,
                                                QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            [this](const QString &, const QString &, const QString &newOwner) { setLogindOwner(newOwner); });
+    // Owner changes may be reported out of order (a quick release and re-claim): look the
+    // owner up again rather than trust the signal's arguments.
+    connect(m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &LogindSleepWatcher::lookUpLogind);
     lookUpLogind();
 }
 
@@ -53,13 +54,15 @@ void LogindSleepWatcher::lookUpLogind()
         QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                                        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetNameOwner"));
     ask << QString::fromLatin1(kService);
+    const quint64 lookup = ++m_lookups;
     auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(ask, kCallTimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, lookup](QDBusPendingCallWatcher *call) {
         call->deleteLater();
+        if (lookup != m_lookups)
+            return; // a later lookup is on its way
         const QDBusPendingReply<QString> reply = *call;
-        // No owner yet is no error: the service watcher reports logind when it appears.
-        if (reply.isValid() && m_logindOwner.isEmpty())
-            setLogindOwner(reply.value());
+        // No owner (an error reply) is no failure: the service watcher tells when logind appears.
+        setLogindOwner(reply.isValid() ? reply.value() : QString());
     });
 }
 

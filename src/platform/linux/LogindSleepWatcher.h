@@ -51,6 +51,7 @@ private:
     bool m_asleep = false;
     // logind's unique name: signals from anyone else are not suspend announcements.
     QString m_logindOwner;
+    quint64 m_lookups = 0;
     QDBusUnixFileDescriptor m_inhibitor;
     QPointer<QDBusPendingCallWatcher> m_pendingInhibit;
     QDBusServiceWatcher *m_serviceWatcher = nullptr;
