@@ -4,6 +4,8 @@
 
 #include "app/OnboardingPresenter.h"
 #include "app/OnboardingStore.h"
+#include "app/SettingsWindowPresenter.h"
+#include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "core/AppVersion.h"
 #include "core/BreakSettingsStore.h"
@@ -33,6 +35,7 @@ AppModel::AppModel(Collaborators collaborators)
     m_engine = std::make_unique<BreakEngine>(m_settings, m_deps.clock, m_deps.loop);
     m_overlay = m_deps.makeOverlay(*m_engine);
     m_deps.notifier.requestAuthorizationIfNeeded();
+    refreshLaunchAtLoginState();
     wireEngineCallbacks();
     m_deps.loop.post(guarded([](AppModel &m) { m.presentLaunchScreensIfNeeded(); }));
 }
@@ -165,6 +168,44 @@ void AppModel::openWhatsNew()
 bool AppModel::canShowWhatsNew() const
 {
     return m_deps.onboardingStore && !ReleaseNotes::notesNewer(m_deps.onboardingStore->lastSeenVersion()).empty();
+}
+
+void AppModel::refreshLaunchAtLoginState()
+{
+    LaunchAtLoginService *service = m_deps.launchAtLoginService;
+    m_launchAtLoginSupported = service && service->isSupported();
+    changed.notify();
+    const LaunchAtLoginService::State state = service ? service->refreshState() : LaunchAtLoginService::State{};
+    m_launchAtLoginEnabled = state.enabled;
+    changed.notify();
+    m_launchAtLoginMessage = state.message;
+    changed.notify();
+}
+
+void AppModel::setLaunchAtLogin(bool enabled, std::function<void()> done)
+{
+    LaunchAtLoginService *service = m_deps.launchAtLoginService;
+    if (!service) {
+        refreshLaunchAtLoginState();
+        if (done)
+            done();
+        return;
+    }
+    service->setEnabled(enabled, guarded([done](AppModel &m, const std::optional<LaunchAtLoginError> &error) {
+                            m.refreshLaunchAtLoginState();
+                            if (error) {
+                                m.m_launchAtLoginMessage = error->description();
+                                m.changed.notify();
+                            }
+                            if (done)
+                                done();
+                        }));
+}
+
+void AppModel::openSettings()
+{
+    if (m_deps.settingsWindowController)
+        m_deps.settingsWindowController->show(*this);
 }
 
 void AppModel::showTour()

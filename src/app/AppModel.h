@@ -16,9 +16,11 @@ namespace tavelo {
 
 class BreakSettingsStore;
 class BundleInfo;
+class LaunchAtLoginService;
 class NotificationService;
 class OnboardingPresenter;
 class OnboardingStore;
+class SettingsWindowPresenter;
 
 // Owns the engine and ties the services and windows to it. Main thread only.
 class AppModel {
@@ -37,6 +39,10 @@ public:
         // them (tests that do not need them) there are no launch screens.
         OnboardingPresenter *onboardingController = nullptr;
         OnboardingStore *onboardingStore = nullptr;
+        // Launch at login and the settings window; without them launch at login is
+        // unsupported and there is no settings window.
+        LaunchAtLoginService *launchAtLoginService = nullptr;
+        SettingsWindowPresenter *settingsWindowController = nullptr;
     };
 
     explicit AppModel(Collaborators collaborators);
@@ -72,6 +78,16 @@ public:
     void openWhatsNew();
     bool canShowWhatsNew() const;
 
+    // Published, false (and no message) until the first refresh.
+    bool launchAtLoginSupported() const { return m_launchAtLoginSupported; }
+    bool launchAtLoginEnabled() const { return m_launchAtLoginEnabled; }
+    const std::optional<std::string> &launchAtLoginMessage() const { return m_launchAtLoginMessage; }
+    void refreshLaunchAtLoginState();
+    // Switches launch at login, then refreshes the state; a failure's text becomes the
+    // message. The switch may run a helper program, so `done` (optional) runs when it is over.
+    void setLaunchAtLogin(bool enabled, std::function<void()> done = {});
+    void openSettings();
+
 private:
     struct Alive {
         AppModel *model;
@@ -90,6 +106,9 @@ private:
     BreakSettings m_settings;
     std::unique_ptr<BreakEngine> m_engine;
     std::unique_ptr<OverlayPresenter> m_overlay;
+    bool m_launchAtLoginSupported = false;
+    bool m_launchAtLoginEnabled = false;
+    std::optional<std::string> m_launchAtLoginMessage;
 };
 
 } // namespace tavelo

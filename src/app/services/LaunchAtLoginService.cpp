@@ -1,0 +1,238 @@
+#include "app/services/LaunchAtLoginService.h"
+
+#include <QCoreApplication>
+#include <QStringDecoder>
+
+#include "platform/BundleInfo.h"
+#include "platform/LoginItemService.h"
+#include "platform/UnitFileStore.h"
+
+namespace tavelo {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("tavelo::LaunchAtLoginService", text);
+}
+
+// A capped capture may end inside a character; that is not the child's fault.
+void dropIncompleteTail(std::string &bytes)
+{
+    const std::size_t size = bytes.size();
+    for (std::size_t back = 1; back <= std::min<std::size_t>(4, size); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[size - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (length > back)
+            bytes.resize(size - back);
+        return;
+    }
+}
+
+// The child's own words for what went wrong, or nothing when it said nothing usable.
+std::optional<std::string> complaint(const ProcessRunner::Result &result)
+{
+    std::string bytes = result.standardError;
+    if (result.standardErrorTruncated)
+        dropIncompleteTail(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = QString(decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))).trimmed();
+    if (decoder.hasError() || text.isEmpty())
+        return std::nullopt;
+    return text.toStdString();
+}
+
+} // namespace
+
+LaunchAtLoginService::LaunchAtLoginService(Environment environment)
+    : m_env(std::move(environment)), m_alive(std::make_shared<Alive>(Alive{this}))
+{
+}
+
+LaunchAtLoginService::~LaunchAtLoginService()
+{
+    m_alive->service = nullptr;
+}
+
+std::optional<std::filesystem::path> LaunchAtLoginService::appExecutable() const
+{
+    if (!m_env.bundle.isInstalled() || m_env.executable.empty())
+        return std::nullopt;
+    return m_env.executable;
+}
+
+bool LaunchAtLoginService::isSupported() const
+{
+    return appExecutable().has_value();
+}
+
+std::string LaunchAtLoginService::launchAgentLabel() const
+{
+    const std::string identifier = m_env.bundle.identifier();
+    return identifier.empty() ? std::string(kFallbackLabel) : identifier + ".loginitem";
+}
+
+std::optional<std::filesystem::path> LaunchAtLoginService::launchAgentPath() const
+{
+    return m_env.units.unitPath(launchAgentLabel());
+}
+
+bool LaunchAtLoginService::isLaunchAgentInstalled() const
+{
+    const std::optional<std::filesystem::path> path = launchAgentPath();
+    return path && m_env.units.exists(*path);
+}
+
+LaunchAtLoginService::State LaunchAtLoginService::refreshState() const
+{
+    if (!isSupported())
+        return {false, tr("Install Tavelo to enable this option.").toStdString()};
+    switch (m_env.loginItem.status()) {
+    case LoginItemService::Status::enabled:
+        return {true, std::nullopt};
+    case LoginItemService::Status::requiresApproval:
+        return {true, tr("Enabled. Approve in your desktop's startup settings if needed.").toStdString()};
+    case LoginItemService::Status::notRegistered:
+    case LoginItemService::Status::notFound:
+        break;
+    }
+    if (isLaunchAgentInstalled())
+        return {true, tr("Enabled via systemd user service fallback.").toStdString()};
+    return {false, std::nullopt};
+}
+
+void LaunchAtLoginService::setEnabled(bool enabled, Completion done)
+{
+    m_requests.push_back({enabled, std::move(done)});
+    if (!m_busy)
+        startNext();
+}
+
+void LaunchAtLoginService::startNext()
+{
+    if (m_requests.empty())
+        return;
+    m_busy = true;
+    perform(m_requests.front().enabled,
+            guarded([](LaunchAtLoginService &s, const std::optional<LaunchAtLoginError> &error) { s.finish(error); }));
+}
+
+void LaunchAtLoginService::finish(const std::optional<LaunchAtLoginError> &error)
+{
+    Request request = std::move(m_requests.front());
+    m_requests.pop_front();
+    m_busy = false;
+    std::weak_ptr<Alive> weak = m_alive;
+    if (request.done)
+        request.done(error);
+    // The completion may have queued (and started) another request, or ended the service.
+    if (auto alive = weak.lock(); alive && alive->service && !m_busy)
+        startNext();
+}
+
+void LaunchAtLoginService::perform(bool enabled, Step done)
+{
+    const std::optional<std::filesystem::path> executable = appExecutable();
+    if (!executable) {
+        done(LaunchAtLoginError::unsupported());
+        return;
+    }
+    if (!enabled) {
+        m_env.loginItem.unregisterItem();
+        disableLaunchAgent(std::move(done));
+        return;
+    }
+    if (registerWithLoginItem()) {
+        // A fallback left from earlier goes; failing to remove it is no failure to enable.
+        disableLaunchAgent([done](const std::optional<LaunchAtLoginError> &) { done(std::nullopt); });
+        return;
+    }
+    enableLaunchAgent(*executable, std::move(done));
+}
+
+bool LaunchAtLoginService::registerWithLoginItem()
+{
+    return !m_env.loginItem.registerItem().has_value();
+}
+
+void LaunchAtLoginService::enableLaunchAgent(const std::filesystem::path &executable, Step done)
+{
+    const std::optional<std::filesystem::path> path = launchAgentPath();
+    if (!path) {
+        done(LaunchAtLoginError::missingBundleIdentifier());
+        return;
+    }
+    if (std::optional<std::string> error = m_env.units.write(*path, executable)) {
+        done(LaunchAtLoginError::platform(std::move(*error)));
+        return;
+    }
+    const std::string unit = path->filename().string();
+    // Disabling first drops links left by an earlier unit, whatever it said.
+    runSystemctl({"--user", "disable", unit},
+                 guarded([unit, done](LaunchAtLoginService &s, const std::optional<LaunchAtLoginError> &) {
+                     s.runSystemctl({"--user", "enable", unit}, done);
+                 }));
+}
+
+void LaunchAtLoginService::disableLaunchAgent(Step done)
+{
+    const std::optional<std::filesystem::path> path = launchAgentPath();
+    if (!path) {
+        done(std::nullopt);
+        return;
+    }
+    runSystemctl({"--user", "disable", path->filename().string()},
+                 guarded([path = *path, done](LaunchAtLoginService &s, const std::optional<LaunchAtLoginError> &) {
+                     if (!s.m_env.units.exists(path)) {
+                         done(std::nullopt);
+                         return;
+                     }
+                     std::optional<std::string> error = s.m_env.units.remove(path);
+                     done(error ? std::optional(LaunchAtLoginError::platform(std::move(*error))) : std::nullopt);
+                 }));
+}
+
+void LaunchAtLoginService::runSystemctl(std::vector<std::string> arguments, Step done)
+{
+    m_env.runner.run(m_env.systemctl, arguments, [done](const ProcessRunner::Result &result) {
+        using Outcome = ProcessRunner::Result::Outcome;
+        switch (result.outcome) {
+        case Outcome::failedToStart:
+            done(LaunchAtLoginError::platform(result.failure));
+            return;
+        case Outcome::timedOut: {
+            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(result.timeout).count();
+            done(LaunchAtLoginError::launchctlFailed(
+                tr("systemctl did not finish within %1 s and was stopped.").arg(seconds).toStdString()));
+            return;
+        }
+        case Outcome::exited:
+            if (result.exitStatus == 0) {
+                done(std::nullopt);
+                return;
+            }
+            break;
+        case Outcome::crashed:
+            break;
+        }
+        if (std::optional<std::string> text = complaint(result))
+            done(LaunchAtLoginError::launchctlFailed(std::move(*text)));
+        else
+            done(LaunchAtLoginError::launchctlFailed(tr("systemctl exit ").toStdString() +
+                                                     std::to_string(result.exitStatus)));
+    });
+}
+
+LaunchAtLoginService::Step
+LaunchAtLoginService::guarded(std::function<void(LaunchAtLoginService &, const std::optional<LaunchAtLoginError> &)> fn)
+{
+    std::weak_ptr<Alive> weak = m_alive;
+    return [weak, fn = std::move(fn)](const std::optional<LaunchAtLoginError> &error) {
+        if (auto alive = weak.lock(); alive && alive->service)
+            fn(*alive->service, error);
+    };
+}
+
+} // namespace tavelo

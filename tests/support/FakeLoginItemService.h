@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/LoginItemService.h"
+
+namespace tavelo::test {
+
+// A login item in memory: registering turns it on unless told to fail.
+class FakeLoginItemService final : public LoginItemService {
+public:
+    Status currentStatus = Status::notRegistered;
+    std::optional<std::string> registerError;
+    std::optional<std::string> unregisterError;
+    std::vector<std::string> calls;
+
+    Status status() const override { return currentStatus; }
+    std::optional<std::string> registerItem() override
+    {
+        calls.push_back("register");
+        if (!registerError)
+            currentStatus = Status::enabled;
+        return registerError;
+    }
+    std::optional<std::string> unregisterItem() override
+    {
+        calls.push_back("unregister");
+        if (!unregisterError)
+            currentStatus = Status::notRegistered;
+        return unregisterError;
+    }
+};
+
+} // namespace tavelo::test
