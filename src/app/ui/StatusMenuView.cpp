@@ -119,7 +119,13 @@ void StatusMenuView::buildLayout()
     addButton("resetFocus", tr("Reset Focus Timer"), [this] { m_model.resetFocus(); });
     addDivider();
 
-    // Settings, updates and help join here, each one addButton call.
+    addButton("settings", tr("Settings…"), [this] {
+        // The panel goes first; the window opens on the next turn, when the popup has let go.
+        close();
+        QMetaObject::invokeMethod(
+            this, [this] { m_model.openSettings(); }, Qt::QueuedConnection);
+    });
+    // Updates and help join here, each one addButton call.
 
     QColor tertiary = withAlpha(text, 0.45);
     m_version = addText("version", captionFont, tertiary);

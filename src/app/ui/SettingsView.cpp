@@ -1,0 +1,355 @@
+#include "app/ui/SettingsView.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QVBoxLayout>
+
+#include "app/AppModel.h"
+#include "app/ui/FeedbackCapsule.h"
+#include "app/ui/GroupedForm.h"
+#include "app/ui/RangeSpinBox.h"
+#include "app/ui/SettingsSymbol.h"
+
+namespace tavelo {
+
+namespace {
+
+constexpr int kPadding = 18;
+constexpr int kSpacing = 18;
+constexpr int kRowSpacing = 8;
+constexpr int kFieldWidth = 64;
+constexpr int kUnitMinWidth = 56;
+// Type sizes relative to body text.
+constexpr qreal kTitleScale = 17.0 / 13.0;
+constexpr qreal kFootnoteScale = 10.0 / 13.0;
+
+const char *fieldName(SettingsField field)
+{
+    switch (field) {
+    case SettingsField::focusMinutes:
+        return "focusMinutes";
+    case SettingsField::shortBreakSeconds:
+        return "shortBreakSeconds";
+    case SettingsField::longBreakMinutes:
+        return "longBreakMinutes";
+    case SettingsField::longBreakEvery:
+        return "longBreakEvery";
+    case SettingsField::postponeMinutes:
+        return "postponeMinutes";
+    case SettingsField::preBreakWarningSeconds:
+        return "preBreakWarningSeconds";
+    case SettingsField::idleMinutes:
+        return "idleMinutes";
+    }
+    return "";
+}
+
+QFont scaled(const QFont &base, qreal scale, QFont::Weight weight)
+{
+    QFont font = base;
+    if (base.pointSizeF() > 0)
+        font.setPointSizeF(std::max(scale < 1 ? 8.0 : 1.0, base.pointSizeF() * scale));
+    font.setWeight(weight);
+    return font;
+}
+
+void useSecondaryColour(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    QColor colour = palette.color(QPalette::WindowText);
+    colour.setAlphaF(0.6f);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+SettingsView::SettingsView(AppModel &model, MainLoop &loop, QWidget *parent)
+    : QWidget(parent), m_model(model), m_draft(model.settings(), loop)
+{
+    setObjectName(QStringLiteral("settingsView"));
+    setMinimumSize(kMinWidth, kMinHeight);
+    buildLayout();
+    m_modelChanged = m_model.changed.connect([this] {
+        m_draft.sync(m_model.settings());
+        refresh();
+    });
+    m_transientChanged = m_draft.transientChanged.connect([this] { refreshTransient(); });
+    auto *save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, [this] {
+        commitPendingEdits();
+        if (m_draft.canApply(m_model.settings()))
+            apply();
+    });
+    refresh();
+}
+
+SettingsView::~SettingsView() = default;
+
+void SettingsView::buildLayout()
+{
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
+    root->setSpacing(kSpacing);
+
+    auto *title = new QLabel(tr("Tavelo Settings"), this);
+    title->setObjectName(QStringLiteral("title"));
+    title->setFont(scaled(font(), kTitleScale, QFont::Bold));
+    root->addWidget(title);
+
+    const QFont footnote = scaled(font(), kFootnoteScale, QFont::Normal);
+    auto *subtitle = new QLabel(tr("Changes apply to future intervals. Your current countdown is preserved."), this);
+    subtitle->setObjectName(QStringLiteral("subtitle"));
+    subtitle->setFont(footnote);
+    subtitle->setWordWrap(true);
+    useSecondaryColour(subtitle);
+    root->addWidget(subtitle);
+
+    auto *form = new GroupedForm(this);
+    form->setObjectName(QStringLiteral("form"));
+    for (const SettingsRow &row : SettingsDraft::rows())
+        form->addRow(numericRow(row));
+    QWidget *strictRow = toggleRow(tr("Strict fullscreen breaks"), "strictMode", m_strictMode);
+    strictRow->setToolTip(tr("On: breaks cover every display and take focus. Off: breaks appear as normal windows and "
+                             "never steal focus. Esc always postpones."));
+    form->addRow(strictRow);
+    form->addRow(toggleRow(tr("Launch at login"), "launchAtLogin", m_launchAtLogin));
+    root->addWidget(form);
+    root->addStretch(1);
+
+    connect(m_strictMode, &QCheckBox::clicked, this, [this](bool on) {
+        m_draft.setStrictMode(on);
+        refresh();
+    });
+    connect(m_launchAtLogin, &QCheckBox::clicked, this, [this](bool on) { switchLaunchAtLogin(on); });
+
+    m_launchMessage = new QLabel(this);
+    m_launchMessage->setObjectName(QStringLiteral("launchAtLoginMessage"));
+    m_launchMessage->setFont(footnote);
+    m_launchMessage->setWordWrap(true);
+    m_launchMessage->setTextFormat(Qt::PlainText);
+    m_launchMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    useSecondaryColour(m_launchMessage);
+    root->addWidget(m_launchMessage);
+
+    m_feedback = new FeedbackCapsule(this);
+    m_feedback->setObjectName(QStringLiteral("feedback"));
+    root->addWidget(m_feedback, 0, Qt::AlignLeft);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(kRowSpacing);
+    m_restore = new QPushButton(this);
+    m_restore->setObjectName(QStringLiteral("restoreDefaults"));
+    m_restore->setAutoDefault(false);
+    connect(m_restore, &QPushButton::clicked, this, [this] { restoreDefaults(); });
+    m_apply = new QPushButton(this);
+    m_apply->setObjectName(QStringLiteral("applyChanges"));
+    m_apply->setAutoDefault(false);
+    // The filled look of the window's main action.
+    QPalette prominent = m_apply->palette();
+    prominent.setColor(QPalette::Button, prominent.color(QPalette::Highlight));
+    prominent.setColor(QPalette::ButtonText, prominent.color(QPalette::HighlightedText));
+    m_apply->setPalette(prominent);
+    connect(m_apply, &QPushButton::clicked, this, [this] { apply(); });
+    const QColor text = m_restore->palette().color(QPalette::ButtonText);
+    const QColor onAccent = prominent.color(QPalette::ButtonText);
+    m_icons = {SettingsSymbol::icon(SettingsSymbol::Kind::arrowCounterclockwise, text),
+               SettingsSymbol::icon(SettingsSymbol::Kind::checkmark, text),
+               SettingsSymbol::icon(SettingsSymbol::Kind::squareAndArrowDown, onAccent),
+               SettingsSymbol::icon(SettingsSymbol::Kind::checkmark, onAccent)};
+    buttons->addWidget(m_restore);
+    buttons->addStretch(1);
+    buttons->addWidget(m_apply);
+    root->addLayout(buttons);
+}
+
+QWidget *SettingsView::numericRow(const SettingsRow &row)
+{
+    const auto index = static_cast<std::size_t>(row.field);
+    auto *widget = new QWidget(this);
+    widget->setObjectName(QLatin1String(fieldName(row.field)) + QLatin1String("Row"));
+    auto *layout = new QHBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kRowSpacing);
+
+    auto *title = new QLabel(tr(row.title), widget);
+    layout->addWidget(title);
+    layout->addStretch(1);
+
+    auto *hint = new QLabel(row.zeroHint ? tr(row.zeroHint) : QString(), widget);
+    hint->setObjectName(QLatin1String(fieldName(row.field)) + QLatin1String("Hint"));
+    useSecondaryColour(hint);
+    hint->setVisible(false);
+    layout->addWidget(hint);
+    m_hints[index] = hint;
+
+    auto *field = new RangeSpinBox(row.lower, row.upper, row.step, widget);
+    field->setObjectName(QLatin1String(fieldName(row.field)));
+    field->setAccessibleName(tr(row.title));
+    // The stepper's buttons come on top of the number's own width.
+    QStyleOptionSpinBox option;
+    option.initFrom(field);
+    option.rect = QRect(0, 0, 4 * kFieldWidth, field->sizeHint().height());
+    option.subControls = QStyle::SC_All;
+    option.frame = true;
+    const int stepper =
+        field->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, field).width();
+    field->setFixedWidth(kFieldWidth + stepper);
+    title->setBuddy(field);
+    layout->addWidget(field);
+    m_fields[index] = field;
+    const SettingsField key = row.field;
+    connect(field, &QSpinBox::valueChanged, this, [this, key](int value) {
+        m_draft.write(key, value);
+        refresh();
+    });
+    connect(field, &RangeSpinBox::textTyped, this, [this] { refreshButtons(); });
+
+    auto *unit = new QLabel(tr(row.unit), widget);
+    unit->setMinimumWidth(kUnitMinWidth);
+    unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    useSecondaryColour(unit);
+    layout->addWidget(unit);
+
+    if (row.tooltip)
+        widget->setToolTip(tr(row.tooltip));
+    return widget;
+}
+
+QWidget *SettingsView::toggleRow(const QString &title, const char *name, QCheckBox *&toggle)
+{
+    auto *widget = new QWidget(this);
+    widget->setObjectName(QLatin1String(name) + QLatin1String("Row"));
+    auto *layout = new QHBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kRowSpacing);
+    auto *label = new QLabel(title, widget);
+    layout->addWidget(label);
+    layout->addStretch(1);
+    // As tall as the rows with fields, so the hairlines fall evenly.
+    widget->setMinimumHeight(m_fields[0]->sizeHint().height());
+    toggle = new QCheckBox(widget);
+    toggle->setObjectName(QLatin1String(name));
+    toggle->setAccessibleName(title);
+    label->setBuddy(toggle);
+    layout->addWidget(toggle);
+    // Keeps the switch in line with the fields' right-hand column.
+    layout->addSpacing(kUnitMinWidth - toggle->sizeHint().width());
+    return widget;
+}
+
+void SettingsView::apply()
+{
+    commitPendingEdits();
+    m_model.applySettings(m_draft.draft());
+    m_draft.showFeedback(tr("Changes applied.").toStdString());
+    m_draft.flashAction(ActionHighlight::apply);
+    refresh();
+}
+
+void SettingsView::restoreDefaults()
+{
+    m_draft.restoreDefaults();
+    m_model.applySettings(BreakSettings::standard);
+    m_draft.showFeedback(tr("Defaults restored.").toStdString());
+    m_draft.flashAction(ActionHighlight::restore);
+    // Whatever was half-typed goes with the rest of the edits.
+    refresh(true);
+}
+
+void SettingsView::switchLaunchAtLogin(bool on)
+{
+    m_launchPending = true;
+    refresh();
+    QPointer<SettingsView> self(this);
+    m_model.setLaunchAtLogin(on, [self] {
+        if (!self)
+            return;
+        self->m_launchPending = false;
+        // Also after a failure: the message below the form says what went wrong.
+        self->m_draft.showFeedback(tr("Launch-at-login updated.").toStdString());
+        self->refresh();
+    });
+}
+
+void SettingsView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_model.refreshLaunchAtLoginState();
+    m_draft.viewShown(m_model.settings());
+    refresh();
+}
+
+void SettingsView::commitPendingEdits()
+{
+    for (RangeSpinBox *field : m_fields) {
+        if (field->hasUncommittedText())
+            field->interpretText();
+    }
+}
+
+bool SettingsView::hasPendingEdits() const
+{
+    return std::any_of(m_fields.begin(), m_fields.end(), [](RangeSpinBox *f) { return f->hasUncommittedText(); });
+}
+
+void SettingsView::refresh(bool resetFields)
+{
+    for (const SettingsRow &row : SettingsDraft::rows()) {
+        const auto index = static_cast<std::size_t>(row.field);
+        RangeSpinBox *field = m_fields[index];
+        const qint64 value = m_draft.value(row.field);
+        // Leaves a field alone while its typed text waits for Return, unless its value moved.
+        if (resetFields || field->value() != value || field->minimum() != std::min<qint64>(row.lower, value) ||
+            field->maximum() != std::max<qint64>(row.upper, value))
+            field->showValue(value);
+        m_hints[index]->setVisible(m_draft.showsZeroHint(row.field));
+    }
+    m_strictMode->setChecked(m_draft.draft().strictMode);
+    if (!m_launchPending)
+        m_launchAtLogin->setChecked(m_model.launchAtLoginEnabled());
+    m_launchAtLogin->setEnabled(m_model.launchAtLoginSupported() && !m_launchPending);
+    const std::optional<std::string> &message = m_model.launchAtLoginMessage();
+    m_launchMessage->setText(message ? QString::fromStdString(*message) : QString());
+    m_launchMessage->setVisible(message.has_value());
+    refreshButtons();
+}
+
+void SettingsView::refreshButtons()
+{
+    const std::optional<ActionHighlight> highlight = m_draft.highlightedAction();
+    const bool restored = highlight == ActionHighlight::restore;
+    const bool applied = highlight == ActionHighlight::apply;
+    if (!m_restoreShown || *m_restoreShown != restored) {
+        m_restoreShown = restored;
+        m_restore->setText(restored ? tr("Restored") : tr("Restore Defaults"));
+        m_restore->setIcon(m_icons[restored ? 1 : 0]);
+    }
+    if (!m_applyShown || *m_applyShown != applied) {
+        m_applyShown = applied;
+        m_apply->setText(applied ? tr("Applied") : tr("Apply Changes"));
+        m_apply->setIcon(m_icons[applied ? 3 : 2]);
+    }
+    m_restore->setEnabled(m_draft.canRestoreDefaults(m_model.settings()));
+    m_apply->setEnabled(m_draft.canApply(m_model.settings()) || hasPendingEdits());
+}
+
+void SettingsView::refreshTransient()
+{
+    const std::optional<std::string> &message = m_draft.feedbackMessage();
+    m_feedback->setMessage(message ? QString::fromStdString(*message) : QString());
+    refreshButtons();
+}
+
+} // namespace tavelo
