@@ -125,7 +125,8 @@ void StatusMenuView::buildLayout()
         QMetaObject::invokeMethod(
             this, [this] { m_model.openSettings(); }, Qt::QueuedConnection);
     });
-    // Updates and help join here, each one addButton call.
+    // Check for Updates… joins here (one addButton call), before Help.
+    addHelp();
 
     QColor tertiary = withAlpha(text, 0.45);
     m_version = addText("version", captionFont, tertiary);
@@ -157,6 +158,29 @@ QPushButton *StatusMenuView::addButton(const char *name, const QString &text, st
     m_layout->addWidget(button, 0, Qt::AlignLeft);
     return button;
 }
+
+void StatusMenuView::addHelp()
+{
+    QPushButton *help = addButton("help", tr("Help"), nullptr);
+    auto *helpMenu = new QMenu(help);
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    // Like Settings…: the panel goes first and the window opens on the next turn.
+    const auto openLater = [this](void (AppModel::*open)()) {
+        close();
+        QMetaObject::invokeMethod(
+            this, [this, open] { (m_model.*open)(); }, Qt::QueuedConnection);
+    };
+    helpMenu->addAction(tr("Take the Tour…"), this, [openLater] { openLater(&AppModel::openTour); })
+        ->setObjectName(QStringLiteral("takeTheTour"));
+    m_whatsNew = helpMenu->addAction(tr("What's New"), this, [openLater] { openLater(&AppModel::openWhatsNew); });
+    m_whatsNew->setObjectName(QStringLiteral("whatsNew"));
+    // Nothing announces a change of the last version seen, so ask whenever it can be seen.
+    connect(helpMenu, &QMenu::aboutToShow, this, [this] { refreshHelp(); });
+    help->setMenu(helpMenu);
+    refreshHelp();
+}
+
+void StatusMenuView::refreshHelp() { m_whatsNew->setEnabled(m_model.canShowWhatsNew()); }
 
 void StatusMenuView::addDivider()
 {
@@ -190,6 +214,7 @@ void StatusMenuView::showEvent(QShowEvent *event)
     m_engineChanged = m_model.engine().changed.connect([this] { scheduleRefresh(); });
     m_modelChanged = m_model.changed.connect([this] { scheduleRefresh(); });
     refresh();
+    refreshHelp();
     QWidget::showEvent(event);
 }
 

@@ -12,6 +12,7 @@
 #include "app/ui/StatusSnapshot.h"
 #include "core/Signal.h"
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -52,6 +53,8 @@ private:
     QLabel *addText(const char *name, const QFont &font, const QColor &colour);
     QPushButton *addButton(const char *name, const QString &text, std::function<void()> action);
     void addDivider();
+    void addHelp();
+    void refreshHelp();
     void scheduleRefresh();
     void refresh();
     void fitAndPlace();
@@ -77,6 +80,7 @@ private:
     QPushButton *m_skip = nullptr;
     QPushButton *m_postpone = nullptr;
     QLabel *m_version = nullptr;
+    QAction *m_whatsNew = nullptr;
 };
 
 } // namespace tavelo
