@@ -180,7 +180,10 @@ void StatusMenuView::addHelp()
     refreshHelp();
 }
 
-void StatusMenuView::refreshHelp() { m_whatsNew->setEnabled(m_model.canShowWhatsNew()); }
+void StatusMenuView::refreshHelp()
+{
+    m_whatsNew->setEnabled(m_model.canShowWhatsNew());
+}
 
 void StatusMenuView::addDivider()
 {
