@@ -57,17 +57,4 @@ TEST(UpdateFeedTest, OnlyAJsonObjectIsAFeed)
     EXPECT_TRUE(UpdateFeed::decode("\xEF\xBB\xBF {}\n"));
 }
 
-TEST(UpdateFeedTest, EntryChoiceFollowsTheBuild)
-{
-    UpdateFeed both{Info{"1", "a"}, Info{"2", "b"}};
-    EXPECT_EQ(both.entryFor(FeedArchitecture::arm64)->url, "b");
-    EXPECT_EQ(both.entryFor(FeedArchitecture::generic)->url, "a");
-
-    UpdateFeed plainOnly{Info{"1", "a"}, std::nullopt};
-    EXPECT_EQ(plainOnly.entryFor(FeedArchitecture::arm64)->url, "a");
-
-    UpdateFeed armOnly{std::nullopt, Info{"2", "b"}};
-    EXPECT_EQ(armOnly.entryFor(FeedArchitecture::generic), nullptr);
-}
-
 } // namespace
