@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/AppModel.h"
+#include "app/IdleMonitor.h"
 #include "app/services/NotificationService.h"
 #include "app/ui/BreakOverlayController.h"
 #include "app/ui/StatusItem.h"
@@ -14,6 +15,7 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBundleInfo.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/LogindSleepWatcher.h"
 #include "platform/linux/QtMainLoop.h"
 #include "platform/linux/X11WindowList.h"
 
@@ -48,12 +50,19 @@ int main(int argc, char **argv)
     BreakSettingsStore settingsStore(BreakSettingsStore::defaultConfigHome);
     NotificationService notifier(center, bundle, workspace, loop);
 
-    AppModel model(AppModel::Collaborators{
-        settingsStore, notifier,
-        [&](BreakEngine &engine) {
-            return std::make_unique<BreakOverlayController>(engine, windowList, clock, loop);
-        },
-        bundle, clock, loop});
+    IdleMonitor idleMonitor;
+    LogindSleepWatcher sleepWatcher;
+
+    AppModel::Collaborators collaborators{
+        settingsStore,
+        notifier,
+        [&](BreakEngine &engine) { return std::make_unique<BreakOverlayController>(engine, windowList, clock, loop); },
+        bundle,
+        clock,
+        loop};
+    collaborators.idleMonitor = &idleMonitor;
+    collaborators.sleepWatcher = &sleepWatcher;
+    AppModel model(std::move(collaborators));
 
     StatusItem statusItem(model, std::make_unique<StatusItemBackendChooser>());
     statusItemForActivation = &statusItem;

@@ -4,6 +4,7 @@
 
 #include "app/OnboardingPresenter.h"
 #include "app/OnboardingStore.h"
+#include "app/PresenceTracker.h"
 #include "app/SettingsWindowPresenter.h"
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
@@ -15,11 +16,13 @@
 namespace tavelo {
 
 namespace {
-std::string tr(const char *text) { return QCoreApplication::translate("AppModel", text).toStdString(); }
+std::string tr(const char *text)
+{
+    return QCoreApplication::translate("AppModel", text).toStdString();
+}
 } // namespace
 
-template <typename Fn>
-auto AppModel::guarded(Fn fn)
+template <typename Fn> auto AppModel::guarded(Fn fn)
 {
     std::weak_ptr<Alive> weak = m_alive;
     return [weak, fn](auto... args) {
@@ -37,12 +40,18 @@ AppModel::AppModel(Collaborators collaborators)
     m_deps.notifier.requestAuthorizationIfNeeded();
     refreshLaunchAtLoginState();
     wireEngineCallbacks();
+    if (m_deps.idleMonitor && m_deps.sleepWatcher) {
+        m_presence = std::make_unique<PresenceTracker>(*m_engine, *m_deps.idleMonitor, *m_deps.sleepWatcher,
+                                                       m_deps.clock, m_deps.loop);
+        m_presence->start();
+    }
     m_deps.loop.post(guarded([](AppModel &m) { m.presentLaunchScreensIfNeeded(); }));
 }
 
 AppModel::~AppModel()
 {
     m_alive->model = nullptr;
+    m_presence.reset();
     if (m_engine)
         m_engine->stop();
 }
@@ -55,7 +64,8 @@ void AppModel::wireEngineCallbacks()
         // Read now, so that a change of mode applies from the next break on.
         m.m_overlay->show(m.m_engine->settings().strictMode);
     });
-    engine.onBreakWarning = guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
+    engine.onBreakWarning =
+        guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
     engine.onPausedReminder =
         guarded([](AppModel &m, std::int64_t elapsed) { m.m_deps.notifier.notifyStillPaused(elapsed); });
     engine.onBreakFinished = guarded([](AppModel &m) {
@@ -107,7 +117,10 @@ void AppModel::refreshNotificationState(std::function<void(const std::optional<s
     });
 }
 
-std::string AppModel::appVersionString() const { return m_deps.bundle.shortVersion().value_or("0"); }
+std::string AppModel::appVersionString() const
+{
+    return m_deps.bundle.shortVersion().value_or("0");
+}
 
 void AppModel::skipBreak()
 {

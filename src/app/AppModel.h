@@ -16,6 +16,9 @@ namespace tavelo {
 
 class BreakSettingsStore;
 class BundleInfo;
+class IdleMonitor;
+class PresenceTracker;
+class SleepWatcher;
 class LaunchAtLoginService;
 class NotificationService;
 class OnboardingPresenter;
@@ -43,6 +46,10 @@ public:
         // unsupported and there is no settings window.
         LaunchAtLoginService *launchAtLoginService = nullptr;
         SettingsWindowPresenter *settingsWindowController = nullptr;
+        // Idle time and suspend; without them the user never counts as away and sleep
+        // is not made up for.
+        IdleMonitor *idleMonitor = nullptr;
+        SleepWatcher *sleepWatcher = nullptr;
     };
 
     explicit AppModel(Collaborators collaborators);
@@ -98,14 +105,14 @@ private:
     void finishOnboarding();
     void showTour();
     // Runs `fn` on the model only while it still exists.
-    template <typename Fn>
-    auto guarded(Fn fn);
+    template <typename Fn> auto guarded(Fn fn);
 
     Collaborators m_deps;
     std::shared_ptr<Alive> m_alive;
     BreakSettings m_settings;
     std::unique_ptr<BreakEngine> m_engine;
     std::unique_ptr<OverlayPresenter> m_overlay;
+    std::unique_ptr<PresenceTracker> m_presence;
     bool m_launchAtLoginSupported = false;
     bool m_launchAtLoginEnabled = false;
     std::optional<std::string> m_launchAtLoginMessage;
