@@ -4,18 +4,24 @@
 
 #include "app/AppModel.h"
 #include "app/IdleMonitor.h"
+#include "app/OnboardingStore.h"
 #include "app/services/NotificationService.h"
+#include "app/services/UpdateService.h"
 #include "app/ui/BreakOverlayController.h"
+#include "app/ui/OnboardingWindowController.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusItemBackendChooser.h"
 #include "core/BreakSettingsStore.h"
 #include "core/Clock.h"
 #include "platform/PlatformStartup.h"
+#include "platform/linux/BuildArchitecture.h"
 #include "platform/linux/DBusSingleInstance.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBundleInfo.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/LogindSleepWatcher.h"
+#include "platform/linux/QSettingsUserDefaults.h"
+#include "platform/linux/QtHttpSession.h"
 #include "platform/linux/QtMainLoop.h"
 #include "platform/linux/X11WindowList.h"
 
@@ -52,6 +58,11 @@ int main(int argc, char **argv)
 
     IdleMonitor idleMonitor;
     LogindSleepWatcher sleepWatcher;
+    QSettingsUserDefaults userDefaults;
+    OnboardingStore onboardingStore(userDefaults);
+    OnboardingWindowController onboardingController;
+    QtHttpSession httpSession;
+    UpdateService updateService(httpSession, center, userDefaults, bundle, workspace, loop, buildArchitecture);
 
     AppModel::Collaborators collaborators{
         settingsStore,
@@ -62,6 +73,9 @@ int main(int argc, char **argv)
         loop};
     collaborators.idleMonitor = &idleMonitor;
     collaborators.sleepWatcher = &sleepWatcher;
+    collaborators.onboardingController = &onboardingController;
+    collaborators.onboardingStore = &onboardingStore;
+    collaborators.updateService = &updateService;
     AppModel model(std::move(collaborators));
 
     StatusItem statusItem(model, std::make_unique<StatusItemBackendChooser>());

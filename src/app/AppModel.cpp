@@ -8,6 +8,7 @@
 #include "app/SettingsWindowPresenter.h"
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
+#include "app/services/UpdateService.h"
 #include "core/AppVersion.h"
 #include "core/BreakSettingsStore.h"
 #include "core/ReleaseNotes.h"
@@ -230,6 +231,17 @@ void AppModel::finishOnboarding()
 {
     m_deps.onboardingStore->setOnboardingCompleted(true);
     m_deps.onboardingStore->setLastSeenVersion(appVersionString());
+}
+
+bool AppModel::updateChecksAvailable() const
+{
+    return m_deps.updateService && m_deps.updateService->isAvailable();
+}
+
+void AppModel::checkForUpdates()
+{
+    if (updateChecksAvailable())
+        m_deps.updateService->checkForUpdates(true);
 }
 
 } // namespace tavelo

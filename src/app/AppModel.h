@@ -19,6 +19,7 @@ class BundleInfo;
 class IdleMonitor;
 class PresenceTracker;
 class SleepWatcher;
+class UpdateService;
 class LaunchAtLoginService;
 class NotificationService;
 class OnboardingPresenter;
@@ -50,6 +51,8 @@ public:
         // is not made up for.
         IdleMonitor *idleMonitor = nullptr;
         SleepWatcher *sleepWatcher = nullptr;
+        // The daily update check; without it update checks are unavailable.
+        UpdateService *updateService = nullptr;
     };
 
     explicit AppModel(Collaborators collaborators);
@@ -76,6 +79,10 @@ public:
     void skipBreak();
     void postponeBreak();
     void resetFocus();
+
+    bool updateChecksAvailable() const;
+    // A check the user asked for: it also says when Tavelo is up to date.
+    void checkForUpdates();
 
     // Greets a first run with the tour and an upgrade with What's New; queued by the
     // constructor to the next turn of the loop. Only for an installed build.

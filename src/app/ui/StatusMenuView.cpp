@@ -125,7 +125,7 @@ void StatusMenuView::buildLayout()
         QMetaObject::invokeMethod(
             this, [this] { m_model.openSettings(); }, Qt::QueuedConnection);
     });
-    // Check for Updates… joins here (one addButton call), before Help.
+    m_checkForUpdates = addButton("checkForUpdates", tr("Check for Updates…"), [this] { m_model.checkForUpdates(); });
     addHelp();
 
     QColor tertiary = withAlpha(text, 0.45);
@@ -183,6 +183,10 @@ void StatusMenuView::addHelp()
 void StatusMenuView::refreshHelp()
 {
     m_whatsNew->setEnabled(m_model.canShowWhatsNew());
+    const bool updates = m_model.updateChecksAvailable();
+    m_checkForUpdates->setEnabled(updates);
+    m_checkForUpdates->setToolTip(updates ? tr("Check now for a new version of Tavelo.")
+                                          : tr("Update checks are unavailable outside an installed build."));
 }
 
 void StatusMenuView::addDivider()

@@ -81,6 +81,7 @@ private:
     QPushButton *m_postpone = nullptr;
     QLabel *m_version = nullptr;
     QAction *m_whatsNew = nullptr;
+    QPushButton *m_checkForUpdates = nullptr;
 };
 
 } // namespace tavelo
