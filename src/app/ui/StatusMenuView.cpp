@@ -165,14 +165,17 @@ void StatusMenuView::addHelp()
     auto *helpMenu = new QMenu(help);
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     // Like Settings…: the panel goes first and the window opens on the next turn.
-    const auto openLater = [this](void (AppModel::*open)()) {
+    QAction *tour = helpMenu->addAction(tr("Take the Tour…"), this, [this] {
         close();
         QMetaObject::invokeMethod(
-            this, [this, open] { (m_model.*open)(); }, Qt::QueuedConnection);
-    };
-    helpMenu->addAction(tr("Take the Tour…"), this, [openLater] { openLater(&AppModel::openTour); })
-        ->setObjectName(QStringLiteral("takeTheTour"));
-    m_whatsNew = helpMenu->addAction(tr("What's New"), this, [openLater] { openLater(&AppModel::openWhatsNew); });
+            this, [this] { m_model.openTour(); }, Qt::QueuedConnection);
+    });
+    tour->setObjectName(QStringLiteral("takeTheTour"));
+    m_whatsNew = helpMenu->addAction(tr("What's New"), this, [this] {
+        close();
+        QMetaObject::invokeMethod(
+            this, [this] { m_model.openWhatsNew(); }, Qt::QueuedConnection);
+    });
     m_whatsNew->setObjectName(QStringLiteral("whatsNew"));
     // Nothing announces a change of the last version seen, so ask whenever it can be seen.
     connect(helpMenu, &QMenu::aboutToShow, this, [this] { refreshHelp(); });
