@@ -5,10 +5,12 @@
 #include "app/AppModel.h"
 #include "app/IdleMonitor.h"
 #include "app/OnboardingStore.h"
+#include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "app/services/UpdateService.h"
 #include "app/ui/BreakOverlayController.h"
 #include "app/ui/OnboardingWindowController.h"
+#include "app/ui/SettingsWindowController.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusItemBackendChooser.h"
 #include "core/BreakSettingsStore.h"
@@ -23,7 +25,10 @@
 #include "platform/linux/QSettingsUserDefaults.h"
 #include "platform/linux/QtHttpSession.h"
 #include "platform/linux/QtMainLoop.h"
+#include "platform/linux/QtProcessRunner.h"
+#include "platform/linux/SystemdUserUnitStore.h"
 #include "platform/linux/X11WindowList.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 
 using namespace tavelo;
 
@@ -63,6 +68,12 @@ int main(int argc, char **argv)
     OnboardingWindowController onboardingController;
     QtHttpSession httpSession;
     UpdateService updateService(httpSession, center, userDefaults, bundle, workspace, loop, buildArchitecture);
+    const std::filesystem::path executable = QCoreApplication::applicationFilePath().toStdString();
+    XdgAutostartLoginItem loginItem(executable, bundle.identifier());
+    SystemdUserUnitStore unitStore;
+    QtProcessRunner processRunner;
+    LaunchAtLoginService launchAtLogin({bundle, loginItem, unitStore, processRunner, executable});
+    SettingsWindowController settingsWindow(loop);
 
     AppModel::Collaborators collaborators{
         settingsStore,
@@ -76,6 +87,8 @@ int main(int argc, char **argv)
     collaborators.onboardingController = &onboardingController;
     collaborators.onboardingStore = &onboardingStore;
     collaborators.updateService = &updateService;
+    collaborators.launchAtLoginService = &launchAtLogin;
+    collaborators.settingsWindowController = &settingsWindow;
     AppModel model(std::move(collaborators));
 
     StatusItem statusItem(model, std::make_unique<StatusItemBackendChooser>());
