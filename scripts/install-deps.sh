@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   build-essential cmake ninja-build pkg-config g++ clang libclang-rt-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev nlohmann-json3-dev
+  qt6-base-dev qt6-base-dev-tools nlohmann-json3-dev
   libx11-dev libxss-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
