@@ -145,6 +145,11 @@ std::optional<BreakSettings> BreakSettings::fromJson(const nlohmann::json &json,
 
 std::optional<BreakSettings> BreakSettings::decode(std::string_view text, std::string *error)
 {
+    // The parser stops at a NUL byte and would accept whatever garbage follows it.
+    if (text.find('\0') != std::string_view::npos) {
+        fail(error, "unexpected NUL byte");
+        return std::nullopt;
+    }
     nlohmann::json json;
     try {
         json = nlohmann::json::parse(text.begin(), text.end());

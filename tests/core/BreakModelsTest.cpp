@@ -171,4 +171,6 @@ TEST(BreakSettingsTest, OnlyAnObjectDecodes)
     std::string error;
     EXPECT_FALSE(BreakSettings::decode("not json", &error).has_value());
     EXPECT_FALSE(error.empty());
+    // A NUL byte must not hide trailing garbage from the parser.
+    EXPECT_FALSE(BreakSettings::decode(std::string_view("{\"focusMinutes\": 7}\0junk", 24)).has_value());
 }
