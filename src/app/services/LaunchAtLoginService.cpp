@@ -25,8 +25,9 @@ void dropIncompleteTail(std::string &bytes)
         if ((byte & 0xC0) == 0x80)
             continue;
         const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        // erase, not resize: g++ 12 at -O3 warns falsely (-Wrestrict) on a shrinking resize.
         if (length > back)
-            bytes.resize(size - back);
+            bytes.erase(size - back);
         return;
     }
 }
