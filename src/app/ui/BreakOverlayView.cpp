@@ -1,4 +1,5 @@
 #include "app/ui/BreakOverlayView.h"
+#include "app/ui/WidgetText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -55,18 +56,6 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &style)
     button->setCursor(Qt::PointingHandCursor);
     button->setStyleSheet(style);
     return button;
-}
-
-void setTextIfChanged(QLabel *label, const QString &text)
-{
-    if (label->text() != text)
-        label->setText(text);
-}
-
-void setTextIfChanged(QPushButton *button, const QString &text)
-{
-    if (button->text() != text)
-        button->setText(text);
 }
 
 } // namespace

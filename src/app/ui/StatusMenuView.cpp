@@ -1,4 +1,5 @@
 #include "app/ui/StatusMenuView.h"
+#include "app/ui/WidgetText.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -29,18 +30,6 @@ QColor withAlpha(QColor colour, qreal alpha)
 {
     colour.setAlphaF(alpha);
     return colour;
-}
-
-void setTextIfChanged(QLabel *label, const QString &text)
-{
-    if (label->text() != text)
-        label->setText(text);
-}
-
-void setTextIfChanged(QPushButton *button, const QString &text)
-{
-    if (button->text() != text)
-        button->setText(text);
 }
 
 QScreen *screenFor(const QRect &anchor)
