@@ -3,6 +3,7 @@ JOBS        ?= 2
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 FUZZ_BUILD  ?= build-fuzz
+BENCH_BUILD ?= build-bench
 FUZZ_SECONDS ?= 60
 STAGE       ?= $(CURDIR)/stage
 CMAKE_FLAGS ?=
@@ -53,11 +54,12 @@ fuzz: deps
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=20
 
+# A folder of its own: Release, without the tests, and no rebuild of $(BUILD) either way.
 bench: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVELO_BUILD_BENCH=ON -DCMAKE_INSTALL_PREFIX=$(STAGE) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j$(JOBS)
-	cmake --install $(BUILD)
-	./bench/run.sh $(BUILD) $(STAGE)
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVELO_BUILD_BENCH=ON -DTAVELO_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=$(STAGE) $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j$(JOBS)
+	cmake --install $(BENCH_BUILD)
+	./bench/run.sh $(BENCH_BUILD) $(STAGE)
 
 package: deps
 	cmake -S . -B $(BUILD)-pkg -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVELO_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
@@ -65,4 +67,4 @@ package: deps
 	cd $(BUILD)-pkg && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BUILD)-pkg $(STAGE)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(BUILD)-pkg $(STAGE)
