@@ -39,6 +39,21 @@ constexpr qreal kBadgeRadius = 34;
 constexpr qreal kRingRadius = 44;
 constexpr qreal kRingWidth = 9;
 
+constexpr int kTrackAlpha = 100;
+
+// Scales every channel of a premultiplied image, as painting it with that alpha would.
+void fade(QImage &image, int alpha)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = line[x];
+            const auto scaled = [alpha](int v) { return (v * alpha + 127) / 255; };
+            line[x] = qRgba(scaled(qRed(c)), scaled(qGreen(c)), scaled(qBlue(c)), scaled(qAlpha(c)));
+        }
+    }
+}
+
 QPen glyphPen(qreal width)
 {
     return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -128,16 +143,26 @@ QImage StatusIconRenderer::render(const StatusIconKey &key, int pixelSize)
     const int size = std::max(pixelSize, 1);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    const QRectF ringRect(kCentre.x() - kRingRadius, kCentre.y() - kRingRadius, 2 * kRingRadius, 2 * kRingRadius);
+
+    // The track is translucent, and Qt's raster engine hands translucent fills to its
+    // thread pool: every redraw would wake worker threads (and start them anew once they
+    // expire). Drawn opaque on the empty image and then faded, it needs no threads.
+    {
+        QPainter track(&image);
+        track.setRenderHint(QPainter::Antialiasing);
+        track.scale(size / 100.0, size / 100.0);
+        track.setBrush(Qt::NoBrush);
+        track.setPen(QPen(QColor(140, 140, 140), kRingWidth));
+        track.drawEllipse(ringRect);
+    }
+    fade(image, kTrackAlpha);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 100.0, size / 100.0);
     const Colours colours = coloursFor(key.symbol);
 
-    const QRectF ringRect(kCentre.x() - kRingRadius, kCentre.y() - kRingRadius, 2 * kRingRadius, 2 * kRingRadius);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(140, 140, 140, 100), kRingWidth));
-    p.drawEllipse(ringRect);
     const int step = std::clamp(key.ringStep, 0, kRingSteps);
     if (step > 0) {
         p.setPen(QPen(colours.ring, kRingWidth, Qt::SolidLine, Qt::FlatCap));
