@@ -33,7 +33,8 @@
 #   --runs N          runs of Tavelo's idle measurement (default 1)
 #   --settings FILE   settings.json for Tavelo's idle runs (default: none, the defaults)
 #   --no-overlay      leave out Tavelo's overlay run
-# Prints one table; exits non-zero when Tavelo misses a budget or could not be measured.
+# Prints one table (report.sh), budgets included; exits non-zero only when Tavelo could not
+# be measured at all.
 set -u
 export LC_ALL=C
 
@@ -67,9 +68,15 @@ inside() {
     [[ -n ${APP:-} ]] && kill_tree
     for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; done
     wait 2>/dev/null
-    [[ -n $CG ]] && rmdir "$CG" 2>/dev/null
+    # A killed process leaves its cgroup a moment after it is reaped.
+    local _
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+      [[ -z $CG ]] || rmdir "$CG" 2>/dev/null || { sleep 0.2; continue; }
+      break
+    done
   }
   trap cleanup EXIT
+  trap 'exit 143' TERM INT
 
   # Some peers give up without a system bus; an empty one stands in.
   dbus-daemon --session --nofork --print-address=3 3>"$run/system-bus" >/dev/null 2>&1 &
