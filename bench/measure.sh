@@ -9,7 +9,7 @@
 #   startup_ms  launch -> its icon docked into tint2's tray and viewable (tavelo-window-probe,
 #               which timestamps X structure events as they happen)
 #   rss, pss    Rss/Pss from /proc/PID/smaps_rollup summed over the program's processes,
-#               after --settle s, and again at the end of the idle window
+#               after --settle s and at the end of the idle window; the larger sample counts
 #   cpu         CPU time of the program's processes over the --window s idle window, from a
 #               cpuacct cgroup (ns, every thread and child) or else /proc ticks, per minute
 #   ctxsw       voluntary+nonvoluntary switches of all threads (/proc/PID/task/*/status)
@@ -140,8 +140,10 @@ inside() {
     read -r switches voluntary < <(ctx_delta "$run/ctx0" "$run/ctx1")
     read -r rss0 pss0 <<<"$m0"
     read -r rss1 pss1 <<<"$m1"
-    fields+=("rss_mb=$(div1 "$rss0" 1024)" "pss_mb=$(div1 "$pss0" 1024)" "pss_end_mb=$(div1 "$pss1" 1024)"
-      "rss_end_mb=$(div1 "$rss1" 1024)"
+    # The larger of the two samples: a library page counts in full only while no other
+    # process maps it, and other programs on the machine come and go.
+    fields+=("rss_mb=$(div1 $((rss1 > rss0 ? rss1 : rss0)) 1024)" "pss_mb=$(div1 $((pss1 > pss0 ? pss1 : pss0)) 1024)"
+      "pss_start_mb=$(div1 "$pss0" 1024)" "pss_end_mb=$(div1 "$pss1" 1024)"
       "cpu_ms_min=$(div1 $(((c1 - c0) / 1000 * 60000)) "$span")"
       "ctxsw_min=$(div1 $((switches * 60000000)) "$span")" "vol_min=$(div1 $((voluntary * 60000000)) "$span")"
       "cpu_source=$([[ -n $CG ]] && echo cgroup || echo ticks)"

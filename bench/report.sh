@@ -33,29 +33,28 @@ function median(name, key,    n, i, j, t, a) {
 END {
   split("startup_ms rss_mb pss_mb cpu_ms_min ctxsw_min", keys, " ")
   split("150 60 30 9 150", budget, " ")
-  printf "\n%-16s %11s %8s %8s %8s %11s %10s %11s\n", "program", "startup_ms", "rss_mb", "pss_mb", "pss_end", "cpu_ms/min", "ctxsw/min", "overlay_ms"
+  printf "\n%-16s %11s %8s %8s %11s %10s %11s\n", "program", "startup_ms", "rss_mb", "pss_mb", "cpu_ms/min", "ctxsw/min", "overlay_ms"
   leanest = ""
   for (i = 1; i <= count; i++) {
     name = order[i]
     for (k = 1; k <= 5; k++) m[name, keys[k]] = median(name, keys[k])
-    m[name, "pss_end_mb"] = median(name, "pss_end_mb")
-    printf "%-16s %11s %8s %8s %8s %11s %10s %11s%s\n", name, fmt(m[name, "startup_ms"]), fmt(m[name, "rss_mb"]),
-      fmt(m[name, "pss_mb"]), fmt(m[name, "pss_end_mb"]), fmt(m[name, "cpu_ms_min"]), fmt(m[name, "ctxsw_min"]),
+    printf "%-16s %11s %8s %8s %11s %10s %11s%s\n", name, fmt(m[name, "startup_ms"]), fmt(m[name, "rss_mb"]),
+      fmt(m[name, "pss_mb"]), fmt(m[name, "cpu_ms_min"]), fmt(m[name, "ctxsw_min"]),
       fmt(overlay[name]), (name in err ? "   (" substr(err[name], 2) ")" : "")
     if (name != "tavelo" && num(m[name, "pss_mb"]) && (leanest == "" || m[name, "pss_mb"] + 0 < m[leanest, "pss_mb"] + 0))
       leanest = name
   }
   if (num(overlayFirst["tavelo"]))
-    printf "%-16s %11s %8s %8s %8s %11s %10s %11s\n", "  (2nd start)", fmt(startup2["tavelo"]), "", "", "", "", "", "first " overlayFirst["tavelo"]
+    printf "%-16s %11s %8s %8s %11s %10s %11s\n", "  (2nd start)", fmt(startup2["tavelo"]), "", "", "", "", "first " overlayFirst["tavelo"]
   if (leanest != "") {
     printf "%-16s", "tavelo/" leanest
     for (k = 1; k <= 5; k++) {
       a = m["tavelo", keys[k]]; b = m[leanest, keys[k]]
       ratio[k] = (num(a) && num(b) && b > 0) ? sprintf("%.2fx", a / b) : "n/a"
     }
-    printf " %11s %8s %8s %8s %11s %10s\n", ratio[1], ratio[2], ratio[3], "", ratio[4], ratio[5]
+    printf " %11s %8s %8s %11s %10s\n", ratio[1], ratio[2], ratio[3], ratio[4], ratio[5]
   }
-  printf "%-16s %11s %8s %8s %8s %11s %10s %11s\n", "budget", "<=150", "<=60", "<=30", "", "<=9", "<=150", "<=100"
+  printf "%-16s %11s %8s %8s %11s %10s %11s\n", "budget", "<=150", "<=60", "<=30", "<=9", "<=150", "<=100"
   missed = ""
   for (k = 1; k <= 5; k++) {
     a = m["tavelo", keys[k]]
