@@ -54,6 +54,19 @@ END {
     }
     printf " %11s %8s %8s %11s %10s\n", ratio[1], ratio[2], ratio[3], ratio[4], ratio[5]
   }
+  # Per column against whichever peer does best there.
+  printf "%-16s", "tavelo/best peer"
+  for (k = 1; k <= 5; k++) {
+    best = ""
+    for (i = 1; i <= count; i++) {
+      name = order[i]
+      if (name != "tavelo" && num(m[name, keys[k]]) && m[name, keys[k]] > 0 && (best == "" || m[name, keys[k]] + 0 < best + 0))
+        best = m[name, keys[k]]
+    }
+    a = m["tavelo", keys[k]]
+    ratio[k] = (num(a) && best != "") ? sprintf("%.2fx", a / best) : "n/a"
+  }
+  printf " %11s %8s %8s %11s %10s\n", ratio[1], ratio[2], ratio[3], ratio[4], ratio[5]
   printf "%-16s %11s %8s %8s %11s %10s %11s\n", "budget", "<=150", "<=60", "<=30", "<=9", "<=150", "<=100"
   missed = ""
   for (k = 1; k <= 5; k++) {
