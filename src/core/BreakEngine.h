@@ -66,12 +66,6 @@ public:
     void expireForTesting();
     void advancePausedClockForTesting(std::int64_t seconds);
 
-    // Read-only views of private state, for invariant checks in tests.
-    TimePoint deadlineForTesting() const { return m_deadline; }
-    std::optional<TimePoint> pausedAtForTesting() const { return m_pausedAt; }
-    std::optional<TimePoint> pausedUntilForTesting() const { return m_pausedUntil; }
-    bool breakWarningSentForTesting() const { return m_breakWarningSent; }
-
 private:
     struct Alive {
         BreakEngine *engine;

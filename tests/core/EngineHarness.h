@@ -36,6 +36,18 @@ public:
         engine->onPausedReminder = [this](std::int64_t s) { events.push_back("reminder:" + std::to_string(s)); };
     }
 
+    // Records the published state among the events: "focus 1500 #0 paused 300/0 away".
+    void mark()
+    {
+        const BreakEngine &x = *engine;
+        std::string s = std::string(rawValue(x.phase())) + " " + std::to_string(x.remainingSeconds()) + " #" +
+                        std::to_string(x.completedFocusSessions());
+        if (x.isPaused())
+            s +=
+                " paused " + std::to_string(x.pauseRemainingSeconds()) + "/" + std::to_string(x.pausedElapsedSeconds());
+        events.push_back(x.isAway() ? s + " away" : s);
+    }
+
     // The events so far, cleared.
     std::vector<std::string> take() { return std::exchange(events, {}); }
 

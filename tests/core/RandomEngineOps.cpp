@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
-#include <sstream>
+
+#include <nlohmann/json.hpp>
+#include <string>
 
 namespace tavelo::test {
 
@@ -16,26 +17,6 @@ constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kTenYears = RandomEngineOps::kTenYears;
 // The test clock must stay clear of the end of the clock type (2262).
 const TimePoint kLatestClock = TimePoint(std::chrono::seconds(8'000'000'000));
-
-// Text that is only put together when asked for: the log is needed only to explain a failure.
-class Note {
-public:
-    explicit Note(bool enabled)
-    {
-        if (enabled)
-            m_out.emplace();
-    }
-    template <typename T> Note &operator<<(const T &value)
-    {
-        if (m_out)
-            *m_out << value;
-        return *this;
-    }
-    std::string str() const { return m_out ? m_out->str() : std::string(); }
-
-private:
-    std::optional<std::ostringstream> m_out;
-};
 
 } // namespace
 
@@ -72,7 +53,8 @@ void RandomEngineOps::jump(EngineHarness &h, std::chrono::seconds d)
 RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
 {
     Op op;
-    Note text(m_logging);
+    std::string text;
+    const auto n = [](std::int64_t v) { return std::to_string(v); };
     switch (pick(20)) {
     case 0:
     case 1:
@@ -82,7 +64,7 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         op.tickOp = true;
         op.ticked = h.loop.activeTimerCount() > 0 && ms >= 1000ms;
         op.atMostOne = ms < 1000ms;
-        text << "run " << ms.count() << "ms";
+        text = "run " + n(ms.count()) + "ms";
         m_inTick = true;
         h.loop.advance(ms);
         break;
@@ -94,7 +76,7 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         op.kind = Kind::tickFire;
         op.tickOp = op.atMostOne = true;
         op.ticked = h.loop.activeTimerCount() > 0;
-        text << "jump " << s << "s and fire";
+        text = "jump " + n(s) + "s and fire";
         jump(h, std::chrono::seconds(s));
         m_inTick = true;
         h.loop.fireTimersOnce();
@@ -106,10 +88,10 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         m_inTick = true;
         op.arg = pick(3) == 0 ? extreme() : between(-30, 2000);
         if (pick(2) == 0) {
-            text << "advanceForTesting " << op.arg;
+            text = "advanceForTesting " + n(op.arg);
             h.e().advanceForTesting(op.arg);
         } else {
-            text << "advancePausedClockForTesting " << op.arg;
+            text = "advancePausedClockForTesting " + n(op.arg);
             h.e().advancePausedClockForTesting(op.arg);
         }
         break;
@@ -117,51 +99,47 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
     case 6:
         op.kind = Kind::expire;
         op.tickOp = op.ticked = op.atMostOne = true;
-        text << "expireForTesting";
+        text = "expireForTesting";
         m_inTick = true;
         h.e().expireForTesting();
         break;
     case 7:
         op.kind = Kind::startBreak;
         op.type = pick(2) == 0 ? BreakType::micro : BreakType::long_;
-        text << "startBreakNow " << rawValue(op.type);
+        text = "startBreakNow " + std::string(rawValue(op.type));
         h.e().startBreakNow(op.type);
         break;
     case 8:
         op.kind = Kind::postpone;
-        text << "postpone";
+        text = "postpone";
         h.e().postpone();
         break;
     case 9:
         op.kind = Kind::skip;
-        text << "skip";
+        text = "skip";
         h.e().skip();
         break;
     case 10:
         op.kind = Kind::reset;
-        text << "resetFocusTimer";
+        text = "resetFocusTimer";
         h.e().resetFocusTimer();
         break;
     case 11:
-    case 12: {
+    case 12:
         op.kind = Kind::update;
         op.settings = randomSettings();
-        const BreakSettings &s = op.settings;
-        text << "updateSettings {" << s.focusMinutes << "," << s.shortBreakSeconds << "," << s.longBreakMinutes << ","
-             << s.longBreakEvery << "," << s.postponeMinutes << "," << s.preBreakWarningSeconds << ","
-             << s.idleThresholdSeconds << "," << s.strictMode << "}";
+        text = "updateSettings " + op.settings.toJson().dump();
         h.e().updateSettings(op.settings);
         break;
-    }
     case 13:
         op.kind = Kind::pauseFor;
         op.arg = pick(2) == 0 ? extreme() : between(-5, 7200);
-        text << "pauseFor " << op.arg;
+        text = "pauseFor " + n(op.arg);
         h.e().pauseFor(op.arg);
         break;
     case 14:
         op.kind = Kind::toggle;
-        text << "togglePause";
+        text = "togglePause";
         h.e().togglePause();
         break;
     case 15:
@@ -169,11 +147,11 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         op.kind = Kind::idle;
         op.arg = pick(2) == 0 ? extreme() : between(0, 500);
         if (pick(2) == 0) {
-            text << "noteIdle " << op.arg;
+            text = "noteIdle " + n(op.arg);
             h.e().noteIdle(op.arg);
         } else {
             op.arg = std::max<std::int64_t>(op.arg, 0);
-            text << "currentIdleSeconds = " << op.arg;
+            text = "currentIdleSeconds = " + n(op.arg);
             h.e().setCurrentIdleSeconds(op.arg);
         }
         break;
@@ -182,7 +160,7 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         op.kind = Kind::sleep;
         op.arg = pick(3) == 0 ? extreme() : between(0, 864'000);
         const bool slept = op.arg > 0 && op.arg <= 864'000 && pick(2) == 0;
-        text << (slept ? "sleep and " : "") << "compensateForSleep " << op.arg;
+        text = (slept ? "sleep and compensateForSleep " : "compensateForSleep ") + n(op.arg);
         if (slept)
             jump(h, std::chrono::seconds(op.arg));
         h.e().compensateForSleep(op.arg);
@@ -190,16 +168,15 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
     }
     default:
         op.kind = pick(10) == 0 ? Kind::stop : Kind::idle;
-        text << (op.kind == Kind::stop ? "stop" : "nothing");
+        text = op.kind == Kind::stop ? "stop" : "nothing";
         if (op.kind == Kind::stop)
             h.e().stop();
         op.arg = h.e().currentIdleSeconds();
         break;
     }
     m_inTick = false;
-    op.text = text.str();
-    if (m_logging)
-        m_log += "\n  " + op.text;
+    op.text = text;
+    m_log += "\n  " + op.text;
     return op;
 }
 

@@ -33,7 +33,7 @@ public:
         bool tickOp = false;    // an operation that ticks (or may tick)
         bool ticked = false;    // at least one tick surely ran
         bool atMostOne = false; // no more than one tick can have run
-        std::string text;       // only when logging
+        std::string text;
         std::int64_t arg = 0;
         BreakSettings settings = BreakSettings::standard;
         BreakType type = BreakType::micro;
@@ -41,12 +41,12 @@ public:
 
     static constexpr std::int64_t kTenYears = 315'360'000;
 
-    RandomEngineOps(std::uint64_t seed, bool logging) : m_rng(seed), m_logging(logging) {}
+    explicit RandomEngineOps(std::uint64_t seed) : m_rng(seed) {}
 
     Op perform(EngineHarness &h);
     // True while an operation that ticks is running, so callbacks know where they come from.
     bool inTick() const { return m_inTick; }
-    // The operations so far, one a line; only when logging.
+    // The operations so far, one a line.
     const std::string &log() const { return m_log; }
 
     std::uint64_t pick(std::uint64_t n) { return std::uniform_int_distribution<std::uint64_t>(0, n - 1)(m_rng); }
@@ -63,7 +63,6 @@ private:
     void jump(EngineHarness &h, std::chrono::seconds d);
 
     std::mt19937_64 m_rng;
-    bool m_logging;
     bool m_inTick = false;
     std::string m_log;
 };
