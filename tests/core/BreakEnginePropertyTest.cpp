@@ -81,9 +81,8 @@ private:
     struct Before {
         TimerPhase phase;
         std::optional<BreakType> active;
-        std::int64_t remaining, count, idle;
-        bool paused, away, tickerActive;
-        std::int64_t pauseRemaining, pausedElapsed;
+        std::int64_t remaining, count, idle, pauseRemaining, pausedElapsed;
+        bool paused;
         BreakSettings settings;
     };
 
@@ -144,17 +143,16 @@ private:
 
     Before snapshot()
     {
-        return Before{e().phase(),
-                      e().activeBreak(),
-                      e().remainingSeconds(),
-                      e().completedFocusSessions(),
-                      e().currentIdleSeconds(),
-                      e().isPaused(),
-                      e().isAway(),
-                      m_h.loop.activeTimerCount() > 0,
-                      e().pauseRemainingSeconds(),
-                      e().pausedElapsedSeconds(),
-                      e().settings()};
+        const BreakEngine &x = e();
+        return Before{x.phase(),
+                      x.activeBreak(),
+                      x.remainingSeconds(),
+                      x.completedFocusSessions(),
+                      x.currentIdleSeconds(),
+                      x.pauseRemainingSeconds(),
+                      x.pausedElapsedSeconds(),
+                      x.isPaused(),
+                      x.settings()};
     }
 
     std::string checkInvariants(bool ticked)
@@ -204,14 +202,10 @@ private:
             if (op.kind == Kind::tickFire && !op.ticked && !ev.empty())
                 return "callbacks after stop()";
             if (op.atMostOne) {
-                static const std::vector<Events> allowed = {{},
-                                                            {"warning"},
-                                                            {"warning", "started:micro"},
-                                                            {"warning", "started:long"},
-                                                            {"started:micro"},
-                                                            {"started:long"},
-                                                            {"finished"},
-                                                            {"reminder"}};
+                // clang-format off
+                static const std::vector<Events> allowed = {{}, {"warning"}, {"warning", "started:micro"},
+                    {"warning", "started:long"}, {"started:micro"}, {"started:long"}, {"finished"}, {"reminder"}};
+                // clang-format on
                 if (std::find(allowed.begin(), allowed.end(), ev) == allowed.end())
                     return "unexpected callbacks from one tick";
                 if (b.paused && !ev.empty() && ev != Events{"reminder"})

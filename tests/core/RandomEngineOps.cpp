@@ -97,11 +97,8 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         break;
     }
     case 6:
-        op.kind = Kind::expire;
-        op.tickOp = op.ticked = op.atMostOne = true;
-        text = "expireForTesting";
-        m_inTick = true;
-        h.e().expireForTesting();
+        op.kind = Kind::expire, op.tickOp = op.ticked = op.atMostOne = m_inTick = true;
+        text = "expireForTesting", h.e().expireForTesting();
         break;
     case 7:
         op.kind = Kind::startBreak;
@@ -110,19 +107,13 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         h.e().startBreakNow(op.type);
         break;
     case 8:
-        op.kind = Kind::postpone;
-        text = "postpone";
-        h.e().postpone();
+        op.kind = Kind::postpone, text = "postpone", h.e().postpone();
         break;
     case 9:
-        op.kind = Kind::skip;
-        text = "skip";
-        h.e().skip();
+        op.kind = Kind::skip, text = "skip", h.e().skip();
         break;
     case 10:
-        op.kind = Kind::reset;
-        text = "resetFocusTimer";
-        h.e().resetFocusTimer();
+        op.kind = Kind::reset, text = "resetFocusTimer", h.e().resetFocusTimer();
         break;
     case 11:
     case 12:
@@ -138,9 +129,7 @@ RandomEngineOps::Op RandomEngineOps::perform(EngineHarness &h)
         h.e().pauseFor(op.arg);
         break;
     case 14:
-        op.kind = Kind::toggle;
-        text = "togglePause";
-        h.e().togglePause();
+        op.kind = Kind::toggle, text = "togglePause", h.e().togglePause();
         break;
     case 15:
     case 16:
