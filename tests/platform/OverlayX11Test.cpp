@@ -219,7 +219,7 @@ protected:
     QtMainLoop loop;
     BreakEngine engine{BreakSettings::standard, clock, loop};
     X11WindowList windowList;
-    BreakOverlayController controller{engine, windowList, clock, loop};
+    BreakOverlayController controller{engine, {}, windowList, clock, loop};
 };
 
 } // namespace
