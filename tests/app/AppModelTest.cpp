@@ -126,6 +126,15 @@ TEST_F(AppModelTest, CommandsInFocusLeaveTheOverlayAndNotificationsAlone)
     EXPECT_TRUE(center.calls().empty());
 }
 
+TEST_F(AppModelTest, AnHourPausedIsRemindedOfThroughTheNotifier)
+{
+    auto &m = started();
+    m.togglePause();
+    m.engine().advancePausedClockForTesting(3600);
+    ASSERT_EQ(center.added().size(), 1u);
+    EXPECT_EQ(center.added()[0].title, "Timer still paused");
+}
+
 TEST_F(AppModelTest, ResetDuringABreakHidesWithoutTouchingNotifications)
 {
     auto &m = started();
