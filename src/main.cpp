@@ -75,21 +75,13 @@ int main(int argc, char **argv)
     LaunchAtLoginService launchAtLogin({bundle, loginItem, unitStore, processRunner, executable});
     SettingsWindowController settingsWindow(loop);
 
-    AppModel::Collaborators collaborators{
-        settingsStore,
-        notifier,
-        [&](BreakEngine &engine) { return std::make_unique<BreakOverlayController>(engine, windowList, clock, loop); },
-        bundle,
-        clock,
-        loop};
-    collaborators.idleMonitor = &idleMonitor;
-    collaborators.sleepWatcher = &sleepWatcher;
-    collaborators.onboardingController = &onboardingController;
-    collaborators.onboardingStore = &onboardingStore;
-    collaborators.updateService = &updateService;
-    collaborators.launchAtLoginService = &launchAtLogin;
-    collaborators.settingsWindowController = &settingsWindow;
-    AppModel model(std::move(collaborators));
+    AppModel model({settingsStore, notifier,
+                    [&](BreakEngine &engine, OverlayActions actions) {
+                        return std::make_unique<BreakOverlayController>(engine, std::move(actions), windowList, clock,
+                                                                        loop);
+                    },
+                    bundle, clock, loop, onboardingController, onboardingStore, launchAtLogin, settingsWindow,
+                    idleMonitor, sleepWatcher, updateService});
 
     StatusItem statusItem(model, std::make_unique<StatusItemBackendChooser>());
     statusItemForActivation = &statusItem;

@@ -23,35 +23,24 @@ std::string tr(const char *text)
 }
 } // namespace
 
-template <typename Fn> auto AppModel::guarded(Fn fn)
-{
-    std::weak_ptr<Alive> weak = m_alive;
-    return [weak, fn](auto... args) {
-        if (auto alive = weak.lock(); alive && alive->model)
-            fn(*alive->model, args...);
-    };
-}
-
 AppModel::AppModel(Collaborators collaborators)
-    : m_deps(std::move(collaborators)), m_alive(std::make_shared<Alive>(Alive{this})),
-      m_settings(m_deps.settingsStore.load())
+    : m_deps(std::move(collaborators)), m_settings(m_deps.settingsStore.load())
 {
     m_engine = std::make_unique<BreakEngine>(m_settings, m_deps.clock, m_deps.loop);
-    m_overlay = m_deps.makeOverlay(*m_engine);
+    m_overlay = m_deps.makeOverlay(*m_engine, OverlayActions{m_liveness.guard([this] { skipBreak(); }),
+                                                             m_liveness.guard([this] { postponeBreak(); })});
     m_deps.notifier.requestAuthorizationIfNeeded();
     refreshLaunchAtLoginState();
     wireEngineCallbacks();
-    if (m_deps.idleMonitor && m_deps.sleepWatcher) {
-        m_presence = std::make_unique<PresenceTracker>(*m_engine, *m_deps.idleMonitor, *m_deps.sleepWatcher,
-                                                       m_deps.clock, m_deps.loop);
-        m_presence->start();
-    }
-    m_deps.loop.post(guarded([](AppModel &m) { m.presentLaunchScreensIfNeeded(); }));
+    m_presence = std::make_unique<PresenceTracker>(*m_engine, m_deps.idleMonitor, m_deps.sleepWatcher, m_deps.clock,
+                                                   m_deps.loop);
+    m_presence->start();
+    m_deps.loop.post(m_liveness.guard([this] { presentLaunchScreensIfNeeded(); }));
 }
 
 AppModel::~AppModel()
 {
-    m_alive->model = nullptr;
+    m_liveness.end();
     m_presence.reset();
     if (m_engine)
         m_engine->stop();
@@ -60,23 +49,28 @@ AppModel::~AppModel()
 void AppModel::wireEngineCallbacks()
 {
     BreakEngine &engine = *m_engine;
-    engine.onBreakStarted = guarded([](AppModel &m, BreakType type, std::int64_t duration) {
-        m.m_deps.notifier.notifyBreakStarted(type, duration);
+    engine.onBreakStarted = m_liveness.guard([this](BreakType type, std::int64_t duration) {
+        m_deps.notifier.notifyBreakStarted(type, duration);
         // Read now, so that a change of mode applies from the next break on.
-        m.m_overlay->show(m.m_engine->settings().strictMode);
+        m_overlay->show(m_engine->settings().strictMode);
     });
     engine.onBreakWarning =
-        guarded([](AppModel &m, std::int64_t seconds) { m.m_deps.notifier.notifyBreakWarning(seconds); });
+        m_liveness.guard([this](std::int64_t seconds) { m_deps.notifier.notifyBreakWarning(seconds); });
     engine.onPausedReminder =
-        guarded([](AppModel &m, std::int64_t elapsed) { m.m_deps.notifier.notifyStillPaused(elapsed); });
-    engine.onBreakFinished = guarded([](AppModel &m) {
-        m.m_overlay->hide();
-        m.m_deps.notifier.notifyBreakEnded();
+        m_liveness.guard([this](std::int64_t elapsed) { m_deps.notifier.notifyStillPaused(elapsed); });
+    engine.onBreakFinished = m_liveness.guard([this] {
+        hideOverlay();
+        m_deps.notifier.notifyBreakEnded();
     });
-    engine.onBreakCancelled = guarded([](AppModel &m) {
-        m.m_overlay->hide();
-        m.m_deps.notifier.cancelBreakNotifications();
+    engine.onBreakCancelled = m_liveness.guard([this] {
+        hideOverlay();
+        m_deps.notifier.cancelBreakNotifications();
     });
+}
+
+void AppModel::hideOverlay()
+{
+    m_overlay->hide();
 }
 
 void AppModel::applySettings(const BreakSettings &settings)
@@ -123,73 +117,81 @@ std::string AppModel::appVersionString() const
     return m_deps.bundle.shortVersion().value_or("0");
 }
 
+void AppModel::pauseFor(std::int64_t seconds)
+{
+    m_engine->pauseFor(seconds);
+}
+
+void AppModel::togglePause()
+{
+    m_engine->togglePause();
+}
+
+void AppModel::startBreakNow(BreakType type)
+{
+    m_engine->startBreakNow(type);
+}
+
 void AppModel::skipBreak()
 {
     m_engine->skip();
-    if (m_engine->phase() == TimerPhase::focus)
-        m_overlay->hide();
 }
 
 void AppModel::postponeBreak()
 {
     m_engine->postpone();
-    if (m_engine->phase() == TimerPhase::focus)
-        m_overlay->hide();
 }
 
 void AppModel::resetFocus()
 {
     m_engine->resetFocusTimer();
-    m_overlay->hide();
+    hideOverlay();
 }
 
 void AppModel::presentLaunchScreensIfNeeded()
 {
-    OnboardingStore *store = m_deps.onboardingStore;
-    if (!store || !m_deps.onboardingController || !m_deps.bundle.isInstalled())
+    if (!m_deps.bundle.isInstalled())
         return;
+    OnboardingStore &store = m_deps.onboardingStore;
     const std::string running = appVersionString();
-    if (!store->onboardingCompleted()) {
-        store->setLastSeenVersion(running);
+    if (!store.onboardingCompleted()) {
+        store.setLastSeenVersion(running);
         showTour();
         return;
     }
-    const std::optional<std::string> previous = store->lastSeenVersion();
+    const std::optional<std::string> previous = store.lastSeenVersion();
     // Recorded first: each upgrade is announced once, however its window ends.
-    store->setLastSeenVersion(running);
+    store.setLastSeenVersion(running);
     if (!previous || !(AppVersion(*previous) < AppVersion(running)))
         return;
     auto notes = ReleaseNotes::notesNewer(previous);
     if (!notes.empty())
-        m_deps.onboardingController->showWhatsNew(std::move(notes), [] {});
+        m_deps.onboardingController.showWhatsNew(std::move(notes), [] {});
 }
 
 void AppModel::openTour()
 {
-    if (m_deps.onboardingController && m_deps.onboardingStore)
-        showTour();
+    showTour();
 }
 
 void AppModel::openWhatsNew()
 {
-    if (!m_deps.onboardingController || !m_deps.onboardingStore)
-        return;
-    auto notes = ReleaseNotes::notesNewer(m_deps.onboardingStore->lastSeenVersion());
+    auto notes = ReleaseNotes::notesNewer(m_deps.onboardingStore.lastSeenVersion());
     if (!notes.empty())
-        m_deps.onboardingController->showWhatsNew(std::move(notes), [] {});
+        m_deps.onboardingController.showWhatsNew(std::move(notes), [] {});
 }
 
 bool AppModel::canShowWhatsNew() const
 {
-    return m_deps.onboardingStore && !ReleaseNotes::notesNewer(m_deps.onboardingStore->lastSeenVersion()).empty();
+    return !ReleaseNotes::notesNewer(m_deps.onboardingStore.lastSeenVersion()).empty();
 }
 
 void AppModel::refreshLaunchAtLoginState()
 {
-    LaunchAtLoginService *service = m_deps.launchAtLoginService;
-    m_launchAtLoginSupported = service && service->isSupported();
+    LaunchAtLoginService &service = m_deps.launchAtLoginService;
+    m_launchAtLoginSupported = service.isSupported();
     changed.notify();
-    const LaunchAtLoginService::State state = service ? service->refreshState() : LaunchAtLoginService::State{};
+    const LaunchAtLoginService::State state = service.refreshState();
     m_launchAtLoginEnabled = state.enabled;
     changed.notify();
     m_launchAtLoginMessage = state.message;
@@ -198,50 +200,43 @@ void AppModel::refreshLaunchAtLoginState()
 
 void AppModel::setLaunchAtLogin(bool enabled, std::function<void()> done)
 {
-    LaunchAtLoginService *service = m_deps.launchAtLoginService;
-    if (!service) {
-        refreshLaunchAtLoginState();
-        if (done)
-            done();
-        return;
-    }
-    service->setEnabled(enabled, guarded([done](AppModel &m, const std::optional<LaunchAtLoginError> &error) {
-                            m.refreshLaunchAtLoginState();
-                            if (error) {
-                                m.m_launchAtLoginMessage = error->description();
-                                m.changed.notify();
-                            }
-                            if (done)
-                                done();
-                        }));
+    m_deps.launchAtLoginService.setEnabled(
+        enabled, m_liveness.guard([this, done](const std::optional<LaunchAtLoginError> &error) {
+            refreshLaunchAtLoginState();
+            if (error) {
+                m_launchAtLoginMessage = error->description();
+                changed.notify();
+            }
+            if (done)
+                done();
+        }));
 }
 
 void AppModel::openSettings()
 {
-    if (m_deps.settingsWindowController)
-        m_deps.settingsWindowController->show(*this);
+    m_deps.settingsWindowController.show(*this);
 }
 
 void AppModel::showTour()
 {
-    m_deps.onboardingController->showTour(*this, guarded([](AppModel &m) { m.finishOnboarding(); }));
+    m_deps.onboardingController.showTour(*this, m_liveness.guard([this] { finishOnboarding(); }));
 }
 
 void AppModel::finishOnboarding()
 {
-    m_deps.onboardingStore->setOnboardingCompleted(true);
-    m_deps.onboardingStore->setLastSeenVersion(appVersionString());
+    m_deps.onboardingStore.setOnboardingCompleted(true);
+    m_deps.onboardingStore.setLastSeenVersion(appVersionString());
 }
 
 bool AppModel::updateChecksAvailable() const
 {
-    return m_deps.updateService && m_deps.updateService->isAvailable();
+    return m_deps.updateService.isAvailable();
 }
 
 void AppModel::checkForUpdates()
 {
     if (updateChecksAvailable())
-        m_deps.updateService->checkForUpdates(true);
+        m_deps.updateService.checkForUpdates(true);
 }
 
 } // namespace tavelo

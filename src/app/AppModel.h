@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "core/BreakEngine.h"
 #include "core/BreakModels.h"
 #include "core/Clock.h"
+#include "core/Liveness.h"
 #include "core/MainLoop.h"
 #include "core/Signal.h"
 
@@ -29,9 +31,11 @@ class SettingsWindowPresenter;
 // Owns the engine and ties the services and windows to it. Main thread only.
 class AppModel {
 public:
-    using OverlayFactory = std::function<std::unique_ptr<OverlayPresenter>(BreakEngine &)>;
+    // The overlay reaches the model through the actions it is handed.
+    using OverlayFactory = std::function<std::unique_ptr<OverlayPresenter>(BreakEngine &, OverlayActions)>;
 
-    // The collaborators the entry builds; each later feature adds its own here.
+    // The collaborators the entry builds. A feature a build lacks says so through its
+    // service (not installed, unavailable), never through a missing collaborator.
     struct Collaborators {
         BreakSettingsStore &settingsStore;
         NotificationService &notifier;
@@ -39,20 +43,13 @@ public:
         const BundleInfo &bundle;
         const Clock &clock;
         MainLoop &loop;
-        // The tour and What's New windows and what they remember between runs; without
-        // them (tests that do not need them) there are no launch screens.
-        OnboardingPresenter *onboardingController = nullptr;
-        OnboardingStore *onboardingStore = nullptr;
-        // Launch at login and the settings window; without them launch at login is
-        // unsupported and there is no settings window.
-        LaunchAtLoginService *launchAtLoginService = nullptr;
-        SettingsWindowPresenter *settingsWindowController = nullptr;
-        // Idle time and suspend; without them the user never counts as away and sleep
-        // is not made up for.
-        IdleMonitor *idleMonitor = nullptr;
-        SleepWatcher *sleepWatcher = nullptr;
-        // The daily update check; without it update checks are unavailable.
-        UpdateService *updateService = nullptr;
+        OnboardingPresenter &onboardingController;
+        OnboardingStore &onboardingStore;
+        LaunchAtLoginService &launchAtLoginService;
+        SettingsWindowPresenter &settingsWindowController;
+        IdleMonitor &idleMonitor;
+        SleepWatcher &sleepWatcher;
+        UpdateService &updateService;
     };
 
     explicit AppModel(Collaborators collaborators);
@@ -76,8 +73,16 @@ public:
 
     std::string appVersionString() const;
 
+    // The engine's commands, for every view; the engine's callbacks show and hide the
+    // overlay.
+    void pauseFor(std::int64_t seconds);
+    // Pauses indefinitely, or resumes a pause.
+    void togglePause();
+    void startBreakNow(BreakType type);
     void skipBreak();
     void postponeBreak();
+    // Ends a running break silently (the engine sends no callback), so it hides the
+    // overlay itself.
     void resetFocus();
 
     bool updateChecksAvailable() const;
@@ -103,19 +108,13 @@ public:
     void openSettings();
 
 private:
-    struct Alive {
-        AppModel *model;
-    };
-
     void wireEngineCallbacks();
+    void hideOverlay();
     // Records that the tour was finished, skipped or closed.
     void finishOnboarding();
     void showTour();
-    // Runs `fn` on the model only while it still exists.
-    template <typename Fn> auto guarded(Fn fn);
-
     Collaborators m_deps;
-    std::shared_ptr<Alive> m_alive;
+    Liveness m_liveness;
     BreakSettings m_settings;
     std::unique_ptr<BreakEngine> m_engine;
     std::unique_ptr<OverlayPresenter> m_overlay;

@@ -1,6 +1,14 @@
 #pragma once
 
+#include <functional>
+
 namespace tavelo {
+
+// What the overlay's buttons and keys do; the model supplies them.
+struct OverlayActions {
+    std::function<void()> skip;
+    std::function<void()> postpone;
+};
 
 // What the app model needs of the break overlay; BreakOverlayController provides it
 // and tests substitute a recorder.

@@ -12,8 +12,7 @@ namespace tavelo {
 
 PresenceTracker::PresenceTracker(BreakEngine &engine, IdleMonitor &idleMonitor, SleepWatcher &sleepWatcher,
                                  const Clock &clock, MainLoop &loop)
-    : m_engine(engine), m_idleMonitor(idleMonitor), m_sleepWatcher(sleepWatcher), m_clock(clock), m_loop(loop),
-      m_alive(std::make_shared<Alive>(Alive{this}))
+    : m_engine(engine), m_idleMonitor(idleMonitor), m_sleepWatcher(sleepWatcher), m_clock(clock), m_loop(loop)
 {
 }
 
@@ -38,16 +37,8 @@ std::int64_t PresenceTracker::wholeIdleSeconds(double seconds)
 void PresenceTracker::startIdleMonitoring()
 {
     m_idleTimer.cancel();
-    std::weak_ptr<Alive> weak = m_alive;
-    MainLoop &loop = m_loop;
-    m_idleTimer = m_loop.every(kSampleInterval, [weak, &loop] {
-        if (weak.expired())
-            return;
-        loop.post([weak] {
-            if (auto alive = weak.lock())
-                alive->tracker->sampleIdle();
-        });
-    });
+    m_idleTimer = m_loop.every(kSampleInterval,
+                               m_liveness.guard([this] { m_loop.post(m_liveness.guard([this] { sampleIdle(); })); }));
     sampleIdle();
 }
 
@@ -56,29 +47,13 @@ void PresenceTracker::observeSleepWake()
     if (m_observingSleep)
         return;
     m_observingSleep = true;
-    std::weak_ptr<Alive> weak = m_alive;
-    m_sleepWatcher.start(
-        [weak] {
-            auto alive = weak.lock();
-            if (!alive)
-                return;
-            // Read the instant now: the machine may sleep as soon as this returns, before
-            // the queued task gets to run.
-            const TimePoint sleptAt = alive->tracker->m_clock.now();
-            alive->tracker->m_loop.post([weak, sleptAt] {
-                if (auto self = weak.lock())
-                    self->tracker->m_sleepDate = sleptAt;
-            });
-        },
-        [weak] {
-            auto alive = weak.lock();
-            if (!alive)
-                return;
-            alive->tracker->m_loop.post([weak] {
-                if (auto self = weak.lock())
-                    self->tracker->handleDidWake();
-            });
-        });
+    m_sleepWatcher.start(m_liveness.guard([this] {
+        // Read the instant now: the machine may sleep as soon as this
+        // returns, before the queued task gets to run.
+        const TimePoint sleptAt = m_clock.now();
+        m_loop.post(m_liveness.guard([this, sleptAt] { m_sleepDate = sleptAt; }));
+    }),
+                         m_liveness.guard([this] { m_loop.post(m_liveness.guard([this] { handleDidWake(); })); }));
 }
 
 void PresenceTracker::sampleIdle()

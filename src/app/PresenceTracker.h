@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Clock.h"
+#include "core/Liveness.h"
 #include "core/MainLoop.h"
 
 namespace tavelo {
@@ -39,10 +40,6 @@ public:
     std::optional<TimePoint> sleepDateForTesting() const { return m_sleepDate; }
 
 private:
-    struct Alive {
-        PresenceTracker *tracker;
-    };
-
     void startIdleMonitoring();
     void observeSleepWake();
     void sampleIdle();
@@ -53,7 +50,7 @@ private:
     SleepWatcher &m_sleepWatcher;
     const Clock &m_clock;
     MainLoop &m_loop;
-    std::shared_ptr<Alive> m_alive;
+    Liveness m_liveness;
     TimerHandle m_idleTimer;
     std::optional<TimePoint> m_sleepDate;
     bool m_observingSleep = false;

@@ -21,7 +21,7 @@ template <typename Fn, typename... Args> void notify(const Fn &callback, Args...
 } // namespace
 
 BreakEngine::BreakEngine(const BreakSettings &settings, const Clock &clock, MainLoop &loop)
-    : m_clock(clock), m_loop(loop), m_alive(std::make_shared<Alive>(Alive{this})), m_deadline(clampInstant(clock.now()))
+    : m_clock(clock), m_loop(loop), m_deadline(clampInstant(clock.now()))
 {
     m_settings = settings.sanitized();
     transitionToFocus(focusSeconds(), false);
@@ -30,7 +30,17 @@ BreakEngine::BreakEngine(const BreakSettings &settings, const Clock &clock, Main
 
 BreakEngine::~BreakEngine()
 {
-    m_alive->engine = nullptr;
+    m_liveness.end();
+}
+
+std::int64_t BreakEngine::phaseLengthSeconds() const
+{
+    std::int64_t length = 0;
+    if (m_phase == TimerPhase::focus)
+        length = focusSeconds();
+    else if (const std::optional<BreakType> running = m_activeBreak)
+        length = breakDuration(*running);
+    return std::max<std::int64_t>({length, m_remainingSeconds, 1});
 }
 
 BreakType BreakEngine::nextScheduledBreakType() const
@@ -71,14 +81,9 @@ TimePoint BreakEngine::countdownReference() const
 void BreakEngine::startTicker()
 {
     m_ticker.cancel();
-    std::weak_ptr<Alive> weak = m_alive;
     MainLoop *loop = &m_loop;
-    m_ticker = m_loop.every(std::chrono::seconds(1), [weak, loop] {
-        loop->post([weak] {
-            if (auto alive = weak.lock(); alive && alive->engine)
-                alive->engine->tick();
-        });
-    });
+    m_ticker = m_loop.every(std::chrono::seconds(1),
+                            [loop, tick = m_liveness.guard([this] { this->tick(); })] { loop->post(tick); });
     tick();
 }
 

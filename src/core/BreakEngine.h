@@ -7,6 +7,7 @@
 
 #include "core/BreakModels.h"
 #include "core/Clock.h"
+#include "core/Liveness.h"
 #include "core/MainLoop.h"
 #include "core/Published.h"
 #include "core/Signal.h"
@@ -34,6 +35,9 @@ public:
     std::int64_t completedFocusSessions() const { return m_completedFocusSessions; }
     bool isAway() const { return m_isAway; }
     std::int64_t pausedElapsedSeconds() const { return m_pausedElapsedSeconds; }
+    // The full length of the current phase, stretched when a postpone made the countdown
+    // longer than that; at least 1. Follows the published values.
+    std::int64_t phaseLengthSeconds() const;
     // Fires on every assignment of a published property.
     Signal<> changed;
 
@@ -67,10 +71,6 @@ public:
     void advancePausedClockForTesting(std::int64_t seconds);
 
 private:
-    struct Alive {
-        BreakEngine *engine;
-    };
-
     void startTicker();
     void tick();
     void pausedTick();
@@ -91,7 +91,7 @@ private:
 
     const Clock &m_clock;
     MainLoop &m_loop;
-    std::shared_ptr<Alive> m_alive;
+    Liveness m_liveness;
 
     Published<TimerPhase> m_phase{TimerPhase::focus, &changed};
     Published<std::optional<BreakType>> m_activeBreak{std::nullopt, &changed};

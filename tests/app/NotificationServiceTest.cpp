@@ -75,53 +75,34 @@ MATCHER_P2(IsCall, kind, ids, "")
 
 } // namespace
 
-TEST_F(NotificationServiceTest, WarningTextsUseThePlainNumberEvenForOneSecond)
+TEST_F(NotificationServiceTest, Texts)
 {
-    service().notifyBreakWarning(1);
-    NotificationRequest request = onlyAdded();
-    EXPECT_EQ(request.identifier, kWarning);
-    EXPECT_EQ(request.title, "Break coming up");
-    EXPECT_EQ(request.body, "Your break will start in 1 seconds.");
-    EXPECT_TRUE(request.playSound);
-
-    center.clearCalls();
-    service().notifyBreakWarning(12345);
-    EXPECT_EQ(onlyAdded().body, "Your break will start in 12345 seconds.");
-    // A warning withdraws nothing first.
-    EXPECT_EQ(center.calls().size(), 1u);
-}
-
-TEST_F(NotificationServiceTest, BreakStartedTexts)
-{
-    service().notifyBreakStarted(BreakType::micro, 600);
-    NotificationRequest micro = center.added().back();
-    EXPECT_EQ(micro.identifier, kStarted);
-    EXPECT_EQ(micro.title, "Microbreak");
-    EXPECT_EQ(micro.body, "Look away from your screen for a moment.");
-
-    const std::vector<std::pair<std::int64_t, std::string>> minutes{
-        {90, "2"}, {60, "1"}, {61, "2"}, {0, "1"}, {-30, "1"}, {900, "15"}, {315360000, "5256000"}};
-    for (const auto &[seconds, expected] : minutes) {
-        service().notifyBreakStarted(BreakType::long_, seconds);
-        NotificationRequest request = center.added().back();
-        EXPECT_EQ(request.identifier, kStarted);
-        EXPECT_EQ(request.title, "Long break");
-        EXPECT_EQ(request.body, "Step away for about " + expected + " minutes.") << seconds;
-    }
-}
-
-TEST_F(NotificationServiceTest, StillPausedSpan)
-{
-    const std::vector<std::pair<std::int64_t, std::string>> spans{{3599, "about an hour"},  {3600, "about an hour"},
-                                                                  {7199, "about an hour"},  {7200, "about 2 hours"},
-                                                                  {10799, "about 2 hours"}, {10800, "about 3 hours"}};
-    for (const auto &[elapsed, span] : spans) {
-        service().notifyStillPaused(elapsed);
-        NotificationRequest request = center.added().back();
-        EXPECT_EQ(request.identifier, kPaused);
-        EXPECT_EQ(request.title, "Timer still paused");
-        EXPECT_EQ(request.body, "You've been paused for " + span + ". Resume from the menu bar when you're ready.")
-            << elapsed;
+    struct Case {
+        std::function<void(NotificationService &)> post;
+        std::string identifier, title, body;
+    };
+    const std::string paused = ". Resume from the menu bar when you're ready.";
+    const std::vector<Case> cases = {
+        {[](auto &s) { s.notifyBreakWarning(1); }, kWarning, "Break coming up", "Your break will start in 1 seconds."},
+        {[](auto &s) { s.notifyBreakStarted(BreakType::micro, 600); }, kStarted, "Microbreak",
+         "Look away from your screen for a moment."},
+        {[](auto &s) { s.notifyBreakStarted(BreakType::long_, 61); }, kStarted, "Long break",
+         "Step away for about 2 minutes."},
+        {[](auto &s) { s.notifyBreakStarted(BreakType::long_, 60); }, kStarted, "Long break",
+         "Step away for about 1 minutes."},
+        {[](auto &s) { s.notifyBreakStarted(BreakType::long_, -30); }, kStarted, "Long break",
+         "Step away for about 1 minutes."},
+        {[](auto &s) { s.notifyStillPaused(7199); }, kPaused, "Timer still paused",
+         "You've been paused for about an hour" + paused},
+        {[](auto &s) { s.notifyStillPaused(7200); }, kPaused, "Timer still paused",
+         "You've been paused for about 2 hours" + paused},
+    };
+    for (const Case &c : cases) {
+        c.post(service());
+        const NotificationRequest request = center.added().back();
+        EXPECT_EQ(request.identifier, c.identifier);
+        EXPECT_EQ(request.title, c.title);
+        EXPECT_EQ(request.body, c.body);
     }
 }
 
@@ -177,48 +158,6 @@ TEST_F(NotificationServiceTest, AsksForPermissionOncePerRunAndIgnoresTheAnswer)
     EXPECT_EQ(center.count(Kind::requestAuthorization), 1u);
 }
 
-TEST_F(NotificationServiceTest, StatusArrivesOnTheLoopAfterTheCentreAnswers)
-{
-    std::optional<AuthorizationStatus> status;
-    service().fetchAuthorizationStatus([&](AuthorizationStatus s) { status = s; });
-    center.answerStatus(AuthorizationStatus::provisional);
-    EXPECT_FALSE(status) << "completions hop through the main loop";
-    loop.runPending();
-    EXPECT_EQ(status, AuthorizationStatus::provisional);
-}
-
-TEST_F(NotificationServiceTest, EnableActionWhenAlreadyAllowed)
-{
-    for (auto status :
-         {AuthorizationStatus::authorized, AuthorizationStatus::provisional, AuthorizationStatus::ephemeral}) {
-        service().handleEnableAction(record());
-        const std::size_t before = results.size();
-        center.answerStatus(status);
-        EXPECT_EQ(results.size(), before);
-        loop.runPending();
-    }
-    EXPECT_THAT(results, ElementsAre(NotificationEnableResult::alreadyEnabled, NotificationEnableResult::alreadyEnabled,
-                                     NotificationEnableResult::alreadyEnabled));
-    EXPECT_EQ(center.count(Kind::requestAuthorization), 0u);
-    EXPECT_TRUE(workspace.startedCommands.empty());
-}
-
-TEST_F(NotificationServiceTest, EnableActionWhenUndecidedAsksAndReportsWhateverTheAnswer)
-{
-    for (bool granted : {true, false}) {
-        results.clear();
-        service().handleEnableAction(record());
-        center.answerStatus(AuthorizationStatus::notDetermined);
-        EXPECT_EQ(center.waitingAuthorizationRequests(), 1u);
-        loop.runPending();
-        EXPECT_TRUE(results.empty()) << "reported only once the desktop has answered";
-        center.answerAuthorization(granted);
-        loop.runPending();
-        EXPECT_THAT(results, ElementsAre(NotificationEnableResult::permissionRequested));
-    }
-    EXPECT_TRUE(workspace.startedCommands.empty());
-}
-
 TEST_F(NotificationServiceTest, EnableActionWhenDeniedOpensTheFirstSettingsThatStarts)
 {
     using Command = test::FakeWorkspace::Command;
@@ -241,19 +180,6 @@ TEST_F(NotificationServiceTest, EnableActionWhenDeniedOpensTheFirstSettingsThatS
         EXPECT_THAT(results, ElementsAre(NotificationEnableResult::openedSettings));
     }
     EXPECT_TRUE(workspace.openedUrls.empty());
-}
-
-TEST_F(NotificationServiceTest, EnableActionWithUnknownStatusOrNoCompletion)
-{
-    service().handleEnableAction(record());
-    center.answerStatus(static_cast<AuthorizationStatus>(7));
-    loop.runPending();
-    EXPECT_TRUE(results.empty());
-
-    service().handleEnableAction({});
-    center.answerStatus(AuthorizationStatus::denied);
-    loop.runPending();
-    EXPECT_EQ(workspace.startedCommands.size(), 1u);
 }
 
 TEST_F(NotificationServiceTest, LateAnswersAfterDestructionDoNothing)

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "OnboardingHarness.h"
 #include "app/ui/OnboardingView.h"
 #include "app/ui/OnboardingWindowController.h"
 #include "app/ui/WhatsNewView.h"
 #include "core/ReleaseNotes.h"
+#include "support/AppFixture.h"
 
 using namespace tavelo;
 
@@ -23,9 +23,8 @@ class OnboardingWindowControllerTest : public ::testing::Test {
 protected:
     OnboardingWindowControllerTest()
     {
-        h.controller = &controller;
         h.bundle.installed = false; // no launch screen of its own
-        h.launch();
+        h.start();
     }
     ~OnboardingWindowControllerTest() override { flushDeletes(); }
 
@@ -44,26 +43,8 @@ protected:
     }
 
     OnboardingWindowController controller;
-    test::OnboardingHarness h;
+    test::AppFixture h;
 };
-
-TEST_F(OnboardingWindowControllerTest, WindowsAreTitledFixedInSizeAndCannotBeMinimised)
-{
-    controller.showTour(*h.model, [] {});
-    QWidget *tour = controller.window();
-    ASSERT_NE(tour, nullptr);
-    EXPECT_TRUE(tour->isVisible());
-    EXPECT_EQ(tour->windowTitle(), "Welcome to Tavelo");
-    EXPECT_EQ(tour->size(), QSize(600, 560));
-    EXPECT_EQ(tour->minimumSize(), tour->maximumSize());
-    EXPECT_FALSE(tour->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(tour->windowFlags() & Qt::WindowCloseButtonHint);
-
-    controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), [] {});
-    ASSERT_NE(controller.window(), nullptr);
-    EXPECT_EQ(controller.window()->windowTitle(), "What's New in Tavelo");
-    EXPECT_EQ(controller.window()->size(), QSize(560, 440));
-}
 
 TEST_F(OnboardingWindowControllerTest, CloseButtonRunsTheCompletionOnceAndForgetsTheWindow)
 {
@@ -142,16 +123,6 @@ TEST_F(OnboardingWindowControllerTest, ReturnActivatesBackToFocus)
     EXPECT_EQ(controller.window(), nullptr);
 }
 
-TEST_F(OnboardingWindowControllerTest, ClosingATourFromTheMenuRecordsCompletion)
-{
-    h.model->openTour();
-    ASSERT_NE(controller.window(), nullptr);
-    EXPECT_FALSE(h.store.onboardingCompleted());
-    controller.window()->close();
-    EXPECT_TRUE(h.store.onboardingCompleted());
-    EXPECT_EQ(h.store.lastSeenVersion(), "0.2.0");
-}
-
 std::vector<QString> texts(QWidget *root, const char *name)
 {
     std::vector<QString> found;
@@ -189,69 +160,6 @@ TEST(WhatsNewViewTest, LongListsScrollWhileTheHeaderAndButtonStayInPlace)
     const QRect inside = view.rect();
     EXPECT_TRUE(inside.contains(view.findChild<QPushButton *>(QStringLiteral("done"))->geometry()));
     EXPECT_TRUE(inside.contains(view.findChild<QLabel *>(QStringLiteral("title"))->geometry()));
-}
-
-// Every visible text fits in its label and every label inside the window.
-void expectNothingClipped(QWidget *window, const QString &what)
-{
-    for (auto *label : window->findChildren<QLabel *>()) {
-        if (!label->isVisibleTo(window) || label->text().isEmpty())
-            continue;
-        const QRect box(label->mapTo(window, QPoint(0, 0)), label->size());
-        // The notes list scrolls, so its labels may lie below the fold.
-        bool inScrollArea = false;
-        for (QWidget *w = label; w && !inScrollArea; w = w->parentWidget())
-            inScrollArea = qobject_cast<QScrollArea *>(w) != nullptr;
-        if (!inScrollArea) {
-            EXPECT_TRUE(window->rect().contains(box)) << what.toStdString() << ": " << label->text().toStdString();
-        }
-        const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
-        EXPECT_GE(label->height(), needed) << what.toStdString() << ": " << label->text().toStdString();
-        if (!label->wordWrap()) {
-            EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
-        }
-    }
-}
-
-// Renders each window to PNG under $TAVELO_SCREENSHOT_DIR when it is set; once with the
-// platform's font and once with a larger desktop font.
-TEST_F(OnboardingWindowControllerTest, EveryPageAndWhatsNewRenderWithNothingClipped)
-{
-    const QString folder = qEnvironmentVariable("TAVELO_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        QDir().mkpath(folder);
-    const QFont original = QApplication::font();
-    for (const qreal pointSize : {0.0, 11.0}) {
-        QFont font = original;
-        if (pointSize > 0)
-            font.setPointSizeF(pointSize);
-        QApplication::setFont(font);
-        const QString suffix = pointSize > 0 ? QStringLiteral("-%1pt").arg(pointSize) : QString();
-        const auto capture = [&](const QString &name) {
-            QWidget *window = controller.window();
-            QCoreApplication::processEvents();
-            expectNothingClipped(window, name + suffix);
-            if (!folder.isEmpty()) {
-                EXPECT_TRUE(window->grab().save(folder + QLatin1Char('/') + name + suffix + QStringLiteral(".png")));
-            }
-        };
-
-        controller.showTour(*h.model, [] {});
-        auto *tour = static_cast<OnboardingView *>(controller.window());
-        for (int page = 0; page < 5; ++page) {
-            tour->setPage(page, false);
-            capture(QStringLiteral("tour-%1").arg(page));
-        }
-        h.center.answerStatus(AuthorizationStatus::authorized);
-        h.loop.runPending();
-        capture(QStringLiteral("tour-4-feedback"));
-
-        controller.showWhatsNew(ReleaseNotes::notesNewer(std::string("0.1.0")), [] {});
-        capture(QStringLiteral("whats-new"));
-        controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), [] {});
-        capture(QStringLiteral("whats-new-all"));
-    }
-    QApplication::setFont(original);
 }
 
 } // namespace

@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "SettingsHarness.h"
 #include "app/ui/FeedbackCapsule.h"
 #include "app/ui/RangeSpinBox.h"
 #include "app/ui/SettingsView.h"
+#include "support/AppFixture.h"
 
 using namespace tavelo;
 using namespace std::chrono_literals;
@@ -53,7 +53,7 @@ protected:
         std::ofstream(h.folder.path() / "Tavelo" / "settings.json") << json;
     }
 
-    test::SettingsHarness h;
+    test::AppFixture h;
     std::unique_ptr<SettingsView> m_view;
 };
 

@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "SettingsHarness.h"
 #include "app/ui/FeedbackCapsule.h"
 #include "app/ui/RangeSpinBox.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/SettingsWindowController.h"
+#include "support/AppFixture.h"
 
 using namespace tavelo;
 using namespace std::chrono_literals;
@@ -28,7 +28,7 @@ protected:
 
     QRect screenArea(int index) const { return QGuiApplication::screens().at(index)->availableGeometry(); }
 
-    test::SettingsHarness h;
+    test::AppFixture h;
     SettingsWindowController controller{h.loop};
 };
 
@@ -75,26 +75,6 @@ TEST_F(SettingsWindowControllerTest, ReopeningKeepsTheDraftButNotTheFeedback)
     EXPECT_EQ(window->findChild<FeedbackCapsule *>("feedback")->message(), "");
     // Showing reads the launch-at-login state afresh.
     EXPECT_TRUE(h.model->launchAtLoginEnabled());
-}
-
-// Saves the window as it looks for a person to inspect.
-TEST_F(SettingsWindowControllerTest, Screenshot)
-{
-    h.bundle.installed = false;
-    h.model->refreshLaunchAtLoginState();
-    controller.show(*h.model);
-    SettingsView *window = controller.window();
-    RangeSpinBox *warning = window->findChild<RangeSpinBox *>("preBreakWarningSeconds");
-    warning->stepBy(-2);
-    warning->findChild<QLineEdit *>()->deselect();
-    window->findChild<QPushButton *>("applyChanges")->click();
-    window->findChild<FeedbackCapsule *>("feedback")->settle();
-    const char *binary = std::getenv("TAVELO_BINARY_DIR");
-    const std::filesystem::path folder = std::filesystem::path(binary ? binary : ".") / "screens";
-    std::filesystem::create_directories(folder);
-    const QImage image = window->grab().toImage();
-    EXPECT_EQ(image.size(), window->size() * window->devicePixelRatio());
-    EXPECT_TRUE(image.save(QString::fromStdString((folder / "settings-window.png").string())));
 }
 
 } // namespace

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "StatusModelHarness.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusItemBackend.h"
 #include "app/ui/StatusMenuView.h"
+#include "support/AppFixture.h"
 
 using namespace tavelo;
 using namespace std::chrono_literals;
@@ -41,12 +41,13 @@ class StatusItemTest : public ::testing::Test {
 protected:
     StatusItemTest()
     {
+        h.start();
         auto recording = std::make_unique<RecordingBackend>();
         backend = recording.get();
         item = std::make_unique<StatusItem>(*h.model, std::move(recording));
     }
 
-    test::StatusModelHarness h;
+    test::AppFixture h;
     RecordingBackend *backend = nullptr;
     std::unique_ptr<StatusItem> item;
 };
@@ -75,9 +76,9 @@ TEST_F(StatusItemTest, RedrawsTheIconOnlyWhenItsPictureChanges)
     EXPECT_EQ(backend->iconUpdates, 2);
     EXPECT_EQ(item->iconKey().ringStep, StatusIconRenderer::kRingSteps - 1);
 
-    h.engine().togglePause();
-    h.engine().togglePause();
-    h.engine().togglePause();
+    h.model->togglePause();
+    h.model->togglePause();
+    h.model->togglePause();
     QCoreApplication::processEvents();
     EXPECT_EQ(backend->iconUpdates, 3) << "several changes in one turn draw once";
     EXPECT_EQ(item->iconKey().symbol, StatusIconKey::Symbol::paused);
@@ -93,7 +94,7 @@ TEST_F(StatusItemTest, RedrawsTheIconOnlyWhenItsPictureChanges)
 
 TEST_F(StatusItemTest, ShowsAwayAndBreaks)
 {
-    h.engine().startBreakNow(BreakType::long_);
+    h.model->startBreakNow(BreakType::long_);
     QCoreApplication::processEvents();
     EXPECT_EQ(item->iconKey().symbol, StatusIconKey::Symbol::breakTime);
     EXPECT_EQ(backend->toolTips.back(), "15:00");

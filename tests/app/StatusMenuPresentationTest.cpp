@@ -42,98 +42,49 @@ StatusSnapshot paused(StatusSnapshot s, std::int64_t elapsed, std::int64_t pause
     return s;
 }
 
-TEST(StatusMenuPresentation, FocusTexts)
-{
-    const StatusMenuPresentation p(focus(750));
-    EXPECT_EQ(p.menuTitle(), "12:30");
-    EXPECT_EQ(p.headline(), "Focus in progress");
-    EXPECT_EQ(p.countdown(), "12:30");
-    EXPECT_EQ(p.statusLine(), "Next: Long break in 12:30");
-    EXPECT_EQ(p.skipTitle(), "Skip Next Break (Long break)");
-    EXPECT_FALSE(p.showsResumeButton());
-}
-
-TEST(StatusMenuPresentation, BreakTexts)
-{
-    const StatusMenuPresentation micro(inBreak(BreakType::micro, 12));
-    EXPECT_EQ(micro.menuTitle(), "00:12");
-    EXPECT_EQ(micro.headline(), "Microbreak in progress");
-    EXPECT_EQ(micro.statusLine(), "Microbreak ends in 00:12");
-    EXPECT_EQ(micro.skipTitle(), "Skip Current Break");
-
-    StatusSnapshot unknown = inBreak(BreakType::long_, 3725);
-    unknown.activeBreak.reset();
-    const StatusMenuPresentation p(unknown);
-    EXPECT_EQ(p.headline(), "Break in progress");
-    EXPECT_EQ(p.statusLine(), "Break ends in 1:02:05");
-}
-
-TEST(StatusMenuPresentation, PausedComesBeforeAwayAndAwayBeforeFocus)
+// The pause comes first, then away, then the phase; the status line puts break time
+// before the pause, and texts switch to elapsed minutes at sixty seconds.
+TEST(StatusMenuPresentation, TextsFollowPauseAwayAndPhase)
 {
     StatusSnapshot away = focus(600);
     away.isAway = true;
-    const StatusMenuPresentation a(away);
-    EXPECT_EQ(a.menuTitle(), "Away");
-    EXPECT_EQ(a.headline(), "Away — timer frozen");
-    EXPECT_EQ(a.statusLine(), "Away — focus resumes when you're back");
-    EXPECT_EQ(a.countdown(), "10:00");
-
-    const StatusMenuPresentation p(paused(away, 30));
-    EXPECT_EQ(p.menuTitle(), "Paused");
-    EXPECT_EQ(p.headline(), "Timer paused");
-    EXPECT_EQ(p.statusLine(), "Paused — timer frozen");
-    EXPECT_EQ(p.countdown(), "10:00");
-    EXPECT_TRUE(p.showsResumeButton());
-}
-
-TEST(StatusMenuPresentation, AwayDuringBreakKeepsCountingTheBreak)
-{
-    StatusSnapshot s = inBreak(BreakType::long_, 842);
-    s.isAway = true;
-    const StatusMenuPresentation p(s);
-    EXPECT_EQ(p.menuTitle(), "14:02");
-    EXPECT_EQ(p.headline(), "Long break in progress");
-    EXPECT_EQ(p.statusLine(), "Long break ends in 14:02");
-}
-
-TEST(StatusMenuPresentation, StatusLineTestsBreakTimeBeforePause)
-{
-    const StatusMenuPresentation p(paused(inBreak(BreakType::micro, 15), 120, 299));
-    EXPECT_EQ(p.statusLine(), "Microbreak ends in 00:15");
-    // The other texts still put the pause first.
-    EXPECT_EQ(p.menuTitle(), "Paused 2m");
-    EXPECT_EQ(p.headline(), "Timer paused · 2m");
-    EXPECT_EQ(p.resumeLabel(), "Resume Timer (04:59)");
-}
-
-TEST(StatusMenuPresentation, PauseTextsSwitchAtSixtySeconds)
-{
-    const StatusMenuPresentation before(paused(focus(), 59));
-    EXPECT_EQ(before.menuTitle(), "Paused");
-    EXPECT_EQ(before.headline(), "Timer paused");
-    EXPECT_EQ(before.statusLine(), "Paused — timer frozen");
-    EXPECT_EQ(before.resumeLabel(), "Resume Timer");
-
-    const StatusMenuPresentation after(paused(focus(), 60));
-    EXPECT_EQ(after.menuTitle(), "Paused 1m");
-    EXPECT_EQ(after.headline(), "Timer paused · 1m");
-    EXPECT_EQ(after.statusLine(), "Paused 1m ago — timer frozen");
-    EXPECT_EQ(after.resumeLabel(), "Resume Timer (paused 1m)");
-
-    const StatusMenuPresentation long_(paused(focus(), 3 * 3600 + 5 * 60));
-    EXPECT_EQ(long_.menuTitle(), "Paused 3h 05m");
-}
-
-TEST(StatusMenuPresentation, TimedAndIndefinitePauseExamples)
-{
-    const StatusMenuPresentation timed(paused(focus(), 1, 299));
-    EXPECT_EQ(timed.statusLine(), "Paused — resumes in 04:59");
-    EXPECT_EQ(timed.resumeLabel(), "Resume Timer (04:59)");
-    EXPECT_EQ(timed.menuTitle(), "Paused");
-
-    const StatusMenuPresentation indefinite(paused(focus(), 120));
-    EXPECT_EQ(indefinite.statusLine(), "Paused 2m ago — timer frozen");
-    EXPECT_EQ(indefinite.resumeLabel(), "Resume Timer (paused 2m)");
+    StatusSnapshot awayInBreak = inBreak(BreakType::long_, 842);
+    awayInBreak.isAway = true;
+    StatusSnapshot unknown = inBreak(BreakType::long_, 3725);
+    unknown.activeBreak.reset();
+    struct Case {
+        StatusSnapshot s;
+        const char *menuTitle, *headline, *statusLine, *countdown, *resume;
+    };
+    const Case cases[] = {
+        {focus(750), "12:30", "Focus in progress", "Next: Long break in 12:30", "12:30", "Resume Timer"},
+        {inBreak(BreakType::micro, 12), "00:12", "Microbreak in progress", "Microbreak ends in 00:12", "00:12",
+         "Resume Timer"},
+        {unknown, "1:02:05", "Break in progress", "Break ends in 1:02:05", "1:02:05", "Resume Timer"},
+        {away, "Away", "Away — timer frozen", "Away — focus resumes when you're back", "10:00", "Resume Timer"},
+        {awayInBreak, "14:02", "Long break in progress", "Long break ends in 14:02", "14:02", "Resume Timer"},
+        {paused(away, 30), "Paused", "Timer paused", "Paused — timer frozen", "10:00", "Resume Timer"},
+        {paused(inBreak(BreakType::micro, 15), 120, 299), "Paused 2m", "Timer paused · 2m", "Microbreak ends in 00:15",
+         "00:15", "Resume Timer (04:59)"},
+        {paused(focus(), 59), "Paused", "Timer paused", "Paused — timer frozen", "12:30", "Resume Timer"},
+        {paused(focus(), 60), "Paused 1m", "Timer paused · 1m", "Paused 1m ago — timer frozen", "12:30",
+         "Resume Timer (paused 1m)"},
+        {paused(focus(), 3 * 3600 + 5 * 60), "Paused 3h 05m", "Timer paused · 3h 05m",
+         "Paused 3h 05m ago — timer frozen", "12:30", "Resume Timer (paused 3h 05m)"},
+        {paused(focus(), 1, 299), "Paused", "Timer paused", "Paused — resumes in 04:59", "12:30",
+         "Resume Timer (04:59)"},
+    };
+    for (const Case &c : cases) {
+        const StatusMenuPresentation p(c.s);
+        EXPECT_EQ(p.menuTitle(), c.menuTitle) << c.statusLine;
+        EXPECT_EQ(p.headline(), c.headline) << c.statusLine;
+        EXPECT_EQ(p.statusLine(), c.statusLine);
+        EXPECT_EQ(p.countdown(), c.countdown) << c.statusLine;
+        EXPECT_EQ(p.resumeLabel(), c.resume) << c.statusLine;
+        EXPECT_EQ(p.showsResumeButton(), c.s.isPaused);
+        EXPECT_EQ(p.skipTitle(),
+                  c.s.phase == TimerPhase::breakTime ? "Skip Current Break" : "Skip Next Break (Long break)");
+    }
 }
 
 TEST(StatusMenuPresentation, SessionLine)
@@ -157,13 +108,6 @@ TEST(StatusMenuPresentation, SessionLine)
     EXPECT_EQ(StatusMenuPresentation(s).sessionLine(), "Session 4 of 4 • 1000000007 completed");
 }
 
-TEST(StatusMenuPresentation, PostponeTitleUsesTheModelSetting)
-{
-    StatusSnapshot s = focus();
-    s.postponeMinutes = 12;
-    EXPECT_EQ(StatusMenuPresentation(s).postponeTitle(), "Postpone 12 min");
-}
-
 TEST(StatusMenuPresentation, StartButtonsDisableOnlyTheRunningKind)
 {
     const StatusMenuPresentation inFocus(focus());
@@ -184,48 +128,43 @@ TEST(StatusMenuPresentation, StartButtonsDisableOnlyTheRunningKind)
     EXPECT_TRUE(StatusMenuPresentation(stale).startMicrobreakEnabled());
 }
 
-TEST(StatusMenuPresentation, SnapshotFollowsTheEngine)
+TEST(StatusMenuPresentation, SnapshotFollowsTheEngineAndItsPhaseLength)
 {
     test::ManualClock clock;
     test::ManualMainLoop loop(clock);
-    BreakSettings engineSettings = BreakSettings::standard;
-    engineSettings.longBreakMinutes = 20;
-    BreakEngine engine(engineSettings, clock, loop);
+    BreakSettings settings = BreakSettings::standard;
+    settings.longBreakMinutes = 20;
+    settings.postponeMinutes = 7;
+    settings.longBreakEvery = 3;
+    BreakEngine engine(settings, clock, loop);
 
-    BreakSettings modelSettings = engineSettings;
-    modelSettings.postponeMinutes = 7;
-    modelSettings.longBreakEvery = 3;
-
-    StatusSnapshot s = StatusSnapshot::of(engine, modelSettings);
-    EXPECT_EQ(s.phase, TimerPhase::focus);
+    StatusSnapshot s = StatusSnapshot::of(engine);
     EXPECT_EQ(s.remainingSeconds, 25 * 60);
     EXPECT_EQ(s.phaseLengthSeconds, 25 * 60);
     EXPECT_EQ(s.postponeMinutes, 7);
     EXPECT_EQ(s.longBreakEvery, 3);
-    EXPECT_EQ(StatusMenuPresentation(s).statusLine(), "Next: Microbreak in 25:00");
+    engine.postpone();
+    EXPECT_EQ(StatusSnapshot::of(engine).phaseLengthSeconds, 32 * 60) << "stretched by the postpone";
 
     engine.startBreakNow(BreakType::long_);
     loop.advance(std::chrono::seconds(61));
-    s = StatusSnapshot::of(engine, modelSettings);
+    s = StatusSnapshot::of(engine);
     EXPECT_EQ(s.activeBreak, BreakType::long_);
     EXPECT_EQ(s.phaseLengthSeconds, 20 * 60);
     EXPECT_EQ(StatusMenuPresentation(s).statusLine(), "Long break ends in 18:59");
+    engine.startBreakNow(BreakType::micro);
+    EXPECT_EQ(StatusSnapshot::of(engine).phaseLengthSeconds, 20);
+
+    settings.longBreakMinutes = INT64_MAX;
+    engine.updateSettings(settings);
+    engine.startBreakNow(BreakType::long_);
+    EXPECT_EQ(StatusSnapshot::of(engine).phaseLengthSeconds, engine.remainingSeconds()) << "capped, not wrapped";
+    EXPECT_GT(engine.remainingSeconds(), 0);
 
     engine.pauseFor(300);
-    s = StatusSnapshot::of(engine, modelSettings);
+    s = StatusSnapshot::of(engine);
     EXPECT_TRUE(s.isPaused);
     EXPECT_EQ(s.pauseRemainingSeconds, 300);
-}
-
-TEST(StatusMenuPresentation, FocusPhaseLengthStretchesToALongerCountdown)
-{
-    BreakSettings settings = BreakSettings::standard;
-    settings.focusMinutes = 2;
-    EXPECT_EQ(StatusSnapshot::phaseLength(TimerPhase::focus, std::nullopt, 100, settings), 120);
-    EXPECT_EQ(StatusSnapshot::phaseLength(TimerPhase::focus, std::nullopt, 300, settings), 300);
-    EXPECT_EQ(StatusSnapshot::phaseLength(TimerPhase::breakTime, BreakType::micro, 5, settings), 20);
-    settings.longBreakMinutes = INT64_MAX;
-    EXPECT_GT(StatusSnapshot::phaseLength(TimerPhase::breakTime, BreakType::long_, 5, settings), 0);
 }
 
 } // namespace

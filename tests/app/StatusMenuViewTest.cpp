@@ -9,143 +9,121 @@
 
 #include <gtest/gtest.h>
 
-#include "StatusModelHarness.h"
 #include "app/ui/CountdownLabel.h"
 #include "app/ui/StatusMenuView.h"
+#include "support/AppFixture.h"
 
 using namespace tavelo;
 using namespace std::chrono_literals;
+using Shown = test::FakeOnboardingPresenter::Shown::Kind;
 
 namespace {
 
 class StatusMenuViewTest : public ::testing::Test {
 protected:
-    QString text(const char *name) const { return view.findChild<QLabel *>(name)->text(); }
-    QPushButton *button(const char *name) const { return view.findChild<QPushButton *>(name); }
-    QString countdown() const { return view.findChild<CountdownLabel *>("countdown")->text(); }
-    QAction *pauseItem(const QString &title) const
+    StatusMenuViewTest()
     {
-        for (QAction *action : view.findChild<QMenu *>("pauseMenu")->actions()) {
-            if (action->text() == title)
+        h.bundle.installed = false; // no launch screen of its own
+        h.start();
+        view = std::make_unique<StatusMenuView>(*h.model);
+    }
+    QString text(const char *name) const { return view->findChild<QLabel *>(name)->text(); }
+    QPushButton *button(const char *name) const { return view->findChild<QPushButton *>(name); }
+    QString countdown() const { return view->findChild<CountdownLabel *>("countdown")->text(); }
+    QAction *item(const char *menu, const QString &title) const
+    {
+        for (QAction *action : view->findChild<QMenu *>(menu)->actions()) {
+            if (action->text() == title || action->objectName() == title)
                 return action;
         }
         return nullptr;
     }
-    void open() { view.popupAt(QPoint(100, 100)); }
+    void open() { view->popupAt(QPoint(100, 100)); }
 
-    test::StatusModelHarness h;
-    StatusMenuView view{*h.model};
+    test::AppFixture h;
+    std::unique_ptr<StatusMenuView> view;
 };
-
-TEST_F(StatusMenuViewTest, ShowsTheTimerWhenOpened)
-{
-    open();
-    ASSERT_TRUE(view.isVisible());
-    EXPECT_EQ(view.width(), StatusMenuView::kWidth);
-    EXPECT_EQ(text("headline"), "Focus in progress");
-    EXPECT_EQ(countdown(), "25:00");
-    EXPECT_EQ(text("statusLine"), "Next: Microbreak in 25:00");
-    EXPECT_EQ(text("sessionLine"), "Session 1 of 4 • 0 completed");
-    EXPECT_EQ(button("skip")->text(), "Skip Next Break (Microbreak)");
-    EXPECT_EQ(button("postpone")->text(), "Postpone 5 min");
-    EXPECT_EQ(text("version"), "Tavelo 0.2.0");
-    EXPECT_TRUE(button("pause")->isVisible());
-    EXPECT_FALSE(button("resume")->isVisible());
-    EXPECT_TRUE(button("startMicrobreak")->isEnabled());
-    EXPECT_TRUE(button("startLongBreak")->isEnabled());
-}
 
 TEST_F(StatusMenuViewTest, FollowsTheEngineOnlyWhileOpen)
 {
     const std::size_t closedObservers = h.engine().changed.observerCount();
-    const std::size_t closedModelObservers = h.model->changed.observerCount();
     open();
     EXPECT_EQ(h.engine().changed.observerCount(), closedObservers + 1);
-    EXPECT_EQ(h.model->changed.observerCount(), closedModelObservers + 1);
+    EXPECT_EQ(text("headline"), "Focus in progress");
+    EXPECT_FALSE(button("resume")->isVisible());
 
     h.loop.advance(2s);
     EXPECT_EQ(countdown(), "25:00") << "changes wait for the next event-loop turn";
     QCoreApplication::processEvents();
     EXPECT_EQ(countdown(), "24:58");
 
-    view.close();
+    view->close();
     EXPECT_EQ(h.engine().changed.observerCount(), closedObservers);
-    EXPECT_EQ(h.model->changed.observerCount(), closedModelObservers);
     h.advance(60s);
     EXPECT_EQ(countdown(), "24:58");
-
     open();
     EXPECT_EQ(countdown(), "23:58") << "opening shows the state at once";
 }
 
-TEST_F(StatusMenuViewTest, PauseItemsAndResume)
+TEST_F(StatusMenuViewTest, ControlsReachTheModel)
 {
     open();
-    pauseItem("Pause 5 min")->trigger();
-    EXPECT_TRUE(h.engine().isPaused());
+    item("pauseMenu", "Pause 5 min")->trigger();
     EXPECT_EQ(h.engine().pauseRemainingSeconds(), 300);
     QCoreApplication::processEvents();
     EXPECT_FALSE(button("pause")->isVisible());
-    ASSERT_TRUE(button("resume")->isVisible());
-    EXPECT_EQ(button("resume")->text(), "Resume Timer (05:00)");
-    EXPECT_EQ(text("statusLine"), "Paused — resumes in 05:00");
-
     button("resume")->click();
     EXPECT_FALSE(h.engine().isPaused());
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(button("pause")->isVisible());
-
-    pauseItem("Pause Indefinitely")->trigger();
+    item("pauseMenu", "Pause Indefinitely")->trigger();
     EXPECT_TRUE(h.engine().isPaused());
     EXPECT_EQ(h.engine().pauseRemainingSeconds(), 0);
-    h.advance(120s);
-    EXPECT_EQ(button("resume")->text(), "Resume Timer (paused 2m)");
-    EXPECT_EQ(text("headline"), "Timer paused · 2m");
-
-    ASSERT_NE(pauseItem("Pause 1 hr"), nullptr);
-    EXPECT_EQ(view.findChild<QMenu *>("pauseMenu")->actions().size(), 6);
-}
-
-TEST_F(StatusMenuViewTest, BreakButtonsCallThrough)
-{
-    open();
-    button("startMicrobreak")->click();
-    EXPECT_EQ(h.engine().activeBreak(), BreakType::micro);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(button("startMicrobreak")->isEnabled());
-    EXPECT_TRUE(button("startLongBreak")->isEnabled());
-    EXPECT_EQ(button("skip")->text(), "Skip Current Break");
-    EXPECT_EQ(text("headline"), "Microbreak in progress");
+    button("resume")->click();
 
     button("startLongBreak")->click();
     EXPECT_EQ(h.engine().activeBreak(), BreakType::long_);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(button("startMicrobreak")->isEnabled());
     EXPECT_FALSE(button("startLongBreak")->isEnabled());
-
+    button("startMicrobreak")->click();
+    EXPECT_EQ(h.engine().activeBreak(), BreakType::micro);
     button("postpone")->click();
-    EXPECT_EQ(h.engine().phase(), TimerPhase::focus);
     EXPECT_EQ(h.engine().remainingSeconds(), 300);
-
+    EXPECT_EQ(h.overlayCalls().back(), "hide");
     button("skip")->click();
-    EXPECT_EQ(h.engine().phase(), TimerPhase::focus);
-    EXPECT_EQ(h.engine().completedFocusSessions(), 1) << "skipping the next break counts the session";
-
+    EXPECT_EQ(h.engine().completedFocusSessions(), 1);
     h.advance(30s);
     button("resetFocus")->click();
     EXPECT_EQ(h.engine().remainingSeconds(), 25 * 60);
-}
 
-TEST_F(StatusMenuViewTest, SettingsChangesReachTheOpenPanel)
-{
-    open();
     BreakSettings settings = h.model->settings();
     settings.postponeMinutes = 9;
-    settings.longBreakEvery = 1;
     h.model->applySettings(settings);
     QCoreApplication::processEvents();
     EXPECT_EQ(button("postpone")->text(), "Postpone 9 min");
-    EXPECT_EQ(text("sessionLine"), "Session 1 of 1 • 0 completed");
+}
+
+TEST_F(StatusMenuViewTest, WindowItemsOpenOnTheNextTurnWithThePanelClosed)
+{
+    h.onboardingStore.setLastSeenVersion("0.2.0");
+    open();
+    EXPECT_FALSE(item("helpMenu", "whatsNew")->isEnabled());
+    // The stored version changes without notice; opening the menu asks again.
+    h.onboardingStore.setLastSeenVersion("0.1.0");
+    emit view->findChild<QMenu *>("helpMenu")->aboutToShow();
+    EXPECT_TRUE(item("helpMenu", "whatsNew")->isEnabled());
+
+    item("helpMenu", "takeTheTour")->trigger();
+    EXPECT_TRUE(h.onboarding.shown.empty());
+    EXPECT_FALSE(view->isVisible());
+    QCoreApplication::processEvents();
+    open();
+    item("helpMenu", "whatsNew")->trigger();
+    open();
+    button("settings")->click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(h.onboarding.shown.size(), 2u);
+    EXPECT_EQ(h.onboarding.shown[0].kind, Shown::tour);
+    EXPECT_EQ(h.onboarding.shown[1].kind, Shown::whatsNew);
+    EXPECT_EQ(h.settingsWindow.shownFor, std::vector<AppModel *>{h.model.get()});
 }
 
 TEST_F(StatusMenuViewTest, OpensBesideTheIconInsideTheScreen)
@@ -153,14 +131,12 @@ TEST_F(StatusMenuViewTest, OpensBesideTheIconInsideTheScreen)
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     // An icon in a bottom panel, right below the free area at its right end.
     const QRect icon(available.right() - 10, available.bottom() + 4, 22, 22);
-    view.popupAt(QPoint(0, 0), icon);
-    EXPECT_TRUE(available.contains(view.geometry())) << "clamped to the screen";
-    EXPECT_LT(view.geometry().bottom(), icon.top()) << "above the icon";
-
-    view.close();
-    view.popupAt(available.topLeft() + QPoint(50, 40));
-    // At the pointer: below it, centred but kept on the screen.
-    EXPECT_EQ(view.pos(), available.topLeft() + QPoint(0, 40 + 1 + 4));
+    view->popupAt(QPoint(0, 0), icon);
+    EXPECT_TRUE(available.contains(view->geometry())) << "clamped to the screen";
+    EXPECT_LT(view->geometry().bottom(), icon.top()) << "above the icon";
+    view->close();
+    view->popupAt(available.topLeft() + QPoint(50, 40));
+    EXPECT_EQ(view->pos(), available.topLeft() + QPoint(0, 40 + 1 + 4));
 }
 
 TEST_F(StatusMenuViewTest, QuitEndsTheEventLoop)

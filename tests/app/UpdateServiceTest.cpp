@@ -26,7 +26,6 @@ const std::string kAvailable = "tavelo.update-available";
 const std::string kResult = "tavelo.update-check-result";
 const std::string kLastNotified = "com.tavelo.app.lastNotifiedUpdateVersion";
 const std::string kLinuxUrl = "https://tavelo.app/download/tavelo-1.4.0-x86_64.tar.gz";
-const std::string kArmUrl = "https://tavelo.app/download/tavelo-1.5.0-aarch64.tar.gz";
 
 std::string entry(const std::string &version, const std::string &url)
 {
@@ -97,43 +96,6 @@ TEST_F(UpdateServiceTest, NewerReleaseIsAnnouncedAndItsClickOpensTheDownload)
     EXPECT_THAT(workspace.openedUrls, ElementsAre(kLinuxUrl));
 }
 
-TEST_F(UpdateServiceTest, VersionTextIsInsertedAsReadAndLeftForTheCentreToEscape)
-{
-    start();
-    session.respond(feed(entry("2.0-rc1 <b>&</b>", kLinuxUrl)));
-    ASSERT_EQ(added().size(), 1u);
-    EXPECT_EQ(added()[0].body, "Tavelo v2.0-rc1 <b>&</b> is ready to download.");
-}
-
-TEST_F(UpdateServiceTest, EachBuildReadsItsOwnEntry)
-{
-    const std::string both = feed(entry("9.0", kLinuxUrl), entry("1.5.0", kArmUrl));
-
-    // An arm64 build follows its entry even when the other one is higher.
-    start(FeedArchitecture::arm64);
-    session.respond(both);
-    center.click(kAvailable);
-    EXPECT_EQ(added().at(0).body, "Tavelo v1.5.0 is ready to download.");
-    EXPECT_THAT(workspace.openedUrls, ElementsAre(kArmUrl));
-
-    // Other builds never take the arm64 entry.
-    defaults.values.clear();
-    start(FeedArchitecture::generic);
-    session.respond(both);
-    EXPECT_EQ(added().at(1).body, "Tavelo v9.0 is ready to download.");
-
-    // An arm64 build falls back to the plain entry; a plain build has nothing without it.
-    start(FeedArchitecture::arm64);
-    session.respond(feed(entry("1.6", kLinuxUrl)));
-    EXPECT_EQ(added().at(2).body, "Tavelo v1.6 is ready to download.");
-    const std::string armOnly = R"({"linuxArm64": )" + entry("1.7", kArmUrl) + "}";
-    start(FeedArchitecture::generic);
-    session.respond(armOnly);
-    checkByUser(armOnly);
-    ASSERT_EQ(added().size(), 4u);
-    EXPECT_EQ(added()[3].title, "Update check failed");
-}
-
 TEST_F(UpdateServiceTest, NoNewerReleaseIsSilentUnlessTheUserAsked)
 {
     start();
@@ -158,23 +120,10 @@ TEST_F(UpdateServiceTest, NoNewerReleaseIsSilentUnlessTheUserAsked)
 // Every way a check can fail: silent when automatic, reported when the user asked.
 TEST_F(UpdateServiceTest, FailedChecksAreSilentWhenAutomaticAndReportedWhenAsked)
 {
+    // The feed's own rules are the parser's; here only that any unusable answer counts.
     const std::vector<std::string> unusable = {
         "<html><body><h1>500 Internal Server Error</h1></body></html>",
-        "",
-        "[]",
-        R"({"other": 1})",
-        // One entry without `url` spoils the whole feed, even a complete other one.
-        feed(entry("9.0", kLinuxUrl), R"({"version": "9.1"})"),
-        feed(R"({"url": ")" + kLinuxUrl + R"("})"),
-        feed(R"({"version": 9, "url": ")" + kLinuxUrl + R"("})"),
-        // Only https addresses are taken.
         feed(entry("9.0", "http://tavelo.app/tavelo.tar.gz")),
-        feed(entry("9.0", "file:///etc/passwd")),
-        feed(entry("9.0", "javascript:alert(1)")),
-        feed(entry("9.0", "tavelo-handler://install")),
-        feed(entry("9.0", "https://")),
-        feed(entry("9.0", "/download/tavelo.tar.gz")),
-        feed(entry("9.0", "https://tavelo.app/a b")),
     };
     UpdateService &service = start();
     session.fail("timed out");

@@ -219,7 +219,19 @@ protected:
     QtMainLoop loop;
     BreakEngine engine{BreakSettings::standard, clock, loop};
     X11WindowList windowList;
-    BreakOverlayController controller{engine, windowList, clock, loop};
+    // As the model's actions end up doing: the engine acts, then the overlay goes.
+    BreakOverlayController controller{engine,
+                                      {[this] {
+                                           engine.skip();
+                                           controller.hide();
+                                       },
+                                       [this] {
+                                           engine.postpone();
+                                           controller.hide();
+                                       }},
+                                      windowList,
+                                      clock,
+                                      loop};
 };
 
 } // namespace

@@ -139,7 +139,7 @@ TEST(StatusItemBackendChooserTest, IdleMinuteTraffic)
     test::ManualMainLoop loop(clock);
     BreakEngine engine(BreakSettings::standard, clock, loop);
     const auto update = [&] {
-        const StatusSnapshot snapshot = StatusSnapshot::of(engine, engine.settings());
+        const StatusSnapshot snapshot = StatusSnapshot::of(engine);
         backend.setIcon(StatusIconRenderer::images(StatusIconRenderer::keyFor(snapshot)));
         const QString title = StatusMenuPresentation(snapshot).menuTitle();
         backend.setToolTip(title);

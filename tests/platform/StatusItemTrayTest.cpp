@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StatusModelHarness.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusItemBackend.h"
 #include "app/ui/StatusMenuView.h"
+#include "support/AppFixture.h"
 
 using namespace tavelo;
 
@@ -29,7 +29,8 @@ void clickAt(const QPoint &point)
 // panel down beside it.
 TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
 {
-    test::StatusModelHarness h;
+    test::AppFixture h;
+    h.start();
     StatusItem item(*h.model);
     QSignalSpy shown(&item, &StatusItem::shown);
     item.show();

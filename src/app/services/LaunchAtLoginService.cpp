@@ -47,15 +47,9 @@ std::optional<std::string> complaint(const ProcessRunner::Result &result)
 
 } // namespace
 
-LaunchAtLoginService::LaunchAtLoginService(Environment environment)
-    : m_env(std::move(environment)), m_alive(std::make_shared<Alive>(Alive{this}))
-{
-}
+LaunchAtLoginService::LaunchAtLoginService(Environment environment) : m_env(std::move(environment)) {}
 
-LaunchAtLoginService::~LaunchAtLoginService()
-{
-    m_alive->service = nullptr;
-}
+LaunchAtLoginService::~LaunchAtLoginService() = default;
 
 std::optional<std::filesystem::path> LaunchAtLoginService::appExecutable() const
 {
@@ -117,7 +111,7 @@ void LaunchAtLoginService::startNext()
         return;
     m_busy = true;
     perform(m_requests.front().enabled,
-            guarded([](LaunchAtLoginService &s, const std::optional<LaunchAtLoginError> &error) { s.finish(error); }));
+            m_liveness.guard([this](const std::optional<LaunchAtLoginError> &error) { finish(error); }));
 }
 
 void LaunchAtLoginService::finish(const std::optional<LaunchAtLoginError> &error)
@@ -125,11 +119,11 @@ void LaunchAtLoginService::finish(const std::optional<LaunchAtLoginError> &error
     Request request = std::move(m_requests.front());
     m_requests.pop_front();
     m_busy = false;
-    std::weak_ptr<Alive> weak = m_alive;
+    const Liveness::Watch self = m_liveness.watch();
     if (request.done)
         request.done(error);
     // The completion may have queued (and started) another request, or ended the service.
-    if (auto alive = weak.lock(); alive && alive->service && !m_busy)
+    if (self.alive() && !m_busy)
         startNext();
 }
 
@@ -172,8 +166,8 @@ void LaunchAtLoginService::enableLaunchAgent(const std::filesystem::path &execut
     const std::string unit = path->filename().string();
     // Disabling first drops links left by an earlier unit, whatever it said.
     runSystemctl({"--user", "disable", unit},
-                 guarded([unit, done](LaunchAtLoginService &s, const std::optional<LaunchAtLoginError> &) {
-                     s.runSystemctl({"--user", "enable", unit}, done);
+                 m_liveness.guard([this, unit, done](const std::optional<LaunchAtLoginError> &) {
+                     runSystemctl({"--user", "enable", unit}, done);
                  }));
 }
 
@@ -185,12 +179,12 @@ void LaunchAtLoginService::disableLaunchAgent(Step done)
         return;
     }
     runSystemctl({"--user", "disable", path->filename().string()},
-                 guarded([path = *path, done](LaunchAtLoginService &s, const std::optional<LaunchAtLoginError> &) {
-                     if (!s.m_env.units.exists(path)) {
+                 m_liveness.guard([this, path = *path, done](const std::optional<LaunchAtLoginError> &) {
+                     if (!m_env.units.exists(path)) {
                          done(std::nullopt);
                          return;
                      }
-                     std::optional<std::string> error = s.m_env.units.remove(path);
+                     std::optional<std::string> error = m_env.units.remove(path);
                      done(error ? std::optional(LaunchAtLoginError::platform(std::move(*error))) : std::nullopt);
                  }));
 }
@@ -224,16 +218,6 @@ void LaunchAtLoginService::runSystemctl(std::vector<std::string> arguments, Step
             done(LaunchAtLoginError::launchctlFailed(tr("systemctl exit ").toStdString() +
                                                      std::to_string(result.exitStatus)));
     });
-}
-
-LaunchAtLoginService::Step
-LaunchAtLoginService::guarded(std::function<void(LaunchAtLoginService &, const std::optional<LaunchAtLoginError> &)> fn)
-{
-    std::weak_ptr<Alive> weak = m_alive;
-    return [weak, fn = std::move(fn)](const std::optional<LaunchAtLoginError> &error) {
-        if (auto alive = weak.lock(); alive && alive->service)
-            fn(*alive->service, error);
-    };
 }
 
 } // namespace tavelo

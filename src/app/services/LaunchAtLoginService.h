@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/services/LaunchAtLoginError.h"
+#include "core/Liveness.h"
 #include "platform/ProcessRunner.h"
 
 namespace tavelo {
@@ -61,10 +62,6 @@ private:
         bool enabled;
         Completion done;
     };
-    struct Alive {
-        LaunchAtLoginService *service;
-    };
-
     std::optional<std::filesystem::path> appExecutable() const;
     void startNext();
     void finish(const std::optional<LaunchAtLoginError> &error);
@@ -73,11 +70,9 @@ private:
     void enableLaunchAgent(const std::filesystem::path &executable, Step done);
     void disableLaunchAgent(Step done);
     void runSystemctl(std::vector<std::string> arguments, Step done);
-    // Runs `fn` on the service only while it still exists.
-    Step guarded(std::function<void(LaunchAtLoginService &, const std::optional<LaunchAtLoginError> &)> fn);
 
     Environment m_env;
-    std::shared_ptr<Alive> m_alive;
+    Liveness m_liveness;
     std::deque<Request> m_requests;
     bool m_busy = false;
 };

@@ -28,9 +28,11 @@ constexpr double kFullscreenFraction = 0.95;
 
 } // namespace
 
-BreakOverlayController::BreakOverlayController(BreakEngine &engine, const WindowList &windowList, const Clock &clock,
-                                               MainLoop &loop, QObject *parent)
-    : QObject(parent), m_engine(engine), m_windowList(windowList), m_clock(clock), m_loop(loop)
+BreakOverlayController::BreakOverlayController(BreakEngine &engine, OverlayActions actions,
+                                               const WindowList &windowList, const Clock &clock, MainLoop &loop,
+                                               QObject *parent)
+    : QObject(parent), m_engine(engine), m_actions(std::move(actions)), m_windowList(windowList), m_clock(clock),
+      m_loop(loop)
 {
 }
 
@@ -96,22 +98,7 @@ bool BreakOverlayController::isVisible() const
 
 QWidget *BreakOverlayController::makeWindow(const QRect &frame, QScreen *screen, bool strict)
 {
-    QPointer<BreakOverlayController> self(this);
-    auto *view = new BreakOverlayView(
-        m_engine,
-        [self] {
-            if (!self)
-                return;
-            self->m_engine.skip();
-            self->hide();
-        },
-        [self] {
-            if (!self)
-                return;
-            self->m_engine.postpone();
-            self->hide();
-        },
-        m_clock);
+    auto *view = new BreakOverlayView(m_engine, m_actions.skip, m_actions.postpone, m_clock);
     view->setWindowTitle(tr("Tavelo break"));
     if (strict) {
         view->setWindowFlags(Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |

@@ -24,8 +24,8 @@ class WindowList;
 class BreakOverlayController final : public QObject, public OverlayPresenter {
     Q_OBJECT
 public:
-    BreakOverlayController(BreakEngine &engine, const WindowList &windowList, const Clock &clock, MainLoop &loop,
-                           QObject *parent = nullptr);
+    BreakOverlayController(BreakEngine &engine, OverlayActions actions, const WindowList &windowList,
+                           const Clock &clock, MainLoop &loop, QObject *parent = nullptr);
     ~BreakOverlayController() override;
 
     void show(bool strictMode) override;
@@ -48,6 +48,7 @@ private:
     bool isOverlayWindow(const QWidget *widget) const;
 
     BreakEngine &m_engine;
+    OverlayActions m_actions;
     const WindowList &m_windowList;
     const Clock &m_clock;
     MainLoop &m_loop;

@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include "app/ui/DurationFormat.h"
-#include "core/BreakEngine.h"
 #include "core/TimeMath.h"
 
 namespace tavelo {
@@ -23,12 +22,7 @@ QString tr(const char *text)
 
 } // namespace
 
-BreakOverlayPresentation::State BreakOverlayPresentation::State::of(const BreakEngine &engine)
-{
-    return {engine.activeBreak(), engine.remainingSeconds(), engine.completedFocusSessions(), engine.settings()};
-}
-
-BreakOverlayPresentation BreakOverlayPresentation::make(const State &state, TimePoint now,
+BreakOverlayPresentation BreakOverlayPresentation::make(const StatusSnapshot &state, TimePoint now,
                                                         const TimeFormatter &formatTime)
 {
     BreakOverlayPresentation p;
@@ -43,30 +37,26 @@ BreakOverlayPresentation BreakOverlayPresentation::make(const State &state, Time
     p.progress = progressOf(state);
     p.instruction = tr("Step away from the screen. Move, blink, and breathe.");
     p.subtitle = subtitleOf(state, now, formatTime);
-    p.postponeTitle = tr("Postpone %1 min").arg(state.settings.postponeMinutes);
+    p.postponeTitle = tr("Postpone %1 min").arg(state.postponeMinutes);
     p.skipTitle = state.activeBreak == BreakType::long_ ? tr("End Break") : tr("Skip");
     p.keyHint = tr("Esc postpones • Ctrl+↵ skips");
     return p;
 }
 
-double BreakOverlayPresentation::progressOf(const State &state)
+double BreakOverlayPresentation::progressOf(const StatusSnapshot &state)
 {
-    std::int64_t length = state.remainingSeconds;
-    if (state.activeBreak == BreakType::micro)
-        length = state.settings.shortBreakSeconds;
-    else if (state.activeBreak == BreakType::long_)
-        length = timemath::saturatingMul(state.settings.longBreakMinutes, 60);
-    const double total = double(std::max<std::int64_t>(length, 1));
+    const double total = double(std::max<std::int64_t>(state.phaseLengthSeconds, 1));
     const double left = double(std::max<std::int64_t>(state.remainingSeconds, 0));
     return std::clamp((total - left) / total, 0.0, 1.0);
 }
 
-QString BreakOverlayPresentation::subtitleOf(const State &state, TimePoint now, const TimeFormatter &formatTime)
+QString BreakOverlayPresentation::subtitleOf(const StatusSnapshot &state, TimePoint now,
+                                             const TimeFormatter &formatTime)
 {
     QStringList parts;
     if (state.remainingSeconds >= 1)
         parts << tr("Back at %1").arg(formatTime(timemath::addSeconds(now, state.remainingSeconds)));
-    const std::int64_t every = std::max<std::int64_t>(state.settings.longBreakEvery, 1);
+    const std::int64_t every = std::max<std::int64_t>(state.longBreakEvery, 1);
     if (state.activeBreak == BreakType::long_) {
         parts << tr("Long break • %1 focus sessions done").arg(state.completedFocusSessions);
     } else {

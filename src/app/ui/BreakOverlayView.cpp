@@ -69,7 +69,7 @@ BreakOverlayView::BreakOverlayView(BreakEngine &engine, std::function<void()> on
     buildLayout();
     installShortcuts();
     refresh();
-    m_engineChanged = m_engine.changed.connect([this] { scheduleRefresh(); });
+    m_engineChanged = m_engine.changed.connect([this] { m_refresh.request(); });
 }
 
 void BreakOverlayView::buildLayout()
@@ -149,24 +149,9 @@ void BreakOverlayView::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void BreakOverlayView::scheduleRefresh()
-{
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    // Queued on this widget, so it is dropped if the window goes first.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_refreshPending = false;
-            refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void BreakOverlayView::refresh()
 {
-    const auto p = BreakOverlayPresentation::make(BreakOverlayPresentation::State::of(m_engine), m_clock.now(),
+    const auto p = BreakOverlayPresentation::make(StatusSnapshot::of(m_engine), m_clock.now(),
                                                   &BreakOverlayPresentation::localShortTime);
     setTextIfChanged(m_headline, p.headline);
     setTextIfChanged(m_countdown, p.countdown);

@@ -9,6 +9,8 @@
 class QLabel;
 class QPushButton;
 
+#include "app/ui/CoalescedRefresh.h"
+
 namespace tavelo {
 
 class BreakEngine;
@@ -30,7 +32,6 @@ protected:
 private:
     void buildLayout();
     void installShortcuts();
-    void scheduleRefresh();
     void refresh();
 
     BreakEngine &m_engine;
@@ -38,7 +39,7 @@ private:
     std::function<void()> m_onSkip;
     std::function<void()> m_onPostpone;
     Connection m_engineChanged;
-    bool m_refreshPending = false;
+    CoalescedRefresh m_refresh{this, [this] { refresh(); }};
     double m_progress = 0.0;
 
     QLabel *m_headline = nullptr;

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QVariantAnimation>
 
-#include "app/ui/SettingsSymbol.h"
+#include "app/ui/SymbolPainter.h"
 
 namespace tavelo {
 
@@ -108,7 +108,9 @@ void FeedbackCapsule::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     const int icon = metrics.height();
     const QRectF iconBox(kPadX, (height() - icon) / 2.0, icon, icon);
-    SettingsSymbol::paint(p, SettingsSymbol::Kind::checkmarkCircleFill, iconBox.adjusted(1, 1, -1, -1), colour);
+    const QRectF symbolBox = iconBox.adjusted(1, 1, -1, -1);
+    p.drawImage(symbolBox, SymbolPainter::render(Symbol::checkmarkCircleFill, int(symbolBox.width()), colour,
+                                                 devicePixelRatioF()));
     p.setPen(colour);
     p.drawText(QRectF(kPadX + icon + kGap, 0, width() - kPadX * 2 - icon - kGap, height()),
                Qt::AlignLeft | Qt::AlignVCenter, m_painted);

@@ -48,7 +48,7 @@ OnboardingView::OnboardingView(AppModel &model, std::function<void()> onDone, QW
 {
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     buildLayout();
-    m_modelChanged = m_model.changed.connect([this] { scheduleRefresh(); });
+    m_modelChanged = m_model.changed.connect([this] { m_refresh.request(); });
 
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);
@@ -274,20 +274,6 @@ void OnboardingView::forward()
     }
     if (auto done = m_onDone)
         done();
-}
-
-void OnboardingView::scheduleRefresh()
-{
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_refreshPending = false;
-            refresh();
-        },
-        Qt::QueuedConnection);
 }
 
 void OnboardingView::refresh()

@@ -13,6 +13,8 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 
+#include "app/ui/CoalescedRefresh.h"
+
 namespace tavelo {
 
 class AppModel;
@@ -48,7 +50,6 @@ private:
     void pageCameOnScreen();
     void setFeedback(const QString &text);
     void forward();
-    void scheduleRefresh();
     void refresh();
 
     AppModel &m_model;
@@ -56,7 +57,7 @@ private:
     int m_page = 0;
     std::optional<QString> m_feedback;
     Connection m_modelChanged;
-    bool m_refreshPending = false;
+    CoalescedRefresh m_refresh{this, [this] { refresh(); }};
 
     QStackedWidget *m_stack = nullptr;
     std::vector<TourPage *> m_pages;

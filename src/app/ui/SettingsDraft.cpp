@@ -66,14 +66,11 @@ const SettingsRow &SettingsDraft::row(SettingsField field)
 }
 
 SettingsDraft::SettingsDraft(const BreakSettings &modelSettings, MainLoop &loop)
-    : m_loop(loop), m_alive(std::make_shared<Alive>(Alive{this})), m_draft(modelSettings), m_lastSynced(modelSettings)
+    : m_loop(loop), m_draft(modelSettings), m_lastSynced(modelSettings)
 {
 }
 
-SettingsDraft::~SettingsDraft()
-{
-    m_alive->draft = nullptr;
-}
+SettingsDraft::~SettingsDraft() = default;
 
 std::int64_t SettingsDraft::value(SettingsField field) const
 {
@@ -122,28 +119,24 @@ void SettingsDraft::showFeedback(std::string message)
     const std::uint64_t token = ++m_feedbackToken;
     m_feedbackMessage = std::move(message);
     transientChanged.notify();
-    std::weak_ptr<Alive> weak = m_alive;
-    m_loop.postAfter(kFeedbackDuration, [weak, token] {
-        auto alive = weak.lock();
-        if (!alive || !alive->draft || alive->draft->m_feedbackToken != token)
+    m_loop.postAfter(kFeedbackDuration, m_liveness.guard([this, token] {
+        if (m_feedbackToken != token)
             return;
-        alive->draft->m_feedbackMessage.reset();
-        alive->draft->transientChanged.notify();
-    });
+        m_feedbackMessage.reset();
+        transientChanged.notify();
+    }));
 }
 
 void SettingsDraft::flashAction(ActionHighlight action)
 {
     m_highlightedAction = action;
     transientChanged.notify();
-    std::weak_ptr<Alive> weak = m_alive;
-    m_loop.postAfter(kHighlightDuration, [weak, action] {
-        auto alive = weak.lock();
-        if (!alive || !alive->draft || alive->draft->m_highlightedAction != action)
+    m_loop.postAfter(kHighlightDuration, m_liveness.guard([this, action] {
+        if (m_highlightedAction != action)
             return;
-        alive->draft->m_highlightedAction.reset();
-        alive->draft->transientChanged.notify();
-    });
+        m_highlightedAction.reset();
+        transientChanged.notify();
+    }));
 }
 
 } // namespace tavelo

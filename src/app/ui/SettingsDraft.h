@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/BreakModels.h"
+#include "core/Liveness.h"
 #include "core/MainLoop.h"
 #include "core/Signal.h"
 
@@ -84,12 +85,8 @@ public:
     Signal<> transientChanged;
 
 private:
-    struct Alive {
-        SettingsDraft *draft;
-    };
-
     MainLoop &m_loop;
-    std::shared_ptr<Alive> m_alive;
+    Liveness m_liveness;
     BreakSettings m_draft;
     BreakSettings m_lastSynced;
     std::optional<std::string> m_feedbackMessage;

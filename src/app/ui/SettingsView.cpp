@@ -17,7 +17,7 @@
 #include "app/ui/FeedbackCapsule.h"
 #include "app/ui/GroupedForm.h"
 #include "app/ui/RangeSpinBox.h"
-#include "app/ui/SettingsSymbol.h"
+#include "app/ui/SymbolPainter.h"
 
 namespace tavelo {
 
@@ -162,10 +162,9 @@ void SettingsView::buildLayout()
     connect(m_apply, &QPushButton::clicked, this, [this] { apply(); });
     const QColor text = m_restore->palette().color(QPalette::ButtonText);
     const QColor onAccent = prominent.color(QPalette::ButtonText);
-    m_icons = {SettingsSymbol::icon(SettingsSymbol::Kind::arrowCounterclockwise, text),
-               SettingsSymbol::icon(SettingsSymbol::Kind::checkmark, text),
-               SettingsSymbol::icon(SettingsSymbol::Kind::squareAndArrowDown, onAccent),
-               SettingsSymbol::icon(SettingsSymbol::Kind::checkmark, onAccent)};
+    m_icons = {SymbolPainter::icon(Symbol::arrowCounterclockwise, text), SymbolPainter::icon(Symbol::checkmark, text),
+               SymbolPainter::icon(Symbol::squareAndArrowDown, onAccent),
+               SymbolPainter::icon(Symbol::checkmark, onAccent)};
     buttons->addWidget(m_restore);
     buttons->addStretch(1);
     buttons->addWidget(m_apply);

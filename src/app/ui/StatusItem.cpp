@@ -32,8 +32,8 @@ StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backe
         m_hasBeenShown = true;
         Q_EMIT shown();
     };
-    m_engineChanged = m_model.engine().changed.connect([this] { scheduleUpdate(); });
-    m_modelChanged = m_model.changed.connect([this] { scheduleUpdate(); });
+    m_engineChanged = m_model.engine().changed.connect([this] { m_update.request(); });
+    m_modelChanged = m_model.changed.connect([this] { m_update.request(); });
     update();
 }
 
@@ -60,23 +60,9 @@ void StatusItem::activated(const QPoint &pointer)
     m_panel->popupAt(pointer, m_backend->iconGeometry());
 }
 
-void StatusItem::scheduleUpdate()
-{
-    if (m_updatePending)
-        return;
-    m_updatePending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_updatePending = false;
-            update();
-        },
-        Qt::QueuedConnection);
-}
-
 void StatusItem::update()
 {
-    const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine(), m_model.settings());
+    const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
     const StatusIconKey key = StatusIconRenderer::keyFor(snapshot);
     if (m_iconKey != key) {
         m_iconKey = key;

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QString>
 
+#include "app/ui/CoalescedRefresh.h"
 #include "app/ui/StatusIconRenderer.h"
 #include "core/Signal.h"
 
@@ -44,7 +45,6 @@ Q_SIGNALS:
 
 private:
     void activated(const QPoint &pointer);
-    void scheduleUpdate();
     void update();
 
     AppModel &m_model;
@@ -52,7 +52,7 @@ private:
     std::unique_ptr<StatusMenuView> m_panel;
     Connection m_engineChanged;
     Connection m_modelChanged;
-    bool m_updatePending = false;
+    CoalescedRefresh m_update{this, [this] { update(); }};
     std::optional<StatusIconKey> m_iconKey;
     QString m_title;
     bool m_hasBeenShown = false;

@@ -92,17 +92,17 @@ void StatusMenuView::buildLayout()
                   {QT_TR_NOOP("Pause 1 hr"), 3600}};
     for (const auto &pause : pauses) {
         const std::int64_t seconds = pause.seconds;
-        pauseMenu->addAction(tr(pause.text), this, [this, seconds] { m_model.engine().pauseFor(seconds); });
+        pauseMenu->addAction(tr(pause.text), this, [this, seconds] { m_model.pauseFor(seconds); });
     }
     pauseMenu->addSeparator();
-    pauseMenu->addAction(tr("Pause Indefinitely"), this, [this] { m_model.engine().togglePause(); });
+    pauseMenu->addAction(tr("Pause Indefinitely"), this, [this] { m_model.togglePause(); });
     m_pause->setMenu(pauseMenu);
 
-    m_resume = addButton("resume", QString(), [this] { m_model.engine().togglePause(); });
-    m_startMicro = addButton("startMicrobreak", tr("Start Microbreak"),
-                             [this] { m_model.engine().startBreakNow(BreakType::micro); });
-    m_startLong = addButton("startLongBreak", tr("Start Long Break"),
-                            [this] { m_model.engine().startBreakNow(BreakType::long_); });
+    m_resume = addButton("resume", QString(), [this] { m_model.togglePause(); });
+    m_startMicro =
+        addButton("startMicrobreak", tr("Start Microbreak"), [this] { m_model.startBreakNow(BreakType::micro); });
+    m_startLong =
+        addButton("startLongBreak", tr("Start Long Break"), [this] { m_model.startBreakNow(BreakType::long_); });
     m_skip = addButton("skip", QString(), [this] { m_model.skipBreak(); });
     m_postpone = addButton("postpone", QString(), [this] { m_model.postponeBreak(); });
     addButton("resetFocus", tr("Reset Focus Timer"), [this] { m_model.resetFocus(); });
@@ -210,8 +210,8 @@ bool StatusMenuView::closedWithin(std::chrono::milliseconds interval) const
 
 void StatusMenuView::showEvent(QShowEvent *event)
 {
-    m_engineChanged = m_model.engine().changed.connect([this] { scheduleRefresh(); });
-    m_modelChanged = m_model.changed.connect([this] { scheduleRefresh(); });
+    m_engineChanged = m_model.engine().changed.connect([this] { m_refresh.request(); });
+    m_modelChanged = m_model.changed.connect([this] { m_refresh.request(); });
     refresh();
     refreshHelp();
     QWidget::showEvent(event);
@@ -242,24 +242,9 @@ void StatusMenuView::paintEvent(QPaintEvent *)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void StatusMenuView::scheduleRefresh()
-{
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_refreshPending = false;
-            if (isVisible())
-                refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void StatusMenuView::refresh()
 {
-    const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine(), m_model.settings());
+    const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
     const QString version = QString::fromStdString(m_model.appVersionString());
     if (m_shown == snapshot && version == m_shownVersion)
         return;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/ui/CoalescedRefresh.h"
 #include "app/ui/StatusSnapshot.h"
 #include "core/Signal.h"
 
@@ -55,14 +56,17 @@ private:
     void addDivider();
     void addHelp();
     void refreshHelp();
-    void scheduleRefresh();
     void refresh();
     void fitAndPlace();
 
     AppModel &m_model;
     Connection m_engineChanged;
     Connection m_modelChanged;
-    bool m_refreshPending = false;
+    // A hidden panel refreshes when it is shown.
+    CoalescedRefresh m_refresh{this, [this] {
+                                   if (isVisible())
+                                       refresh();
+                               }};
     std::optional<StatusSnapshot> m_shown;
     QString m_shownVersion;
     QRect m_anchor;

@@ -1,13 +1,10 @@
 #include "app/ui/StatusSnapshot.h"
 
-#include <algorithm>
-
 #include "core/BreakEngine.h"
-#include "core/TimeMath.h"
 
 namespace tavelo {
 
-StatusSnapshot StatusSnapshot::of(const BreakEngine &engine, const BreakSettings &settings)
+StatusSnapshot StatusSnapshot::of(const BreakEngine &engine)
 {
     StatusSnapshot s;
     s.phase = engine.phase();
@@ -19,23 +16,10 @@ StatusSnapshot StatusSnapshot::of(const BreakEngine &engine, const BreakSettings
     s.isAway = engine.isAway();
     s.nextScheduledBreakType = engine.nextScheduledBreakType();
     s.completedFocusSessions = engine.completedFocusSessions();
-    s.longBreakEvery = settings.longBreakEvery;
-    s.postponeMinutes = settings.postponeMinutes;
-    s.phaseLengthSeconds = phaseLength(s.phase, s.activeBreak, s.remainingSeconds, engine.settings());
+    s.longBreakEvery = engine.settings().longBreakEvery;
+    s.postponeMinutes = engine.settings().postponeMinutes;
+    s.phaseLengthSeconds = engine.phaseLengthSeconds();
     return s;
-}
-
-std::int64_t StatusSnapshot::phaseLength(TimerPhase phase, std::optional<BreakType> activeBreak,
-                                         std::int64_t remainingSeconds, const BreakSettings &engineSettings)
-{
-    std::int64_t length = 0;
-    if (phase == TimerPhase::focus)
-        length = timemath::minutesToPhaseSeconds(engineSettings.focusMinutes);
-    else if (activeBreak == BreakType::long_)
-        length = timemath::minutesToPhaseSeconds(engineSettings.longBreakMinutes);
-    else if (activeBreak == BreakType::micro)
-        length = timemath::capPhaseSeconds(engineSettings.shortBreakSeconds);
-    return std::max({length, remainingSeconds, std::int64_t{1}});
 }
 
 } // namespace tavelo

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 namespace tavelo {
 
@@ -304,6 +306,26 @@ void draw(Symbol symbol, Pen &pen)
         pen.fill(circle(12, 12, 10.2));
         pen.cut(checkmark(0.95), 2.4);
         break;
+    case Symbol::checkmark:
+        pen.stroke(checkmark(1.5), 2.9);
+        break;
+    case Symbol::arrowCounterclockwise: {
+        // Open at the top left, where the arrow head sits.
+        const QRectF ring(3.84, 3.84, 16.32, 16.32);
+        QPainterPath arc;
+        arc.arcMoveTo(ring, 110);
+        arc.arcTo(ring, 110, 290);
+        pen.stroke(arc, 2.64);
+        const qreal a = 110 * std::numbers::pi / 180;
+        const QPointF end(12 + 8.16 * std::cos(a), 12 - 8.16 * std::sin(a));
+        pen.stroke(line({end + QPointF(5.28, -0.96), end, end + QPointF(2.4, 4.8)}), 2.64);
+        break;
+    }
+    case Symbol::squareAndArrowDown:
+        pen.stroke(line({{7.2, 9.6}, {3.84, 9.6}, {3.84, 22.08}, {20.16, 22.08}, {20.16, 9.6}, {16.8, 9.6}}), 2.64);
+        pen.stroke(line({{12, 1.44}, {12, 15.84}}), 2.64);
+        pen.stroke(line({{7.92, 11.52}, {12, 15.84}, {16.08, 11.52}}), 2.64);
+        break;
     case Symbol::laptopComputer: {
         QPainterPath screen;
         screen.addRoundedRect(QRectF(4.4, 4.6, 15.2, 10.8), 1.6, 1.6);
@@ -335,6 +357,19 @@ QImage SymbolPainter::render(Symbol symbol, int size, const QColor &colour, qrea
     Pen pen(painter, colour, weight);
     draw(symbol, pen);
     return image;
+}
+
+QIcon SymbolPainter::icon(Symbol symbol, const QColor &colour, int size)
+{
+    // Disabled buttons get the same picture, faded, not the style's grey-out of it.
+    QColor faded = colour;
+    faded.setAlphaF(colour.alphaF() * 0.4f);
+    QIcon icon;
+    for (const auto &[mode, tint] : {std::pair{QIcon::Normal, colour}, std::pair{QIcon::Disabled, faded}}) {
+        for (const qreal ratio : {1.0, 2.0})
+            icon.addPixmap(QPixmap::fromImage(render(symbol, size, tint, ratio)), mode);
+    }
+    return icon;
 }
 
 } // namespace tavelo

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QString>
+
+#include "app/AppModel.h"
+#include "app/IdleMonitor.h"
+#include "app/OnboardingStore.h"
+#include "app/services/LaunchAtLoginService.h"
+#include "app/services/NotificationService.h"
+#include "app/services/UpdateService.h"
+#include "core/BreakSettingsStore.h"
+#include "support/FakeBundleInfo.h"
+#include "support/FakeHttpSession.h"
+#include "support/FakeLoginItemService.h"
+#include "support/FakeNotificationCenter.h"
+#include "support/FakeOnboardingPresenter.h"
+#include "support/FakeProcessRunner.h"
+#include "support/FakeSettingsWindowPresenter.h"
+#include "support/FakeSleepWatcher.h"
+#include "support/FakeUnitFileStore.h"
+#include "support/FakeUserDefaults.h"
+#include "support/FakeWorkspace.h"
+#include "support/ManualMainLoop.h"
+#include "support/TemporaryFolder.h"
+
+// Readable failure messages.
+[[maybe_unused]] static void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace tavelo::test {
+
+// A real model over every fake, on a manual clock and loop. The fakes may be changed
+// before `build()` or `start()`.
+class AppFixture {
+public:
+    // Logs the overlay's calls, each with how many notification calls came before it,
+    // so that the order across the two shows.
+    class RecordingOverlay final : public OverlayPresenter {
+    public:
+        RecordingOverlay(AppFixture &fixture, OverlayActions actions) : m_fixture(fixture)
+        {
+            m_fixture.overlayActions = std::move(actions);
+        }
+        void show(bool strict) override { record(strict ? "show strict" : "show gentle", true); }
+        void hide() override { record("hide", false); }
+        bool isVisible() const override { return m_visible; }
+
+    private:
+        void record(std::string what, bool visible)
+        {
+            m_visible = visible;
+            m_fixture.overlayLog.push_back({std::move(what), m_fixture.center.calls().size()});
+        }
+        AppFixture &m_fixture;
+        bool m_visible = false;
+    };
+    struct OverlayEvent {
+        std::string what;
+        std::size_t notificationCallsBefore;
+    };
+
+    // Builds the model; what its constructor queued has not run yet.
+    AppModel &build()
+    {
+        // Built here: it reads whether the build is installed when it starts.
+        updates =
+            std::make_unique<UpdateService>(http, center, defaults, bundle, workspace, loop, FeedArchitecture::generic);
+        model = std::make_unique<AppModel>(
+            AppModel::Collaborators{settingsStore, notifier,
+                                    [this](BreakEngine &, OverlayActions actions) {
+                                        return std::make_unique<RecordingOverlay>(*this, std::move(actions));
+                                    },
+                                    bundle, clock, loop, onboarding, onboardingStore, launchAtLogin, settingsWindow,
+                                    idleMonitor, sleepWatcher, *updates});
+        return *model;
+    }
+    // Builds the model and runs what construction queued.
+    AppModel &start()
+    {
+        build();
+        loop.runPending();
+        return *model;
+    }
+    BreakEngine &engine() { return model->engine(); }
+    std::vector<std::string> overlayCalls() const
+    {
+        std::vector<std::string> calls;
+        for (const auto &event : overlayLog)
+            calls.push_back(event.what);
+        return calls;
+    }
+    // Moves time on, then lets Qt deliver what the views queued.
+    void advance(std::chrono::nanoseconds d)
+    {
+        loop.advance(d);
+        QCoreApplication::processEvents();
+    }
+
+    TemporaryFolder folder;
+    std::ostringstream errors;
+    BreakSettingsStore settingsStore{[this] { return std::optional(folder.path()); }, errors};
+    ManualClock clock;
+    ManualMainLoop loop{clock};
+    FakeNotificationCenter center;
+    FakeBundleInfo bundle;
+    FakeWorkspace workspace;
+    NotificationService notifier{center, bundle, workspace, loop};
+    FakeUserDefaults defaults;
+    OnboardingStore onboardingStore{defaults};
+    FakeOnboardingPresenter onboarding;
+    FakeLoginItemService loginItem;
+    FakeUnitFileStore units;
+    FakeProcessRunner runner;
+    LaunchAtLoginService launchAtLogin{{bundle, loginItem, units, runner, "/usr/bin/tavelo"}};
+    FakeSettingsWindowPresenter settingsWindow;
+    double idleSeconds = 0;
+    IdleMonitor idleMonitor{[this] { return idleSeconds; }};
+    FakeSleepWatcher sleepWatcher;
+    FakeHttpSession http;
+    std::unique_ptr<UpdateService> updates;
+    OverlayActions overlayActions;
+    std::vector<OverlayEvent> overlayLog;
+    std::unique_ptr<AppModel> model;
+};
+
+} // namespace tavelo::test
