@@ -22,6 +22,7 @@
 #include "platform/linux/LinuxBundleInfo.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/LogindSleepWatcher.h"
+#include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/QSettingsUserDefaults.h"
 #include "platform/linux/QtHttpSession.h"
 #include "platform/linux/QtMainLoop.h"
@@ -29,6 +30,7 @@
 #include "platform/linux/SystemdUserUnitStore.h"
 #include "platform/linux/X11WindowList.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
+#include "platform/linux/XdgFolders.h"
 
 using namespace tavelo;
 
@@ -58,7 +60,9 @@ int main(int argc, char **argv)
     FreedesktopNotificationCenter center;
     X11WindowList windowList;
 
-    BreakSettingsStore settingsStore(BreakSettingsStore::defaultConfigHome);
+    PosixFileSystem files;
+    const auto configHome = XdgFolders::configHome();
+    BreakSettingsStore settingsStore(files, configHome ? std::optional(*configHome / "Tavelo") : std::nullopt);
     NotificationService notifier(center, bundle, workspace, loop);
 
     IdleMonitor idleMonitor;

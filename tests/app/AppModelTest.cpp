@@ -6,6 +6,7 @@
 #include "app/AppModel.h"
 #include "app/services/NotificationService.h"
 #include "core/BreakSettingsStore.h"
+#include "platform/linux/PosixFileSystem.h"
 #include "support/FakeBundleInfo.h"
 #include "support/FakeNotificationCenter.h"
 #include "support/FakeWorkspace.h"
@@ -80,7 +81,8 @@ protected:
 
     test::TemporaryFolder folder;
     std::ostringstream errors;
-    BreakSettingsStore store{[this] { return std::optional(folder.path()); }, errors};
+    PosixFileSystem files;
+    BreakSettingsStore store{files, folder.path() / "Tavelo", errors};
     test::ManualClock clock;
     test::ManualMainLoop loop{clock};
     test::FakeNotificationCenter center;

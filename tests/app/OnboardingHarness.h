@@ -7,6 +7,7 @@
 #include "app/OnboardingStore.h"
 #include "app/services/NotificationService.h"
 #include "core/BreakSettingsStore.h"
+#include "platform/linux/PosixFileSystem.h"
 #include "support/FakeBundleInfo.h"
 #include "support/FakeNotificationCenter.h"
 #include "support/FakeOnboardingPresenter.h"
@@ -52,7 +53,8 @@ struct OnboardingHarness {
 
     TemporaryFolder folder;
     std::ostringstream errors;
-    BreakSettingsStore settingsStore{[this] { return std::optional(folder.path()); }, errors};
+    PosixFileSystem files;
+    BreakSettingsStore settingsStore{files, folder.path() / "Tavelo", errors};
     ManualClock clock;
     ManualMainLoop loop{clock};
     FakeNotificationCenter center;

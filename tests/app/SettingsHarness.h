@@ -10,6 +10,7 @@
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "core/BreakSettingsStore.h"
+#include "platform/linux/PosixFileSystem.h"
 #include "support/FakeBundleInfo.h"
 #include "support/FakeLoginItemService.h"
 #include "support/FakeNotificationCenter.h"
@@ -63,7 +64,8 @@ struct SettingsHarness {
 
     TemporaryFolder folder;
     std::ostringstream errors;
-    BreakSettingsStore store{[this] { return std::optional(folder.path()); }, errors};
+    PosixFileSystem files;
+    BreakSettingsStore store{files, folder.path() / "Tavelo", errors};
     ManualClock clock;
     ManualMainLoop loop{clock};
     FakeNotificationCenter center;

@@ -10,6 +10,7 @@
 #include "app/AppModel.h"
 #include "app/services/NotificationService.h"
 #include "core/BreakSettingsStore.h"
+#include "platform/linux/PosixFileSystem.h"
 #include "support/FakeBundleInfo.h"
 #include "support/FakeNotificationCenter.h"
 #include "support/FakeWorkspace.h"
@@ -54,7 +55,8 @@ struct StatusModelHarness {
 
     TemporaryFolder folder;
     std::ostringstream errors;
-    BreakSettingsStore store{[this] { return std::optional(folder.path()); }, errors};
+    PosixFileSystem files;
+    BreakSettingsStore store{files, folder.path() / "Tavelo", errors};
     ManualClock clock;
     ManualMainLoop loop{clock};
     FakeNotificationCenter center;
