@@ -8,8 +8,9 @@
 
 #include "app/StatusModelHarness.h"
 #include "app/ui/StatusItem.h"
-#include "app/ui/StatusItemBackend.h"
 #include "app/ui/StatusMenuView.h"
+#include "platform/StatusItemBackend.h"
+#include "platform/linux/TrayIconBackend.h"
 
 using namespace tavelo;
 
@@ -30,7 +31,7 @@ void clickAt(const QPoint &point)
 TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
 {
     test::StatusModelHarness h;
-    StatusItem item(*h.model);
+    StatusItem item(*h.model, std::make_unique<TrayIconBackend>());
     QSignalSpy shown(&item, &StatusItem::shown);
     item.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
