@@ -27,6 +27,7 @@
 #include "platform/linux/QtMainLoop.h"
 #include "platform/linux/QtProcessRunner.h"
 #include "platform/linux/StatusItemBackendChooser.h"
+#include "platform/linux/SystemIdleTimeSource.h"
 #include "platform/linux/SystemdUserUnitStore.h"
 #include "platform/linux/X11WindowList.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
@@ -65,7 +66,8 @@ int main(int argc, char **argv)
     BreakSettingsStore settingsStore(files, configHome ? std::optional(*configHome / "Tavelo") : std::nullopt);
     NotificationService notifier(center, bundle, workspace, loop);
 
-    IdleMonitor idleMonitor;
+    SystemIdleTimeSource idleTimeSource;
+    IdleMonitor idleMonitor(idleTimeSource);
     LogindSleepWatcher sleepWatcher;
     QSettingsUserDefaults userDefaults;
     OnboardingStore onboardingStore(userDefaults);
