@@ -12,23 +12,12 @@
 #include "app/ui/OnboardingWindowController.h"
 #include "app/ui/SettingsWindowController.h"
 #include "app/ui/StatusItem.h"
-#include "app/ui/StatusItemBackendChooser.h"
 #include "core/BreakSettingsStore.h"
 #include "core/Clock.h"
+#include "platform/Platform.h"
 #include "platform/PlatformStartup.h"
-#include "platform/linux/BuildArchitecture.h"
-#include "platform/linux/DBusSingleInstance.h"
-#include "platform/linux/FreedesktopNotificationCenter.h"
-#include "platform/linux/LinuxBundleInfo.h"
-#include "platform/linux/LinuxWorkspace.h"
-#include "platform/linux/LogindSleepWatcher.h"
-#include "platform/linux/QSettingsUserDefaults.h"
-#include "platform/linux/QtHttpSession.h"
-#include "platform/linux/QtMainLoop.h"
-#include "platform/linux/QtProcessRunner.h"
-#include "platform/linux/SystemdUserUnitStore.h"
-#include "platform/linux/X11WindowList.h"
-#include "platform/linux/XdgAutostartLoginItem.h"
+#include "platform/SingleInstance.h"
+#include "platform/StatusItemBackend.h"
 
 using namespace tavelo;
 
@@ -42,9 +31,9 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("com.tavelo.app"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    DBusSingleInstance instance;
+    const std::unique_ptr<Platform> platform = createPlatform();
     StatusItem *statusItemForActivation = nullptr;
-    const auto claim = instance.claim([&statusItemForActivation] {
+    const auto claim = platform->singleInstance().claim([&statusItemForActivation] {
         if (statusItemForActivation)
             statusItemForActivation->openPanel();
     });
@@ -52,27 +41,24 @@ int main(int argc, char **argv)
         return 0;
 
     SystemClock clock;
-    QtMainLoop loop;
-    LinuxBundleInfo bundle;
-    LinuxWorkspace workspace;
-    FreedesktopNotificationCenter center;
-    X11WindowList windowList;
+    MainLoop &loop = platform->mainLoop();
+    BundleInfo &bundle = platform->bundleInfo();
+    Workspace &workspace = platform->workspace();
+    NotificationCenter &center = platform->notificationCenter();
+    WindowList &windowList = platform->windowList();
 
-    BreakSettingsStore settingsStore(BreakSettingsStore::defaultConfigHome);
+    BreakSettingsStore settingsStore(platform->fileSystem(), platform->configFolder());
     NotificationService notifier(center, bundle, workspace, loop);
 
-    IdleMonitor idleMonitor;
-    LogindSleepWatcher sleepWatcher;
-    QSettingsUserDefaults userDefaults;
+    IdleMonitor idleMonitor(platform->idleTimeSource());
+    SleepWatcher &sleepWatcher = platform->sleepWatcher();
+    UserDefaults &userDefaults = platform->userDefaults();
     OnboardingStore onboardingStore(userDefaults);
     OnboardingWindowController onboardingController;
-    QtHttpSession httpSession;
-    UpdateService updateService(httpSession, center, userDefaults, bundle, workspace, loop, buildArchitecture);
-    const std::filesystem::path executable = QCoreApplication::applicationFilePath().toStdString();
-    XdgAutostartLoginItem loginItem(executable, bundle.identifier());
-    SystemdUserUnitStore unitStore;
-    QtProcessRunner processRunner;
-    LaunchAtLoginService launchAtLogin({bundle, loginItem, unitStore, processRunner, executable});
+    UpdateService updateService(platform->httpSession(), center, userDefaults, bundle, workspace, loop,
+                                platform->buildArchitecture());
+    LaunchAtLoginService launchAtLogin({bundle, platform->loginItem(), platform->unitFileStore(),
+                                        platform->processRunner(), platform->executablePath()});
     SettingsWindowController settingsWindow(loop);
 
     AppModel model({settingsStore, notifier,
@@ -83,7 +69,7 @@ int main(int argc, char **argv)
                     bundle, clock, loop, onboardingController, onboardingStore, launchAtLogin, settingsWindow,
                     idleMonitor, sleepWatcher, updateService});
 
-    StatusItem statusItem(model, std::make_unique<StatusItemBackendChooser>());
+    StatusItem statusItem(model, platform->createStatusItemBackend());
     statusItemForActivation = &statusItem;
     statusItem.show();
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <filesystem>
-#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -11,22 +10,21 @@
 
 namespace tavelo {
 
-// Keeps the settings in <config home>/Tavelo/settings.json. Never fails: a
-// missing or unreadable file gives the defaults silently, a corrupt one the
-// defaults and one line on the error stream; a failed save leaves the old file
-// as it was and is reported the same way.
+class FileSystem;
+
+// Keeps the settings in <folder>/settings.json. Never fails: a missing or
+// unreadable file gives the defaults silently, a corrupt one the defaults and one
+// line on the error stream; a failed save leaves the old file as it was and is
+// reported the same way.
 class BreakSettingsStore {
 public:
-    // The per-user configuration folder, or nothing when there is none.
-    using DirectoryProvider = std::function<std::optional<std::filesystem::path>()>;
-
     // Files larger than this are not read: they cannot be ours.
-    static constexpr std::uintmax_t kMaxFileBytes = 1024 * 1024;
+    static constexpr std::size_t kMaxFileBytes = 1024 * 1024;
 
-    explicit BreakSettingsStore(DirectoryProvider configHome, std::ostream &errors = std::cerr);
-
-    // $XDG_CONFIG_HOME when set and absolute, else ~/.config.
-    static std::optional<std::filesystem::path> defaultConfigHome();
+    // `folder` is the program's own configuration folder (created on save), or nothing
+    // when the user has none.
+    BreakSettingsStore(FileSystem &files, std::optional<std::filesystem::path> folder,
+                       std::ostream &errors = std::cerr);
 
     // Sanitised settings; the defaults when there is no usable file.
     BreakSettings load() const;
@@ -37,11 +35,10 @@ public:
     static std::string encode(const BreakSettings &settings);
 
 private:
-    // Creates the "Tavelo" folder when nothing is at its path.
-    std::optional<std::filesystem::path> settingsFolder(std::string *error) const;
     void report(const std::string &prefix, const std::string &description) const;
 
-    DirectoryProvider m_configHome;
+    FileSystem &m_files;
+    std::optional<std::filesystem::path> m_folder;
     std::ostream *m_errors;
 };
 

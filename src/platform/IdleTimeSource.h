@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 
 namespace tavelo {
@@ -13,8 +12,5 @@ public:
     // Seconds since the last input; nullopt when this source cannot tell (now or at all).
     virtual std::optional<double> idleSeconds() = 0;
 };
-
-// The desktop's idle counters, best first for this session. Needs the QGuiApplication.
-std::unique_ptr<IdleTimeSource> createSystemIdleTimeSource();
 
 } // namespace tavelo

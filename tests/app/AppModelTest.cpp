@@ -24,8 +24,7 @@ protected:
     }
     void writeSettings(const std::string &json)
     {
-        std::filesystem::create_directories(folder.path() / "Tavelo");
-        std::ofstream(folder.path() / "Tavelo" / "settings.json") << json;
+        files.files[settingsFile] = json;
     }
     void remember(bool completed, std::optional<std::string> lastSeen)
     {

@@ -7,6 +7,7 @@
 #include "app/IdleMonitor.h"
 #include "app/PresenceTracker.h"
 #include "core/BreakEngine.h"
+#include "support/FakeIdleTimeSource.h"
 #include "support/FakeSleepWatcher.h"
 #include "support/ManualMainLoop.h"
 
@@ -29,10 +30,11 @@ protected:
                        clock, loop};
     double idle = 0.0;
     int reads = 0;
-    IdleMonitor monitor{[this] {
+    test::FakeIdleTimeSource idleSource{[this] {
         ++reads;
-        return idle;
+        return std::optional(idle);
     }};
+    IdleMonitor monitor{idleSource};
     test::FakeSleepWatcher watcher;
     std::unique_ptr<PresenceTracker> tracker = std::make_unique<PresenceTracker>(engine, monitor, watcher, clock, loop);
 

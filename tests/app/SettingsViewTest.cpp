@@ -49,8 +49,7 @@ protected:
     }
     void writeSettingsFile(const std::string &json)
     {
-        std::filesystem::create_directories(h.folder.path() / "Tavelo");
-        std::ofstream(h.folder.path() / "Tavelo" / "settings.json") << json;
+        h.files.files[h.settingsFile] = json;
     }
 
     test::AppFixture h;

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/StatusItem.h"
-#include "app/ui/StatusItemBackend.h"
 #include "app/ui/StatusMenuView.h"
 #include "support/AppFixture.h"
+#include "platform/StatusItemBackend.h"
 
 using namespace tavelo;
 using namespace std::chrono_literals;

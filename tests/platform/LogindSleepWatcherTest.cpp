@@ -10,6 +10,7 @@
 #include "app/PresenceTracker.h"
 #include "core/BreakEngine.h"
 #include "platform/linux/LogindSleepWatcher.h"
+#include "support/FakeIdleTimeSource.h"
 #include "support/FakeLogind.h"
 #include "support/FakeSystemBus.h"
 #include "support/ManualMainLoop.h"
@@ -77,7 +78,8 @@ TEST(LogindSleepWatcher, SleepMovesTheEngineCountdownByTheTimeSlept)
     test::ManualMainLoop loop(clock);
     BreakEngine engine(BreakSettings::standard, clock, loop);
     double idle = 3.0;
-    IdleMonitor monitor([&] { return idle; });
+    test::FakeIdleTimeSource idleSource([&] { return std::optional(idle); });
+    IdleMonitor monitor(idleSource);
     LogindSleepWatcher watcher(connectTo(bus, "watcher"));
     PresenceTracker tracker(engine, monitor, watcher, clock, loop);
     tracker.start();
@@ -151,7 +153,8 @@ TEST(LogindSleepWatcher, WithoutASystemBusTheProgramRunsOnWithoutSleepHandling)
     test::ManualClock clock;
     test::ManualMainLoop loop(clock);
     BreakEngine engine(BreakSettings::standard, clock, loop);
-    IdleMonitor monitor([] { return 8.5; });
+    test::FakeIdleTimeSource idleSource([] { return std::optional(8.5); });
+    IdleMonitor monitor(idleSource);
     LogindSleepWatcher watcher(nowhere);
     PresenceTracker tracker(engine, monitor, watcher, clock, loop);
     tracker.start();

@@ -13,11 +13,11 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/StatusIconRenderer.h"
-#include "app/ui/StatusItemBackendChooser.h"
 #include "app/ui/StatusMenuPresentation.h"
-#include "app/ui/StatusNotifierBackend.h"
 #include "app/ui/StatusSnapshot.h"
 #include "core/BreakEngine.h"
+#include "platform/linux/StatusItemBackendChooser.h"
+#include "platform/linux/StatusNotifierBackend.h"
 #include "support/FakeStatusNotifierHost.h"
 #include "support/FakeStatusNotifierWatcher.h"
 #include "support/ManualMainLoop.h"

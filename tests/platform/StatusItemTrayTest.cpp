@@ -7,9 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/StatusItem.h"
-#include "app/ui/StatusItemBackend.h"
 #include "app/ui/StatusMenuView.h"
 #include "support/AppFixture.h"
+#include "platform/StatusItemBackend.h"
+#include "platform/linux/TrayIconBackend.h"
 
 using namespace tavelo;
 
@@ -31,7 +32,7 @@ TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
 {
     test::AppFixture h;
     h.start();
-    StatusItem item(*h.model);
+    StatusItem item(*h.model, std::make_unique<TrayIconBackend>());
     QSignalSpy shown(&item, &StatusItem::shown);
     item.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));

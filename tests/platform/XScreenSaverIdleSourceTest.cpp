@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/IdleMonitor.h"
+#include "platform/linux/SystemIdleTimeSource.h"
 #include "platform/linux/XScreenSaverIdleSource.h"
 
 using namespace tavelo;
@@ -67,7 +68,8 @@ TEST(XScreenSaverIdleSource, GrowsWhileNothingHappensAndDropsOnInput)
 TEST(XScreenSaverIdleSource, OneSampleCostsALocalRoundTrip)
 {
     XScreenSaverIdleSource source;
-    IdleMonitor monitor;
+    SystemIdleTimeSource system;
+    IdleMonitor monitor(system);
     ASSERT_TRUE(source.idleSeconds());
     monitor.idleSeconds();
 
@@ -85,7 +87,8 @@ TEST(IdleMonitor, ReadsTheXServerOnAnX11Session)
 {
     ASSERT_TRUE(movePointer(10, 10));
     ASSERT_TRUE(movePointer(640, 480));
-    IdleMonitor monitor;
+    SystemIdleTimeSource system;
+    IdleMonitor monitor(system);
     const QDeadlineTimer deadline(5000);
     double idle = monitor.idleSeconds();
     while (idle < 0.3 && !deadline.hasExpired()) {
@@ -101,7 +104,8 @@ TEST(IdleMonitor, OnWaylandWithoutIdleServicesReadsZeroAndStaysCheap)
     // The private session bus has neither GNOME's idle monitor nor a screen saver service,
     // and the X server (standing in for XWayland) is idle, yet must not be believed.
     qputenv("WAYLAND_DISPLAY", "wayland-tavelo-test");
-    IdleMonitor monitor;
+    SystemIdleTimeSource system;
+    IdleMonitor monitor(system);
     const auto start = std::chrono::steady_clock::now();
     const double first = monitor.idleSeconds();
     const std::chrono::duration<double, std::milli> firstCost = std::chrono::steady_clock::now() - start;

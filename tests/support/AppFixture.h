@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -18,7 +19,9 @@
 #include "app/services/UpdateService.h"
 #include "core/BreakSettingsStore.h"
 #include "support/FakeBundleInfo.h"
+#include "support/FakeFileSystem.h"
 #include "support/FakeHttpSession.h"
+#include "support/FakeIdleTimeSource.h"
 #include "support/FakeLoginItemService.h"
 #include "support/FakeNotificationCenter.h"
 #include "support/FakeOnboardingPresenter.h"
@@ -29,7 +32,6 @@
 #include "support/FakeUserDefaults.h"
 #include "support/FakeWorkspace.h"
 #include "support/ManualMainLoop.h"
-#include "support/TemporaryFolder.h"
 
 // Readable failure messages.
 [[maybe_unused]] static void PrintTo(const QString &s, std::ostream *os)
@@ -106,9 +108,11 @@ public:
         QCoreApplication::processEvents();
     }
 
-    TemporaryFolder folder;
+    // The settings file as the store sees it, in memory.
+    static inline const std::filesystem::path settingsFile{"/config/Tavelo/settings.json"};
+    FakeFileSystem files;
     std::ostringstream errors;
-    BreakSettingsStore settingsStore{[this] { return std::optional(folder.path()); }, errors};
+    BreakSettingsStore settingsStore{files, settingsFile.parent_path(), errors};
     ManualClock clock;
     ManualMainLoop loop{clock};
     FakeNotificationCenter center;
@@ -124,7 +128,8 @@ public:
     LaunchAtLoginService launchAtLogin{{bundle, loginItem, units, runner, "/usr/bin/tavelo"}};
     FakeSettingsWindowPresenter settingsWindow;
     double idleSeconds = 0;
-    IdleMonitor idleMonitor{[this] { return idleSeconds; }};
+    FakeIdleTimeSource idleSource{[this] { return std::optional(idleSeconds); }};
+    IdleMonitor idleMonitor{idleSource};
     FakeSleepWatcher sleepWatcher;
     FakeHttpSession http;
     std::unique_ptr<UpdateService> updates;

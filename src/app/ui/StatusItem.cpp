@@ -5,10 +5,9 @@
 #include <QCursor>
 
 #include "app/AppModel.h"
-#include "app/ui/StatusItemBackend.h"
 #include "app/ui/StatusMenuPresentation.h"
 #include "app/ui/StatusMenuView.h"
-#include "app/ui/TrayIconBackend.h"
+#include "platform/StatusItemBackend.h"
 
 namespace tavelo {
 
@@ -23,8 +22,6 @@ constexpr std::chrono::milliseconds kReopenGuard{300};
 StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend, QObject *parent)
     : QObject(parent), m_model(model), m_backend(std::move(backend)), m_panel(std::make_unique<StatusMenuView>(model))
 {
-    if (!m_backend)
-        m_backend = std::make_unique<TrayIconBackend>();
     m_backend->onActivate = [this](const QPoint &pointer) { activated(pointer); };
     m_backend->onShown = [this] {
         if (m_hasBeenShown)

@@ -23,9 +23,8 @@ class StatusMenuView;
 class StatusItem final : public QObject {
     Q_OBJECT
 public:
-    // Shows itself through `backend`; without one, through QSystemTrayIcon.
-    explicit StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend = nullptr,
-                        QObject *parent = nullptr);
+    // Shows itself through `backend`, which the platform picks.
+    StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend, QObject *parent = nullptr);
     ~StatusItem() override;
 
     void show();

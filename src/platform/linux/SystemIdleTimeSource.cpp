@@ -1,6 +1,7 @@
+#include "platform/linux/SystemIdleTimeSource.h"
+
 #include <QtGlobal>
 
-#include "platform/IdleTimeSource.h"
 #include "platform/linux/FreedesktopScreenSaverIdleSource.h"
 #include "platform/linux/IdleTimeSourceChain.h"
 #include "platform/linux/MutterIdleSource.h"
@@ -16,9 +17,7 @@ bool isWaylandSession()
            qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
-
-std::unique_ptr<IdleTimeSource> createSystemIdleTimeSource()
+std::unique_ptr<IdleTimeSource> createChain()
 {
     std::vector<std::unique_ptr<IdleTimeSource>> sources;
     // Under Wayland the program runs through XWayland, whose counter sees only input sent to
@@ -29,6 +28,19 @@ std::unique_ptr<IdleTimeSource> createSystemIdleTimeSource()
     sources.push_back(std::make_unique<MutterIdleSource>());
     sources.push_back(std::make_unique<FreedesktopScreenSaverIdleSource>());
     return std::make_unique<IdleTimeSourceChain>(std::move(sources));
+}
+
+} // namespace
+
+SystemIdleTimeSource::SystemIdleTimeSource() = default;
+
+SystemIdleTimeSource::~SystemIdleTimeSource() = default;
+
+std::optional<double> SystemIdleTimeSource::idleSeconds()
+{
+    if (!m_chain)
+        m_chain = createChain();
+    return m_chain->idleSeconds();
 }
 
 } // namespace tavelo

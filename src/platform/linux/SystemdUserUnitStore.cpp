@@ -9,13 +9,13 @@
 
 #include <QCoreApplication>
 
-#include "core/BreakSettingsStore.h"
 #include "platform/linux/AtomicFileWriter.h"
+#include "platform/linux/XdgFolders.h"
 
 namespace tavelo {
 
 SystemdUserUnitStore::SystemdUserUnitStore(ConfigHome configHome)
-    : m_configHome(configHome ? std::move(configHome) : ConfigHome(BreakSettingsStore::defaultConfigHome))
+    : m_configHome(configHome ? std::move(configHome) : ConfigHome(XdgFolders::configHome))
 {
 }
 

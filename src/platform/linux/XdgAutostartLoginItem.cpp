@@ -9,8 +9,8 @@
 
 #include <QCoreApplication>
 
-#include "core/BreakSettingsStore.h"
 #include "platform/linux/AtomicFileWriter.h"
+#include "platform/linux/XdgFolders.h"
 
 namespace tavelo {
 
@@ -55,7 +55,7 @@ bool isHidden(std::istream &in)
 XdgAutostartLoginItem::XdgAutostartLoginItem(std::filesystem::path executable, std::string applicationId,
                                              ConfigHome configHome)
     : m_executable(std::move(executable)), m_applicationId(std::move(applicationId)),
-      m_configHome(configHome ? std::move(configHome) : ConfigHome(BreakSettingsStore::defaultConfigHome))
+      m_configHome(configHome ? std::move(configHome) : ConfigHome(XdgFolders::configHome))
 {
 }
 

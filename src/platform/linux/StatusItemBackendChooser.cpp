@@ -1,7 +1,7 @@
-#include "app/ui/StatusItemBackendChooser.h"
+#include "platform/linux/StatusItemBackendChooser.h"
 
-#include "app/ui/StatusNotifierBackend.h"
-#include "app/ui/TrayIconBackend.h"
+#include "platform/linux/StatusNotifierBackend.h"
+#include "platform/linux/TrayIconBackend.h"
 
 namespace tavelo {
 

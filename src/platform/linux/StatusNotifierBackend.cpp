@@ -1,4 +1,4 @@
-#include "app/ui/StatusNotifierBackend.h"
+#include "platform/linux/StatusNotifierBackend.h"
 
 #include <QCursor>
 #include <QGuiApplication>

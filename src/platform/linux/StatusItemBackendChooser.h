@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "app/ui/StatusItemBackend.h"
+#include "platform/StatusItemBackend.h"
 #include "platform/linux/StatusNotifierHostProbe.h"
 
 namespace tavelo {

@@ -2,7 +2,7 @@
 
 #include <QDBusConnection>
 
-#include "app/ui/StatusItemBackend.h"
+#include "platform/StatusItemBackend.h"
 #include "platform/linux/StatusNotifierItem.h"
 
 namespace tavelo {

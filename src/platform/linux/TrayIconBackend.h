@@ -5,7 +5,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include "app/ui/StatusItemBackend.h"
+#include "platform/StatusItemBackend.h"
 
 namespace tavelo {
 

@@ -1,4 +1,4 @@
-#include "app/ui/TrayIconBackend.h"
+#include "platform/linux/TrayIconBackend.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/BreakSettingsStore.h"
+#include "platform/linux/PosixFileSystem.h"
+#include "platform/linux/XdgFolders.h"
+#include "support/TemporaryFolder.h"
+
+using namespace tavelo;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Status = FileSystem::ReadStatus;
+constexpr std::size_t kLimit = 1024 * 1024;
+
+std::string readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> entries(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+volatile unsigned g_spinSink = 0;
+
+} // namespace
+
+TEST(PosixFileSystem, ReadsOnlySmallRegularFilesAndNeverBlocks)
+{
+    test::TemporaryFolder tmp;
+    PosixFileSystem files;
+    const fs::path file = tmp.path() / "f";
+    std::ofstream(file, std::ios::binary) << std::string(kLimit, 'x');
+    EXPECT_EQ(files.readSmallFile(file, kLimit).bytes.size(), kLimit) << "exactly the limit is still read";
+    EXPECT_EQ(files.readSmallFile(file, kLimit - 1).status, Status::tooLarge);
+    // A sparse 1 TiB file would take ages to read; it must be refused from its size.
+    fs::resize_file(file, std::uintmax_t{1} << 40);
+    EXPECT_EQ(files.readSmallFile(file, kLimit).status, Status::tooLarge);
+
+    const fs::path fifo = tmp.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(tmp.path() / "dir");
+    fs::create_symlink("/dev/zero", tmp.path() / "device");
+    fs::create_symlink(tmp.path() / "nowhere", tmp.path() / "dangling");
+    for (const char *name : {"fifo", "dir", "device", "dangling", "missing"})
+        EXPECT_EQ(files.readSmallFile(tmp.path() / name, kLimit).status, Status::unreadable) << name;
+}
+
+TEST(PosixFileSystem, ReplacesWholeFilesOrLeavesThemByteForByte)
+{
+    test::TemporaryFolder tmp;
+    PosixFileSystem files;
+    const fs::path folder = tmp.path() / "a" / "b";
+    const fs::path file = folder / "settings.json";
+    ASSERT_EQ(files.ensureFolder(folder), std::nullopt);
+    ASSERT_EQ(files.replaceFile(file, "first"), std::nullopt);
+    ASSERT_EQ(files.replaceFile(file, "second"), std::nullopt);
+    EXPECT_EQ(readAll(file), "second");
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"}) << "no temporary file is left";
+
+    // Root ignores permission bits, but not a file-size limit: the temporary file
+    // cannot take the new content, so the write itself fails.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 4;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const auto failure = files.replaceFile(file, "too long for the limit");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->starts_with("write " + folder.string() + "/.settings.json.")) << *failure;
+    EXPECT_EQ(readAll(file), "second");
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"}) << "the temporary file is removed";
+
+    fs::remove(file);
+    fs::create_directories(file / "inside");
+    EXPECT_TRUE(files.replaceFile(file, "x")) << "a folder in the file's place";
+    EXPECT_TRUE(fs::is_directory(file / "inside"));
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
+
+    std::ofstream(tmp.path() / "plain") << "not a folder";
+    EXPECT_TRUE(files.ensureFolder(tmp.path() / "plain" / "below"));
+    EXPECT_TRUE(files.replaceFile(tmp.path() / "plain" / "settings.json", "x")) << "a file in the folder's place";
+    EXPECT_EQ(readAll(tmp.path() / "plain"), "not a folder");
+}
+
+TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
+{
+    // SIGKILL tests atomicity, not durability, so a memory file system serves and
+    // keeps each save short enough for the kills to land all over it.
+    std::error_code ec;
+    const bool shm = fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0;
+    test::TemporaryFolder tmp(shm ? fs::path("/dev/shm") : test::TemporaryFolder::defaultBase());
+    const fs::path folder = tmp.path() / "Tavelo";
+    PosixFileSystem files;
+    // Different lengths, so a torn or partly written file cannot pass for either.
+    const BreakSettings a{25, 20, 15, 4, 5, 10, 300, true};
+    const BreakSettings b{1234567890123, 45, 90, 12, 30, 60, 3600, false};
+    BreakSettingsStore(files, folder).save(a);
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    int endedOnA = 0;
+    int endedOnB = 0;
+    for (int round = 0; round < 220; ++round) {
+        int progress[2];
+        ASSERT_EQ(::pipe2(progress, O_CLOEXEC), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Saves the two records alternately until killed, a byte to the pipe after each.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            ::fcntl(progress[1], F_SETFL, O_NONBLOCK);
+            std::ostringstream errors;
+            BreakSettingsStore store(files, folder, errors);
+            for (long n = 0; n < 100000; ++n) {
+                store.save(n % 2 == 0 ? b : a);
+                const char done = 'x';
+                [[maybe_unused]] const auto ignored = ::write(progress[1], &done, 1);
+            }
+            ::_exit(0);
+        }
+        ::close(progress[1]);
+
+        // Let it finish a random number of saves, then kill it somewhere inside a later one.
+        char byte;
+        for (unsigned saves = random() % 4; saves > 0 && ::read(progress[0], &byte, 1) == 1; --saves) {
+        }
+        for (unsigned spin = random() % 400000; spin > 0; --spin)
+            g_spinSink = spin;
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ::close(progress[0]);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "round " << round;
+
+        std::ostringstream errors;
+        const BreakSettings loaded = BreakSettingsStore(files, folder, errors).load();
+        ASSERT_EQ(errors.str(), "") << "round " << round;
+        ASSERT_TRUE(loaded == a || loaded == b) << "round " << round;
+        (loaded == a ? endedOnA : endedOnB)++;
+    }
+    // Both outcomes turn up, or the kills were not landing at random moments.
+    EXPECT_GT(endedOnA, 0);
+    EXPECT_GT(endedOnB, 0);
+
+    // Killed saves may leave their temporary files, and nothing else.
+    for (const std::string &name : entries(folder))
+        EXPECT_TRUE(name == "settings.json" || name.starts_with(".settings.json.")) << name;
+}
+
+TEST(XdgFolders, FollowTheBaseDirectoryRules)
+{
+    const auto get = [](const char *name) -> std::optional<std::string> {
+        const char *value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto put = [](const char *name, const std::optional<std::string> &value) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    };
+    const char *names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char *name : names)
+        saved.push_back(get(name));
+
+    put("HOME", "/home/someone");
+    put("XDG_CONFIG_HOME", "/elsewhere/conf");
+    put("XDG_DATA_HOME", "/elsewhere/data");
+    put("XDG_RUNTIME_DIR", "/run/user/1000");
+    EXPECT_EQ(XdgFolders::configHome(), fs::path("/elsewhere/conf"));
+    EXPECT_EQ(XdgFolders::dataHome(), fs::path("/elsewhere/data"));
+    EXPECT_EQ(XdgFolders::runtimeDir(), fs::path("/run/user/1000"));
+    for (const std::optional<std::string> &unusable :
+         {std::optional<std::string>("relative/x"), std::optional<std::string>(""), std::optional<std::string>()}) {
+        put("XDG_CONFIG_HOME", unusable);
+        put("XDG_DATA_HOME", unusable);
+        put("XDG_RUNTIME_DIR", unusable);
+        EXPECT_EQ(XdgFolders::configHome(), fs::path("/home/someone/.config"));
+        EXPECT_EQ(XdgFolders::dataHome(), fs::path("/home/someone/.local/share"));
+        EXPECT_EQ(XdgFolders::runtimeDir(), std::nullopt);
+    }
+    put("HOME", "relative");
+    const auto fallback = XdgFolders::configHome();
+    EXPECT_TRUE(!fallback || (fallback->is_absolute() && fallback->filename() == ".config"))
+        << "from the password database";
+
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        put(names[i], saved[i]);
+}
