@@ -90,26 +90,6 @@ TEST_F(LaunchAtLoginFilesTest, EntryAndUnitAreWrittenWholeWithTheExecutableQuote
     EXPECT_FALSE(units.exists(unit));
 }
 
-TEST_F(LaunchAtLoginFilesTest, AnEntryHiddenInItsMainGroupIsOffAndAnUnwritableFolderFails)
-{
-    const fs::path entry = config() / "autostart" / "com.tavelo.app.desktop";
-    fs::create_directories(entry.parent_path());
-    const std::pair<std::string, Status> cases[] = {
-        {"[Desktop Entry]\nType=Application\nExec=tavelo\n", Status::enabled},
-        {"[Desktop Entry]\nType=Application\n  Hidden = true\n", Status::notRegistered},
-        {"[Desktop Entry]\nType=Application\n[Desktop Action x]\nHidden=true\n", Status::enabled},
-    };
-    for (const auto &[text, expected] : cases) {
-        std::ofstream(entry) << text;
-        EXPECT_EQ(loginItem.status(), expected) << text;
-    }
-
-    fs::remove_all(config());
-    fs::create_directories(config());
-    std::ofstream(config() / "autostart") << "a file where the folder should be";
-    EXPECT_TRUE(loginItem.registerItem());
-}
-
 TEST(QtProcessRunnerTest, ReportsHowTheChildEndedAndABoundedPartOfItsComplaints)
 {
     QtProcessRunner runner;
