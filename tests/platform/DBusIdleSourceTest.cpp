@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 
 #include <QDBusConnection>
@@ -14,6 +15,8 @@ using test::FakeIdleService;
 
 namespace {
 
+constexpr int kWaitMs = 20000;
+
 // The names the desktops really use; the sources must match them.
 FakeIdleService fakeMutter()
 {
@@ -22,12 +25,18 @@ FakeIdleService fakeMutter()
                            QStringLiteral("org.gnome.Mutter.IdleMonitor"), QStringLiteral("GetIdletime"));
 }
 
+// The best of three runs, so that a busy machine's pause does not count.
 double millisecondsFor(int calls, IdleTimeSource &source)
 {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < calls; ++i)
-        source.idleSeconds();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < calls; ++i)
+            source.idleSeconds();
+        best =
+            std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
 }
 
 } // namespace
@@ -53,27 +62,23 @@ TEST(DBusIdleSource, ReadsMillisecondsFromGnomeAndScreenSaverServices)
     EXPECT_FALSE(gnome.idleSeconds());
 }
 
-TEST(DBusIdleSource, MissingServiceCostsNothingUntilItAppears)
+TEST(DBusIdleSource, AbsentOrRefusingServicesCostNothingUntilTheNameChangesHands)
 {
     FakeIdleService mutter = fakeMutter();
     mutter.setReply(QVariant::fromValue<qulonglong>(2500));
+    mutter.setBehaviour(FakeIdleService::Behaviour::refuse);
     MutterIdleSource source(QDBusConnection::sessionBus());
     EXPECT_FALSE(source.idleSeconds());
     // No bus traffic at all: a thousand samples take well under one round trip each.
     EXPECT_LT(millisecondsFor(1000, source), 20.0);
 
     ASSERT_TRUE(mutter.claim());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return source.idleSeconds().has_value(); }, 5000));
-    EXPECT_DOUBLE_EQ(source.idleSeconds().value_or(-1), 2.5);
-}
-
-TEST(DBusIdleSource, RefusingServiceIsLeftAloneUntilItsOwnerChanges)
-{
-    FakeIdleService mutter = fakeMutter();
-    mutter.setReply(QVariant::fromValue<qulonglong>(1000));
-    mutter.setBehaviour(FakeIdleService::Behaviour::refuse);
-    ASSERT_TRUE(mutter.claim());
-    MutterIdleSource source(QDBusConnection::sessionBus());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            EXPECT_FALSE(source.idleSeconds());
+            return mutter.calls() == 1;
+        },
+        kWaitMs));
     for (int i = 0; i < 10; ++i)
         EXPECT_FALSE(source.idleSeconds());
     EXPECT_EQ(mutter.calls(), 1);
@@ -82,8 +87,8 @@ TEST(DBusIdleSource, RefusingServiceIsLeftAloneUntilItsOwnerChanges)
     mutter.setBehaviour(FakeIdleService::Behaviour::answer);
     mutter.release();
     ASSERT_TRUE(mutter.claim());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return source.idleSeconds().has_value(); }, 5000));
-    EXPECT_DOUBLE_EQ(source.idleSeconds().value_or(-1), 1.0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return source.idleSeconds().has_value(); }, kWaitMs));
+    EXPECT_DOUBLE_EQ(source.idleSeconds().value_or(-1), 2.5);
 }
 
 TEST(DBusIdleSource, HangingServiceIsBoundedAndGivenUpOn)
@@ -93,9 +98,11 @@ TEST(DBusIdleSource, HangingServiceIsBoundedAndGivenUpOn)
     ASSERT_TRUE(mutter.claim());
     MutterIdleSource source(QDBusConnection::sessionBus());
     for (int i = 0; i < DBusIdleSource::kTimeoutsBeforeGivingUp; ++i) {
-        const double spent = millisecondsFor(1, source);
-        EXPECT_GE(spent, DBusIdleSource::kCallTimeoutMs - 50);
-        EXPECT_LT(spent, DBusIdleSource::kCallTimeoutMs + 500);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(source.idleSeconds());
+        const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(spent.count(), DBusIdleSource::kCallTimeoutMs - 50);
+        EXPECT_LT(spent.count(), DBusIdleSource::kCallTimeoutMs * 8);
     }
     EXPECT_LT(millisecondsFor(10, source), 20.0);
     EXPECT_EQ(mutter.calls(), DBusIdleSource::kTimeoutsBeforeGivingUp);

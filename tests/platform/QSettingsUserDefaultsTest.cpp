@@ -19,13 +19,6 @@ const std::string kFlagKey = "com.tavelo.app.onboardingCompleted";
 class QSettingsUserDefaultsTest : public ::testing::Test {
 protected:
     QString path() const { return QString::fromStdString((folder.path() / "Tavelo.conf").string()); }
-    std::string fileText() const
-    {
-        std::ifstream in(folder.path() / "Tavelo.conf");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     test::TemporaryFolder folder;
 };
@@ -42,7 +35,9 @@ TEST_F(QSettingsUserDefaultsTest, ValuesAreOnDiskAtOnceUnderTheirExactKeys)
     QSettingsUserDefaults reader(path());
     EXPECT_EQ(reader.string(kVersionKey), "1.4.0 \"beta\", and more");
     EXPECT_TRUE(reader.boolean(kFlagKey));
-    EXPECT_NE(fileText().find(kVersionKey + "="), std::string::npos) << fileText();
+    std::stringstream text;
+    text << std::ifstream(path().toStdString()).rdbuf();
+    EXPECT_NE(text.str().find(kVersionKey + "="), std::string::npos) << text.str();
 
     writer.setBoolean(kFlagKey, false);
     writer.remove(kVersionKey);
@@ -53,13 +48,10 @@ TEST_F(QSettingsUserDefaultsTest, ValuesAreOnDiskAtOnceUnderTheirExactKeys)
 
 TEST_F(QSettingsUserDefaultsTest, HandEditedValuesOfTheWrongKindReadAsAbsent)
 {
-    {
-        std::ofstream out(folder.path() / "Tavelo.conf");
-        out << "[General]\n"
-            << kFlagKey << "=yes\n"
-            << "com.tavelo.app.other=TRUE\n"
-            << kVersionKey << "=1.4.0, 1.5.0\n";
-    }
+    std::ofstream(path().toStdString()) << "[General]\n"
+                                        << kFlagKey << "=yes\n"
+                                        << "com.tavelo.app.other=TRUE\n"
+                                        << kVersionKey << "=1.4.0, 1.5.0\n";
     QSettingsUserDefaults defaults(path());
     EXPECT_FALSE(defaults.boolean(kFlagKey));
     EXPECT_TRUE(defaults.boolean("com.tavelo.app.other"));

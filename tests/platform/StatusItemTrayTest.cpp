@@ -16,7 +16,7 @@ using namespace tavelo;
 
 namespace {
 
-constexpr int kWaitMs = 5000;
+constexpr int kWaitMs = 20000;
 
 void clickAt(const QPoint &point)
 {

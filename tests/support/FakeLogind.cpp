@@ -69,20 +69,9 @@ uint FakeLogind::openInhibitors()
     return control(QStringLiteral("OpenInhibitors")).arguments().value(0).toUInt();
 }
 
-uint FakeLogind::inhibitCalls()
-{
-    return control(QStringLiteral("InhibitCalls")).arguments().value(0).toUInt();
-}
-
 QStringList FakeLogind::lastInhibit()
 {
     return control(QStringLiteral("LastInhibit")).arguments().value(0).toStringList();
-}
-
-QString FakeLogind::output()
-{
-    m_output += QString::fromLocal8Bit(m_process.readAllStandardOutput());
-    return m_output;
 }
 
 } // namespace tavelo::test

@@ -25,10 +25,7 @@ public:
 
     void announceSleep(bool start);
     uint openInhibitors();
-    uint inhibitCalls();
     QStringList lastInhibit();
-    // Everything the helper printed so far.
-    QString output();
 
 private:
     QDBusMessage control(const QString &method, const QVariantList &arguments = {});

@@ -64,24 +64,10 @@ void FakeStatusNotifierWatcher::setHostRegistered(bool registered)
         Q_EMIT StatusNotifierHostUnregistered();
 }
 
-QStringList FakeStatusNotifierWatcher::registeredItems() const
-{
-    QStringList items;
-    for (const Registration &r : m_registrations)
-        items << r.service;
-    return items;
-}
-
 void FakeStatusNotifierWatcher::RegisterStatusNotifierItem(const QString &service)
 {
-    m_registrations.append({service, message().service()});
+    m_registrations.append({service});
     Q_EMIT StatusNotifierItemRegistered(service);
-}
-
-void FakeStatusNotifierWatcher::RegisterStatusNotifierHost(const QString &service)
-{
-    Q_UNUSED(service);
-    setHostRegistered(true);
 }
 
 } // namespace tavelo::test

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QDBusContext>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -11,17 +10,14 @@ namespace tavelo::test {
 // A stand-in for the panel's org.kde.StatusNotifierWatcher on the session bus, on a
 // connection of its own. Records every RegisterStatusNotifierItem; `stop` and `start`
 // again play a watcher that restarts (and forgets what was registered).
-class FakeStatusNotifierWatcher final : public QObject, protected QDBusContext {
+class FakeStatusNotifierWatcher final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
 
 public:
     struct Registration {
         QString service; // the argument as given
-        QString sender;  // the caller's unique name
     };
 
     explicit FakeStatusNotifierWatcher(bool hostRegistered = true, QObject *parent = nullptr);
@@ -33,14 +29,16 @@ public:
     void setHostRegistered(bool registered);
 
     const QList<Registration> &registrations() const { return m_registrations; }
-    QStringList registeredItems() const;
-    bool isHostRegistered() const { return m_hostRegistered; }
-    int protocolVersion() const { return 0; }
+    bool isHostRegistered() const
+    {
+        ++m_hostQueries;
+        return m_hostRegistered;
+    }
+    int hostQueries() const { return m_hostQueries; }
     QDBusConnection connection() const { return m_connection; }
 
 public Q_SLOTS:
     Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service);
-    Q_SCRIPTABLE void RegisterStatusNotifierHost(const QString &service);
 
 Q_SIGNALS:
     Q_SCRIPTABLE void StatusNotifierItemRegistered(const QString &service);
@@ -50,6 +48,7 @@ Q_SIGNALS:
 private:
     QDBusConnection m_connection;
     bool m_hostRegistered;
+    mutable int m_hostQueries = 0;
     bool m_running = false;
     QList<Registration> m_registrations;
 };

@@ -8,7 +8,8 @@
 
 namespace tavelo::test {
 
-// A private dbus-daemon that stands in for the system bus; stopped by PID when destroyed.
+// A private dbus-daemon with nothing on it: stands in for the system bus, or for a session
+// bus without services. Stopped by PID when destroyed.
 class FakeSystemBus {
 public:
     FakeSystemBus();

@@ -18,11 +18,6 @@ uint FakeLogindControl::OpenInhibitors()
     return m_manager.openInhibitors();
 }
 
-uint FakeLogindControl::InhibitCalls()
-{
-    return m_manager.inhibitCalls();
-}
-
 QStringList FakeLogindControl::LastInhibit()
 {
     return m_manager.lastInhibit();

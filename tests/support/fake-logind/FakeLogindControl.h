@@ -19,7 +19,6 @@ public:
 public Q_SLOTS:
     Q_SCRIPTABLE void EmitPrepareForSleep(bool start);
     Q_SCRIPTABLE uint OpenInhibitors();
-    Q_SCRIPTABLE uint InhibitCalls();
     // what, who, why and mode of the last Inhibit call.
     Q_SCRIPTABLE QStringList LastInhibit();
 

@@ -36,7 +36,6 @@ void FakeLogindManager::announceSleep(bool start)
 QDBusUnixFileDescriptor FakeLogindManager::Inhibit(const QString &what, const QString &who, const QString &why,
                                                    const QString &mode)
 {
-    ++m_inhibitCalls;
     m_lastInhibit = QStringList{what, who, why, mode};
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)

@@ -21,7 +21,6 @@ public:
 
     void announceSleep(bool start);
     uint openInhibitors() const { return static_cast<uint>(m_open.size()); }
-    uint inhibitCalls() const { return m_inhibitCalls; }
     QStringList lastInhibit() const { return m_lastInhibit; }
 
 public Q_SLOTS:
@@ -35,7 +34,6 @@ private:
     void watchReleased(int readEnd);
 
     QList<QSocketNotifier *> m_open;
-    uint m_inhibitCalls = 0;
     QStringList m_lastInhibit;
 };
 
