@@ -1,9 +1,8 @@
 // tavelo-fake-logind [BUS-ADDRESS]
 //
 // Owns org.freedesktop.login1 on the given bus (default: $DBUS_SYSTEM_BUS_ADDRESS) and
-// prints "ready" once it does. Sleep is announced through com.tavelo.FakeLogind
-// (EmitPrepareForSleep) or by signal: SIGUSR1 sends PrepareForSleep(true), SIGUSR2
-// PrepareForSleep(false). Events are printed one per line: "inhibit taken",
+// prints "ready" once it does. SIGUSR1 sends PrepareForSleep(true), SIGUSR2
+// PrepareForSleep(false). Events are printed one per line: "inhibit taken: WHAT|WHO|WHY|MODE",
 // "inhibit released", "prepare-for-sleep true|false". Exits on SIGTERM, SIGINT or when the
 // bus goes away.
 
@@ -17,7 +16,6 @@
 #include <QDBusConnection>
 #include <QSocketNotifier>
 
-#include "support/fake-logind/FakeLogindControl.h"
 #include "support/fake-logind/FakeLogindManager.h"
 
 namespace {
@@ -48,10 +46,8 @@ int main(int argc, char **argv)
     }
 
     tavelo::test::FakeLogindManager manager;
-    tavelo::test::FakeLogindControl control(manager);
     bus.registerObject(QStringLiteral("/org/freedesktop/login1"), &manager,
                        QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals);
-    bus.registerObject(QStringLiteral("/com/tavelo/FakeLogind"), &control, QDBusConnection::ExportScriptableSlots);
     if (!bus.registerService(QStringLiteral("org.freedesktop.login1"))) {
         std::fprintf(stderr, "tavelo-fake-logind: org.freedesktop.login1 is taken\n");
         return 1;
