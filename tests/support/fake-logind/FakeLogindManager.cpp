@@ -21,12 +21,6 @@ void report(const QString &line)
 
 FakeLogindManager::FakeLogindManager(QObject *parent) : QObject(parent) {}
 
-FakeLogindManager::~FakeLogindManager()
-{
-    for (QSocketNotifier *notifier : m_open)
-        ::close(static_cast<int>(notifier->socket()));
-}
-
 void FakeLogindManager::announceSleep(bool start)
 {
     report(start ? QStringLiteral("prepare-for-sleep true") : QStringLiteral("prepare-for-sleep false"));

@@ -17,7 +17,6 @@ class FakeLogindManager final : public QObject {
 
 public:
     explicit FakeLogindManager(QObject *parent = nullptr);
-    ~FakeLogindManager() override;
 
     void announceSleep(bool start);
 

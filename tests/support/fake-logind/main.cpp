@@ -1,10 +1,9 @@
-// tavelo-fake-logind [BUS-ADDRESS]
+// tavelo-fake-logind BUS-ADDRESS
 //
-// Owns org.freedesktop.login1 on the given bus (default: $DBUS_SYSTEM_BUS_ADDRESS) and
-// prints "ready" once it does. SIGUSR1 sends PrepareForSleep(true), SIGUSR2
-// PrepareForSleep(false). Events are printed one per line: "inhibit taken: WHAT|WHO|WHY|MODE",
-// "inhibit released", "prepare-for-sleep true|false". Exits on SIGTERM, SIGINT or when the
-// bus goes away.
+// Owns org.freedesktop.login1 on the given bus and prints "ready" once it does. SIGUSR1
+// sends PrepareForSleep(true), SIGUSR2 PrepareForSleep(false). Events are printed one per
+// line: "inhibit taken: WHAT|WHO|WHY|MODE", "inhibit released", "prepare-for-sleep
+// true|false". Exits on SIGTERM, SIGINT or when the bus goes away.
 
 #include <csignal>
 #include <cstdio>
@@ -33,12 +32,11 @@ void forwardSignal(int signal)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString address =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
-    if (address.isEmpty()) {
+    if (argc < 2) {
         std::fprintf(stderr, "usage: tavelo-fake-logind BUS-ADDRESS\n");
         return 2;
     }
+    const QString address = QString::fromLocal8Bit(argv[1]);
     QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("fake-logind"));
     if (!bus.isConnected() || !(bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing)) {
         std::fprintf(stderr, "tavelo-fake-logind: cannot use the bus at %s\n", qPrintable(address));
