@@ -45,8 +45,8 @@ const QString &FakeLogind::output()
 
 int FakeLogind::openInhibitors()
 {
-    return static_cast<int>(output().count(QLatin1String("inhibit taken")) -
-                            m_output.count(QLatin1String("inhibit released")));
+    return static_cast<int>(output().count(QStringLiteral("inhibit taken")) -
+                            m_output.count(QStringLiteral("inhibit released")));
 }
 
 } // namespace tavelo::test
