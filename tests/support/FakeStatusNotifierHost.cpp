@@ -29,8 +29,10 @@ FakeStatusNotifierHost::~FakeStatusNotifierHost()
 
 void FakeStatusNotifierHost::listenTo(const QString &service)
 {
-    // Any interface: anything else the item might send, such as PropertiesChanged, counts as traffic.
-    m_connection.connect(service, kPath, QString(), QString(), this, SLOT(record(QDBusMessage)));
+    // Anything else the item might send, such as PropertiesChanged, counts as traffic.
+    for (const QString &interface :
+         {QString::fromLatin1(StatusNotifierItem::kInterface), QStringLiteral("org.freedesktop.DBus.Properties")})
+        m_connection.connect(service, kPath, interface, QString(), this, SLOT(record(QDBusMessage)));
 }
 
 QDBusMessage FakeStatusNotifierHost::call(const QString &service, const QString &interface, const QString &method,
