@@ -9,7 +9,6 @@
 
 #include "platform/linux/LogindSleepWatcher.h"
 #include "support/FakeLogind.h"
-#include "support/FakeSystemBus.h"
 
 using namespace tavelo;
 
@@ -17,51 +16,49 @@ namespace {
 
 constexpr int kWaitMs = 20000;
 
-// A connection to the stand-in system bus, as the program would hold QDBusConnection::systemBus().
-QDBusConnection connectTo(const test::FakeSystemBus &bus, const char *name)
+// Each test has a private session bus, which stands in for the system bus here.
+const QString kBus = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+
+QDBusConnection connectTo(const char *name)
 {
-    return QDBusConnection::connectToBus(bus.address(), QString::fromLatin1(name));
+    return QDBusConnection::connectToBus(kBus, QString::fromLatin1(name));
 }
 
 class LogindSleepWatcherTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(bus.isRunning()) << bus.errorText().toStdString(); }
-
     void start()
     {
         watcher.start(
             [this] {
                 ++sleeps;
-                heldDuringWillSleep = logind->openInhibitors();
+                heldDuringWillSleep = watcher.holdsInhibitor();
             },
             [this] { ++wakes; });
     }
     bool holding() { return watcher.holdsInhibitor() && logind->openInhibitors() == 1; }
 
-    test::FakeSystemBus bus;
-    LogindSleepWatcher watcher{connectTo(bus, "watcher")};
+    LogindSleepWatcher watcher{connectTo("watcher")};
     std::unique_ptr<test::FakeLogind> logind;
     int sleeps = 0;
     int wakes = 0;
-    uint heldDuringWillSleep = 0;
+    bool heldDuringWillSleep = false;
 };
 
 } // namespace
 
 TEST_F(LogindSleepWatcherTest, HoldsADelayInhibitorUntilTheSleepIsRecordedAndTakesItAgainOnWake)
 {
-    logind = std::make_unique<test::FakeLogind>(bus.address());
+    logind = std::make_unique<test::FakeLogind>(kBus);
     ASSERT_TRUE(logind->isReady()) << logind->errorText().toStdString();
     start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return holding(); }, kWaitMs));
-    EXPECT_EQ(logind->lastInhibit(),
-              (QStringList{QStringLiteral("sleep"), QStringLiteral("Tavelo"),
-                           QStringLiteral("Record the time of suspend"), QStringLiteral("delay")}));
+    EXPECT_TRUE(logind->output().contains("inhibit taken: sleep|Tavelo|Record the time of suspend|delay\n"))
+        << logind->output().toStdString();
 
     logind->announceSleep(true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return logind->openInhibitors() == 0; }, kWaitMs));
     EXPECT_EQ(sleeps, 1);
-    EXPECT_EQ(heldDuringWillSleep, 1u);
+    EXPECT_TRUE(heldDuringWillSleep);
     EXPECT_FALSE(watcher.holdsInhibitor());
     EXPECT_EQ(wakes, 0);
 
@@ -73,18 +70,18 @@ TEST_F(LogindSleepWatcherTest, HoldsADelayInhibitorUntilTheSleepIsRecordedAndTak
 TEST_F(LogindSleepWatcherTest, FollowsLogindAsItComesAndGoesAndIgnoresOtherSenders)
 {
     start();
-    logind = std::make_unique<test::FakeLogind>(bus.address());
+    logind = std::make_unique<test::FakeLogind>(kBus);
     ASSERT_TRUE(logind->isReady()) << logind->errorText().toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return holding(); }, kWaitMs));
     logind.reset();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.holdsInhibitor(); }, kWaitMs));
-    logind = std::make_unique<test::FakeLogind>(bus.address());
+    logind = std::make_unique<test::FakeLogind>(kBus);
     ASSERT_TRUE(logind->isReady()) << logind->errorText().toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return holding(); }, kWaitMs));
 
     // Anyone may broadcast a signal that looks like logind's; only logind's counts. The bus
     // delivers the impostor's before logind's wake, which the round trip makes sure of.
-    QDBusConnection impostor = connectTo(bus, "impostor");
+    QDBusConnection impostor = connectTo("impostor");
     QDBusMessage fake =
         QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
                                    QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));

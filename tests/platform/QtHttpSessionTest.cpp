@@ -107,16 +107,3 @@ TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLe
         }
     }
 }
-
-TEST(QtHttpSessionTest, EndingTheSessionMidRequestCallsNobody)
-{
-    LocalHttpServer server;
-    bool called = false;
-    {
-        QtHttpSession session;
-        session.get(server.url(), [&](std::optional<HttpResponse>, const std::string &) { called = true; });
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !server.heads.empty(); }, 30000));
-    }
-    QTest::qWait(50);
-    EXPECT_FALSE(called);
-}

@@ -1,6 +1,5 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QImage>
@@ -27,27 +26,27 @@ template <typename T> T demarshall(const QVariant &value)
 
 class StatusNotifierItemTest : public ::testing::Test {
 protected:
-    void SetUp() override { registerStatusNotifierDBusTypes(); }
-
-    bool waitForRegistrations(int count)
+    void SetUp() override
     {
-        return QTest::qWaitFor([&] { return watcher.registrations().size() >= count; }, kWaitMs);
+        registerStatusNotifierDBusTypes();
+        item.onActivate = [this](QPoint p) { opened.push_back(p); };
+        ASSERT_TRUE(watcher.start());
+        item.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.registrations().empty(); }, kWaitMs));
+        ASSERT_EQ(watcher.registrations().front(), service());
     }
     QString service() const { return QString::fromStdString(item.serviceName()); }
 
     test::FakeStatusNotifierWatcher watcher;
     StatusNotifierItem item;
     test::FakeStatusNotifierHost host;
+    std::vector<QPoint> opened;
 };
 
 } // namespace
 
 TEST_F(StatusNotifierItemTest, RegistersUnderItsOwnNameAndExportsItsValues)
 {
-    ASSERT_TRUE(watcher.start());
-    item.show();
-    ASSERT_TRUE(waitForRegistrations(1));
-    EXPECT_EQ(watcher.registrations().front().service, service());
     EXPECT_TRUE(
         service().startsWith(QStringLiteral("org.kde.StatusNotifierItem-%1-").arg(QCoreApplication::applicationPid())));
 
@@ -77,11 +76,6 @@ TEST_F(StatusNotifierItemTest, RegistersUnderItsOwnNameAndExportsItsValues)
 
 TEST_F(StatusNotifierItemTest, SignalsOnlyValuesThatChangedAndTakesClicks)
 {
-    ASSERT_TRUE(watcher.start());
-    std::vector<QPoint> opened;
-    item.onActivate = [&](QPoint p) { opened.push_back(p); };
-    item.show();
-    ASSERT_TRUE(waitForRegistrations(1));
     host.listenTo(service());
     host.sync(service());
 
@@ -108,32 +102,4 @@ TEST_F(StatusNotifierItemTest, SignalsOnlyValuesThatChangedAndTakesClicks)
     EXPECT_EQ(host.call(service(), interface, "Scroll", {120, QStringLiteral("vertical")}).type(),
               QDBusMessage::ReplyMessage);
     EXPECT_EQ(opened, std::vector<QPoint>(3, QPoint(120, 1010)));
-}
-
-TEST_F(StatusNotifierItemTest, RegistersWithAWatcherThatAppearsOrRestarts)
-{
-    std::vector<bool> changes;
-    item.onRegisteredChanged = [&](bool registered) { changes.push_back(registered); };
-    item.show(); // no watcher yet: the item waits for one
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !item.serviceName().empty(); }, kWaitMs));
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(watcher.start());
-        ASSERT_TRUE(waitForRegistrations(1));
-        EXPECT_EQ(watcher.registrations().front().service, service());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return item.isRegistered(); }, kWaitMs));
-        if (round == 0) {
-            watcher.stop();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !item.isRegistered(); }, kWaitMs));
-        }
-    }
-    EXPECT_EQ(changes, (std::vector<bool>{true, false, true}));
-
-    // Hiding gives the name up, so the watcher drops the item; showing again comes back.
-    const QString name = service();
-    item.hide();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return !watcher.connection().interface()->isServiceRegistered(name).value(); }, kWaitMs));
-    item.show();
-    ASSERT_TRUE(waitForRegistrations(2));
-    EXPECT_EQ(watcher.registrations().back().service, name);
 }

@@ -35,20 +35,10 @@ private:
     FakeIdleService &m_owner;
 };
 
-namespace {
-
-QString uniqueConnectionName()
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("fake-idle-service-%1").arg(++counter);
-}
-
-} // namespace
-
 FakeIdleService::FakeIdleService(QString service, QString path, QString interface, QString method)
     : m_service(std::move(service)), m_path(std::move(path)), m_interface(std::move(interface)),
       m_method(std::move(method)),
-      m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, uniqueConnectionName())),
+      m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-idle-%1").arg(m_service))),
       m_responder(std::make_unique<Responder>(*this))
 {
     m_thread.start();

@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QDBusConnection>
 #include <QProcess>
 #include <QString>
-#include <QStringList>
 
 namespace tavelo::test {
 
-// Runs tavelo-fake-logind on a bus and drives it over its control interface. The helper
-// is stopped by PID when this is destroyed.
+// Runs tavelo-fake-logind on a bus, announces sleep through its signals and follows its
+// report on standard output. The helper is stopped by PID when this is destroyed.
 class FakeLogind {
 public:
-    // The helper built with the tests, found through TAVELO_BINARY_DIR.
-    static QString defaultProgram();
-
-    explicit FakeLogind(const QString &busAddress, const QString &program = defaultProgram());
+    explicit FakeLogind(const QString &busAddress);
     ~FakeLogind();
     FakeLogind(const FakeLogind &) = delete;
     FakeLogind &operator=(const FakeLogind &) = delete;
@@ -24,14 +19,12 @@ public:
     QString errorText() const { return m_error; }
 
     void announceSleep(bool start);
-    uint openInhibitors();
-    QStringList lastInhibit();
+    // What the helper has printed so far; read as the event loop delivers it.
+    const QString &output();
+    int openInhibitors();
 
 private:
-    QDBusMessage control(const QString &method, const QVariantList &arguments = {});
-
     QProcess m_process;
-    QDBusConnection m_bus;
     bool m_ready = false;
     QString m_error;
     QString m_output;

@@ -13,11 +13,7 @@ namespace tavelo::test {
 namespace {
 constexpr int kWaitMs = 5000;
 const QString kConnectionName = QStringLiteral("fake-sni-host");
-
-QString objectPath()
-{
-    return QString::fromLatin1(StatusNotifierItem::kObjectPath);
-}
+const QString kPath = QString::fromLatin1(StatusNotifierItem::kObjectPath);
 } // namespace
 
 FakeStatusNotifierHost::FakeStatusNotifierHost()
@@ -33,17 +29,16 @@ FakeStatusNotifierHost::~FakeStatusNotifierHost()
 
 void FakeStatusNotifierHost::listenTo(const QString &service)
 {
-    m_connection.connect(service, objectPath(), QString::fromLatin1(StatusNotifierItem::kInterface), QString(), this,
-                         SLOT(record(QDBusMessage)));
     // Anything else the item might send, such as PropertiesChanged, counts as traffic.
-    m_connection.connect(service, objectPath(), QStringLiteral("org.freedesktop.DBus.Properties"), QString(), this,
-                         SLOT(record(QDBusMessage)));
+    for (const QString &interface :
+         {QString::fromLatin1(StatusNotifierItem::kInterface), QStringLiteral("org.freedesktop.DBus.Properties")})
+        m_connection.connect(service, kPath, interface, QString(), this, SLOT(record(QDBusMessage)));
 }
 
 QDBusMessage FakeStatusNotifierHost::call(const QString &service, const QString &interface, const QString &method,
                                           const QVariantList &arguments)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(service, objectPath(), interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(service, kPath, interface, method);
     message.setArguments(arguments);
     QDBusPendingCallWatcher watcher(m_connection.asyncCall(message, kWaitMs));
     // Waiting for the watcher's own notice (not the call's state) keeps order with the

@@ -1,7 +1,5 @@
 #include "support/FakeStatusNotifierWatcher.h"
 
-#include <QDBusConnectionInterface>
-
 namespace tavelo::test {
 
 namespace {
@@ -15,8 +13,8 @@ QString connectionName()
 }
 } // namespace
 
-FakeStatusNotifierWatcher::FakeStatusNotifierWatcher(bool hostRegistered, QObject *parent)
-    : QObject(parent), m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName())),
+FakeStatusNotifierWatcher::FakeStatusNotifierWatcher(bool hostRegistered)
+    : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName())),
       m_hostRegistered(hostRegistered)
 {
 }
@@ -66,7 +64,7 @@ void FakeStatusNotifierWatcher::setHostRegistered(bool registered)
 
 void FakeStatusNotifierWatcher::RegisterStatusNotifierItem(const QString &service)
 {
-    m_registrations.append({service});
+    m_registrations.append(service);
     Q_EMIT StatusNotifierItemRegistered(service);
 }
 

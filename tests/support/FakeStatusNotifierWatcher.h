@@ -16,11 +16,7 @@ class FakeStatusNotifierWatcher final : public QObject {
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
 
 public:
-    struct Registration {
-        QString service; // the argument as given
-    };
-
-    explicit FakeStatusNotifierWatcher(bool hostRegistered = true, QObject *parent = nullptr);
+    explicit FakeStatusNotifierWatcher(bool hostRegistered = true);
     ~FakeStatusNotifierWatcher() override;
 
     // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
@@ -28,14 +24,13 @@ public:
     void stop();
     void setHostRegistered(bool registered);
 
-    const QList<Registration> &registrations() const { return m_registrations; }
+    const QStringList &registrations() const { return m_registrations; }
     bool isHostRegistered() const
     {
         ++m_hostQueries;
         return m_hostRegistered;
     }
     int hostQueries() const { return m_hostQueries; }
-    QDBusConnection connection() const { return m_connection; }
 
 public Q_SLOTS:
     Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service);
@@ -50,7 +45,7 @@ private:
     bool m_hostRegistered;
     mutable int m_hostQueries = 0;
     bool m_running = false;
-    QList<Registration> m_registrations;
+    QStringList m_registrations; // services, as given
 };
 
 } // namespace tavelo::test

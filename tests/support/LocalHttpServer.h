@@ -3,7 +3,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -33,7 +32,6 @@ public:
     }
 
     Handler handler;
-    std::vector<QByteArray> heads;
 
     static void reply(QTcpSocket &socket, const QByteArray &status, const QByteArray &body,
                       const QByteArray &extraHeaders = {})
@@ -53,7 +51,6 @@ private:
                 while ((end = buffer->indexOf("\r\n\r\n")) >= 0) {
                     const QByteArray head = buffer->left(end);
                     buffer->remove(0, end + 4);
-                    heads.push_back(head);
                     if (handler)
                         handler(*socket, head);
                 }

@@ -30,8 +30,6 @@ public:
     void fireTimersOnce(bool runPosted = true);
 
     std::size_t activeTimerCount() const;
-    std::size_t pendingCount() const { return m_posted.size(); }
-    std::size_t delayedCount() const { return m_delayed.size(); }
     std::chrono::milliseconds intervalOfTimer(std::size_t index) const;
 
 private:

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command inside a private desktop: Xvfb with two 1280x1024 monitors side by
 # side, openbox, tint2 (tray host), dunst (notifications) and a private session bus.
-# Set TAVELO_NO_TRAY=1 or TAVELO_NO_NOTIFY=1 to leave those out.
 # Everything started here is stopped by PID when the command ends.
 set -u
 
@@ -48,22 +47,17 @@ openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
 pids+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || echo "openbox did not start" >&2
 
-if [ -z "${TAVELO_NO_NOTIFY:-}" ]; then
-  # Our own config, so the user's does not leak in; identical notices stay separate,
-  # so what a test posted is what it can count.
-  printf '[global]\n    stack_duplicates = false\n' >"$workdir/dunstrc"
-  dunst -config "$workdir/dunstrc" >"$workdir/dunst.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' \
-    || echo "dunst did not start" >&2
-fi
+# Our own config, so the user's does not leak in; identical notices stay separate,
+# so what a test posted is what it can count.
+printf '[global]\n    stack_duplicates = false\n' >"$workdir/dunstrc"
+dunst -config "$workdir/dunstrc" >"$workdir/dunst.log" 2>&1 &
+pids+=($!)
+wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' \
+  || echo "dunst did not start" >&2
 
-if [ -z "${TAVELO_NO_TRAY:-}" ]; then
-  tint2 >"$workdir/tint2.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null && xdpyinfo >/dev/null && xprop -name tint2 >/dev/null' \
-    || echo "tint2 did not start" >&2
-fi
+tint2 >"$workdir/tint2.log" 2>&1 &
+pids+=($!)
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null && xdpyinfo >/dev/null && xprop -name tint2 >/dev/null' \
+  || echo "tint2 did not start" >&2
 
 "$@"
-exit $?

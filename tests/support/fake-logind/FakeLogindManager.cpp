@@ -11,9 +11,9 @@ namespace tavelo::test {
 
 namespace {
 
-void report(const char *line)
+void report(const QString &line)
 {
-    std::printf("%s\n", line);
+    std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
 }
 
@@ -21,22 +21,15 @@ void report(const char *line)
 
 FakeLogindManager::FakeLogindManager(QObject *parent) : QObject(parent) {}
 
-FakeLogindManager::~FakeLogindManager()
-{
-    for (QSocketNotifier *notifier : m_open)
-        ::close(static_cast<int>(notifier->socket()));
-}
-
 void FakeLogindManager::announceSleep(bool start)
 {
-    report(start ? "prepare-for-sleep true" : "prepare-for-sleep false");
+    report(start ? QStringLiteral("prepare-for-sleep true") : QStringLiteral("prepare-for-sleep false"));
     emit PrepareForSleep(start);
 }
 
 QDBusUnixFileDescriptor FakeLogindManager::Inhibit(const QString &what, const QString &who, const QString &why,
                                                    const QString &mode)
 {
-    m_lastInhibit = QStringList{what, who, why, mode};
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         return {};
@@ -45,7 +38,7 @@ QDBusUnixFileDescriptor FakeLogindManager::Inhibit(const QString &what, const QS
     QDBusUnixFileDescriptor handed(ends[1]);
     ::close(ends[1]);
     watchReleased(ends[0]);
-    report("inhibit taken");
+    report(QStringLiteral("inhibit taken: ") + QStringList{what, who, why, mode}.join('|'));
     return handed;
 }
 
@@ -60,7 +53,7 @@ void FakeLogindManager::watchReleased(int readEnd)
         m_open.removeOne(notifier);
         notifier->deleteLater();
         ::close(readEnd);
-        report("inhibit released");
+        report(QStringLiteral("inhibit released"));
     });
 }
 

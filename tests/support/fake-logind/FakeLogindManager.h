@@ -17,11 +17,8 @@ class FakeLogindManager final : public QObject {
 
 public:
     explicit FakeLogindManager(QObject *parent = nullptr);
-    ~FakeLogindManager() override;
 
     void announceSleep(bool start);
-    uint openInhibitors() const { return static_cast<uint>(m_open.size()); }
-    QStringList lastInhibit() const { return m_lastInhibit; }
 
 public Q_SLOTS:
     Q_SCRIPTABLE QDBusUnixFileDescriptor Inhibit(const QString &what, const QString &who, const QString &why,
@@ -34,7 +31,6 @@ private:
     void watchReleased(int readEnd);
 
     QList<QSocketNotifier *> m_open;
-    QStringList m_lastInhibit;
 };
 
 } // namespace tavelo::test

@@ -1,11 +1,9 @@
-// tavelo-fake-logind [BUS-ADDRESS]
+// tavelo-fake-logind BUS-ADDRESS
 //
-// Owns org.freedesktop.login1 on the given bus (default: $DBUS_SYSTEM_BUS_ADDRESS) and
-// prints "ready" once it does. Sleep is announced through com.tavelo.FakeLogind
-// (EmitPrepareForSleep) or by signal: SIGUSR1 sends PrepareForSleep(true), SIGUSR2
-// PrepareForSleep(false). Events are printed one per line: "inhibit taken",
-// "inhibit released", "prepare-for-sleep true|false". Exits on SIGTERM, SIGINT or when the
-// bus goes away.
+// Owns org.freedesktop.login1 on the given bus and prints "ready" once it does. SIGUSR1
+// sends PrepareForSleep(true), SIGUSR2 PrepareForSleep(false). Events are printed one per
+// line: "inhibit taken: WHAT|WHO|WHY|MODE", "inhibit released", "prepare-for-sleep
+// true|false". Exits on SIGTERM, SIGINT or when the bus goes away.
 
 #include <csignal>
 #include <cstdio>
@@ -17,7 +15,6 @@
 #include <QDBusConnection>
 #include <QSocketNotifier>
 
-#include "support/fake-logind/FakeLogindControl.h"
 #include "support/fake-logind/FakeLogindManager.h"
 
 namespace {
@@ -35,12 +32,11 @@ void forwardSignal(int signal)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString address =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
-    if (address.isEmpty()) {
+    if (argc < 2) {
         std::fprintf(stderr, "usage: tavelo-fake-logind BUS-ADDRESS\n");
         return 2;
     }
+    const QString address = QString::fromLocal8Bit(argv[1]);
     QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("fake-logind"));
     if (!bus.isConnected() || !(bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing)) {
         std::fprintf(stderr, "tavelo-fake-logind: cannot use the bus at %s\n", qPrintable(address));
@@ -48,10 +44,8 @@ int main(int argc, char **argv)
     }
 
     tavelo::test::FakeLogindManager manager;
-    tavelo::test::FakeLogindControl control(manager);
     bus.registerObject(QStringLiteral("/org/freedesktop/login1"), &manager,
                        QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals);
-    bus.registerObject(QStringLiteral("/com/tavelo/FakeLogind"), &control, QDBusConnection::ExportScriptableSlots);
     if (!bus.registerService(QStringLiteral("org.freedesktop.login1"))) {
         std::fprintf(stderr, "tavelo-fake-logind: org.freedesktop.login1 is taken\n");
         return 1;
