@@ -1,7 +1,5 @@
 #include <chrono>
 
-#include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -27,7 +25,6 @@ protected:
         h.start();
         view = std::make_unique<StatusMenuView>(*h.model);
     }
-    QString text(const char *name) const { return view->findChild<QLabel *>(name)->text(); }
     QPushButton *button(const char *name) const { return view->findChild<QPushButton *>(name); }
     QString countdown() const { return view->findChild<CountdownLabel *>("countdown")->text(); }
     QAction *item(const char *menu, const QString &title) const
@@ -49,9 +46,6 @@ TEST_F(StatusMenuViewTest, FollowsTheEngineOnlyWhileOpen)
     const std::size_t closedObservers = h.engine().changed.observerCount();
     open();
     EXPECT_EQ(h.engine().changed.observerCount(), closedObservers + 1);
-    EXPECT_EQ(text("headline"), "Focus in progress");
-    EXPECT_FALSE(button("resume")->isVisible());
-
     h.loop.advance(2s);
     EXPECT_EQ(countdown(), "25:00") << "changes wait for the next event-loop turn";
     QCoreApplication::processEvents();
@@ -74,6 +68,8 @@ TEST_F(StatusMenuViewTest, ControlsReachTheModel)
     EXPECT_FALSE(button("pause")->isVisible());
     button("resume")->click();
     EXPECT_FALSE(h.engine().isPaused());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(button("resume")->isVisible());
     item("pauseMenu", "Pause Indefinitely")->trigger();
     EXPECT_TRUE(h.engine().isPaused());
     EXPECT_EQ(h.engine().pauseRemainingSeconds(), 0);
@@ -87,25 +83,17 @@ TEST_F(StatusMenuViewTest, ControlsReachTheModel)
     EXPECT_EQ(h.engine().activeBreak(), BreakType::micro);
     button("postpone")->click();
     EXPECT_EQ(h.engine().remainingSeconds(), 300);
-    EXPECT_EQ(h.overlayCalls().back(), "hide");
     button("skip")->click();
     EXPECT_EQ(h.engine().completedFocusSessions(), 1);
     h.advance(30s);
     button("resetFocus")->click();
     EXPECT_EQ(h.engine().remainingSeconds(), 25 * 60);
-
-    BreakSettings settings = h.model->settings();
-    settings.postponeMinutes = 9;
-    h.model->applySettings(settings);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(button("postpone")->text(), "Postpone 9 min");
 }
 
 TEST_F(StatusMenuViewTest, WindowItemsOpenOnTheNextTurnWithThePanelClosed)
 {
     h.onboardingStore.setLastSeenVersion("0.2.0");
     open();
-    EXPECT_FALSE(item("helpMenu", "whatsNew")->isEnabled());
     // The stored version changes without notice; opening the menu asks again.
     h.onboardingStore.setLastSeenVersion("0.1.0");
     emit view->findChild<QMenu *>("helpMenu")->aboutToShow();
@@ -134,9 +122,6 @@ TEST_F(StatusMenuViewTest, OpensBesideTheIconInsideTheScreen)
     view->popupAt(QPoint(0, 0), icon);
     EXPECT_TRUE(available.contains(view->geometry())) << "clamped to the screen";
     EXPECT_LT(view->geometry().bottom(), icon.top()) << "above the icon";
-    view->close();
-    view->popupAt(available.topLeft() + QPoint(50, 40));
-    EXPECT_EQ(view->pos(), available.topLeft() + QPoint(0, 40 + 1 + 4));
 }
 
 TEST_F(StatusMenuViewTest, QuitEndsTheEventLoop)
