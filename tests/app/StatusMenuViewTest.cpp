@@ -2,7 +2,6 @@
 
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -112,16 +111,6 @@ TEST_F(StatusMenuViewTest, WindowItemsOpenOnTheNextTurnWithThePanelClosed)
     EXPECT_EQ(h.onboarding.shown[0].kind, Shown::tour);
     EXPECT_EQ(h.onboarding.shown[1].kind, Shown::whatsNew);
     EXPECT_EQ(h.settingsWindow.shownFor, std::vector<AppModel *>{h.model.get()});
-}
-
-TEST_F(StatusMenuViewTest, OpensBesideTheIconInsideTheScreen)
-{
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    // An icon in a bottom panel, right below the free area at its right end.
-    const QRect icon(available.right() - 10, available.bottom() + 4, 22, 22);
-    view->popupAt(QPoint(0, 0), icon);
-    EXPECT_TRUE(available.contains(view->geometry())) << "clamped to the screen";
-    EXPECT_LT(view->geometry().bottom(), icon.top()) << "above the icon";
 }
 
 TEST_F(StatusMenuViewTest, QuitEndsTheEventLoop)
