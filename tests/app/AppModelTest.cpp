@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "core/ReleaseNotes.h"
 #include "support/AppFixture.h"
 
@@ -16,22 +14,9 @@ class AppModelTest : public ::testing::Test, protected test::AppFixture {
 protected:
     AppModel &started()
     {
-        if (!model) {
-            start();
-            center.clearCalls();
-        }
+        start();
+        center.clearCalls();
         return *model;
-    }
-    void writeSettings(const std::string &json)
-    {
-        files.files[settingsFile] = json;
-    }
-    void remember(bool completed, std::optional<std::string> lastSeen)
-    {
-        defaults.values[OnboardingStore::completedKey] = completed;
-        if (lastSeen)
-            defaults.values[OnboardingStore::lastVersionKey] = *lastSeen;
-        defaults.writes = 0;
     }
     std::vector<Shown> shownKinds() const
     {
@@ -40,48 +25,45 @@ protected:
             kinds.push_back(s.kind);
         return kinds;
     }
+    std::vector<std::string> titles() const
+    {
+        std::vector<std::string> result;
+        for (const auto &request : center.added())
+            result.push_back(request.title);
+        return result;
+    }
 };
 
 TEST_F(AppModelTest, StartsFromTheSavedSettings)
 {
-    writeSettings(R"({"focusMinutes": 2, "shortBreakSeconds": 1})");
+    files.files[settingsFile] = R"({"focusMinutes": 2, "shortBreakSeconds": 1})";
     auto &m = started();
     EXPECT_EQ(m.settings().shortBreakSeconds, 5);
-    EXPECT_EQ(m.engine().remainingSeconds(), 120);
     EXPECT_EQ(m.engine().settings(), m.settings());
+    EXPECT_EQ(m.engine().remainingSeconds(), 120);
 }
 
-TEST_F(AppModelTest, BreakStartPostsThenShowsWithTheStrictFlagReadAtThatMoment)
+// The notice goes out before the overlay shows, and the overlay goes before "complete".
+TEST_F(AppModelTest, ABreakIsAnnouncedThenShownThenHiddenThenReported)
 {
-    writeSettings(R"({"strictMode": false})");
+    files.files[settingsFile] = R"({"strictMode": false})";
     auto &m = started();
     m.engine().expireForTesting();
     ASSERT_EQ(overlayCalls(), Calls{"show gentle"});
-    const auto added = center.added();
-    ASSERT_EQ(added.size(), 2u);
-    EXPECT_EQ(added[1].title, "Microbreak");
+    EXPECT_EQ(titles().back(), "Microbreak");
     EXPECT_EQ(overlayLog[0].notificationCallsBefore, center.calls().size());
 
+    // The strict flag is read when each break starts.
     BreakSettings strict = m.settings();
     strict.strictMode = true;
     m.applySettings(strict);
-    EXPECT_EQ(overlayCalls(), Calls{"show gentle"});
-    m.engine().expireForTesting(); // break ends
-    m.engine().expireForTesting(); // next break
-    EXPECT_EQ(overlayCalls().back(), "show strict");
-}
-
-TEST_F(AppModelTest, FinishedBreakHidesBeforeBreakCompleteIsPosted)
-{
-    auto &m = started();
-    m.startBreakNow(BreakType::micro);
     center.clearCalls();
-    overlayLog.clear();
     m.engine().expireForTesting();
-    ASSERT_EQ(overlayCalls(), Calls{"hide"});
-    EXPECT_EQ(overlayLog[0].notificationCallsBefore, 0u);
-    ASSERT_EQ(center.added().size(), 1u);
-    EXPECT_EQ(center.added()[0].title, "Break complete");
+    EXPECT_EQ(overlayCalls(), (Calls{"show gentle", "hide"}));
+    EXPECT_EQ(overlayLog[1].notificationCallsBefore, 0u);
+    EXPECT_EQ(titles(), Calls{"Break complete"});
+    m.engine().expireForTesting();
+    EXPECT_EQ(overlayCalls().back(), "show strict");
 }
 
 // The overlay's own buttons and the panel's take the same way: the engine's callback
@@ -102,48 +84,34 @@ TEST_F(AppModelTest, SkipAndPostponeEndABreakThroughTheEnginesCallback)
             EXPECT_EQ(f.overlayCalls(), Calls{"hide"});
             EXPECT_EQ(f.center.count(Kind::add), 0u);
             EXPECT_GT(f.center.count(Kind::removeDelivered), 0u);
-            EXPECT_EQ(m.engine().phase(), TimerPhase::focus);
             EXPECT_EQ(m.engine().remainingSeconds(), postpone ? 300 : 1500);
         }
     }
 }
 
-TEST_F(AppModelTest, CommandsInFocusLeaveTheOverlayAndNotificationsAlone)
+TEST_F(AppModelTest, CommandsReachTheEngine)
 {
     auto &m = started();
     m.skipBreak();
     EXPECT_EQ(m.engine().completedFocusSessions(), 1);
-    m.postponeBreak();
-    EXPECT_EQ(m.engine().remainingSeconds(), 1800);
     m.pauseFor(60);
     EXPECT_EQ(m.engine().pauseRemainingSeconds(), 60);
     m.togglePause();
     EXPECT_FALSE(m.engine().isPaused());
-    m.togglePause();
-    EXPECT_TRUE(m.engine().isPaused());
     EXPECT_TRUE(overlayLog.empty());
     EXPECT_TRUE(center.calls().empty());
-}
 
-TEST_F(AppModelTest, AnHourPausedIsRemindedOfThroughTheNotifier)
-{
-    auto &m = started();
-    m.togglePause();
-    m.engine().advancePausedClockForTesting(3600);
-    ASSERT_EQ(center.added().size(), 1u);
-    EXPECT_EQ(center.added()[0].title, "Timer still paused");
-}
-
-TEST_F(AppModelTest, ResetDuringABreakHidesWithoutTouchingNotifications)
-{
-    auto &m = started();
+    // Reset ends a break silently: the model hides the overlay itself.
     m.startBreakNow(BreakType::micro);
     center.clearCalls();
-    overlayLog.clear();
     m.resetFocus();
-    EXPECT_EQ(overlayCalls(), Calls{"hide"});
+    EXPECT_EQ(overlayCalls().back(), "hide");
     EXPECT_TRUE(center.calls().empty());
     EXPECT_EQ(m.engine().remainingSeconds(), 1500);
+
+    m.togglePause();
+    m.engine().advancePausedClockForTesting(3600);
+    EXPECT_EQ(titles(), Calls{"Timer still paused"});
 }
 
 TEST_F(AppModelTest, ApplySettingsSendsTheSameSanitisedRecordEverywhere)
@@ -163,32 +131,28 @@ TEST_F(AppModelTest, ApplySettingsSendsTheSameSanitisedRecordEverywhere)
 TEST_F(AppModelTest, NotificationTexts)
 {
     auto &m = started();
-    std::vector<std::string> texts;
-    const auto record = [&](const std::string &text) { texts.push_back(text); };
-    center.autoStatus = AuthorizationStatus::authorized;
-    m.handleNotificationCTA(record);
-    loop.runPending();
-    center.autoStatus = AuthorizationStatus::notDetermined;
     center.autoGrant = false;
-    m.handleNotificationCTA(record);
-    loop.runPending();
-    center.autoStatus = AuthorizationStatus::denied;
-    m.handleNotificationCTA(record);
-    m.handleNotificationCTA(nullptr);
-    loop.runPending();
-    EXPECT_EQ(texts, (Calls{"Notifications are on ✓", "Allow notifications when your desktop asks.",
-                            "Opening Notification Settings…"}));
-
-    std::vector<std::optional<std::string>> states;
-    for (auto status : {AuthorizationStatus::provisional, AuthorizationStatus::ephemeral,
-                        AuthorizationStatus::authorized, AuthorizationStatus::denied}) {
-        center.autoStatus = status;
+    struct Case {
+        AuthorizationStatus status;
+        std::string action;
+        std::optional<std::string> state;
+    };
+    const std::string on = "Notifications are on ✓";
+    for (const Case &c : {Case{AuthorizationStatus::authorized, on, on}, Case{AuthorizationStatus::provisional, on, on},
+                          Case{AuthorizationStatus::ephemeral, on, on},
+                          Case{AuthorizationStatus::notDetermined, "Allow notifications when your desktop asks.", {}},
+                          Case{AuthorizationStatus::denied, "Opening Notification Settings…", {}}}) {
+        center.autoStatus = c.status;
+        std::vector<std::string> texts;
+        std::vector<std::optional<std::string>> states;
+        m.handleNotificationCTA([&](const std::string &text) { texts.push_back(text); });
+        m.handleNotificationCTA(nullptr);
         m.refreshNotificationState([&](const std::optional<std::string> &text) { states.push_back(text); });
         m.refreshNotificationState(nullptr);
         loop.runPending();
+        EXPECT_EQ(texts, Calls{c.action});
+        EXPECT_EQ(states, std::vector<std::optional<std::string>>{c.state});
     }
-    const std::optional<std::string> on = "Notifications are on ✓";
-    EXPECT_EQ(states, (std::vector<std::optional<std::string>>{on, on, on, std::nullopt}));
 }
 
 TEST_F(AppModelTest, VersionTextFallsBackToZero)
@@ -199,20 +163,29 @@ TEST_F(AppModelTest, VersionTextFallsBackToZero)
     EXPECT_EQ(m.appVersionString(), "0");
 }
 
-TEST_F(AppModelTest, CallbacksThatOutliveTheModelDoNothing)
+TEST_F(AppModelTest, NothingHappensOnceTheModelIsGone)
 {
-    start();
-    auto started = engine().onBreakStarted;
-    auto finished = engine().onBreakFinished;
+    build();
+    model.reset();
+    loop.runPending();
+    EXPECT_TRUE(onboarding.shown.empty());
+
+    runner.autoFinish = false;
+    start().setLaunchAtLogin(true, [] { FAIL(); });
+    auto breakStarted = engine().onBreakStarted;
+    auto breakFinished = engine().onBreakFinished;
     OverlayActions actions = overlayActions;
     model.reset();
     center.clearCalls();
     overlayLog.clear();
-    started(BreakType::micro, 20);
-    finished();
+    breakStarted(BreakType::micro, 20);
+    breakFinished();
     actions.skip();
+    onboarding.finish();
+    runner.finishNext();
     EXPECT_TRUE(overlayLog.empty());
     EXPECT_TRUE(center.calls().empty());
+    EXPECT_FALSE(onboardingStore.onboardingCompleted());
 }
 
 TEST_F(AppModelTest, FirstInstalledRunShowsTheTourOnTheNextTurnAndRecordsItsEnd)
@@ -255,12 +228,12 @@ TEST_F(AppModelTest, LaunchScreenFollowsTheRecordedVersion)
         std::vector<Shown> kinds;
         for (const auto &s : f.onboarding.shown)
             kinds.push_back(s.kind);
-        const std::string label = c.lastSeen.value_or("(none)") + " -> " + c.running;
-        EXPECT_EQ(kinds, c.shown) << label;
-        EXPECT_EQ(f.onboardingStore.lastSeenVersion(), c.running) << label;
+        SCOPED_TRACE(c.lastSeen.value_or("(none)") + " -> " + c.running);
+        EXPECT_EQ(kinds, c.shown);
+        EXPECT_EQ(f.onboardingStore.lastSeenVersion(), c.running);
         if (!kinds.empty()) {
-            EXPECT_EQ(recordedWhenShown, c.running) << label;
-            EXPECT_EQ(f.onboarding.shown[0].notes.size(), c.notes) << label;
+            EXPECT_EQ(recordedWhenShown, c.running);
+            EXPECT_EQ(f.onboarding.shown[0].notes.size(), c.notes);
         }
     }
 }
@@ -280,28 +253,15 @@ TEST_F(AppModelTest, WhatsNewOnRequestFollowsTheLastSeenVersionWithoutChangingIt
 {
     AppModel &m = build();
     EXPECT_TRUE(m.canShowWhatsNew());
-    remember(true, "0.2.0");
+    defaults.values[OnboardingStore::lastVersionKey] = std::string("0.2.0");
     EXPECT_FALSE(m.canShowWhatsNew());
     m.openWhatsNew();
     EXPECT_TRUE(onboarding.shown.empty());
-    remember(true, "0.1.0");
-    EXPECT_TRUE(m.canShowWhatsNew());
+    defaults.values[OnboardingStore::lastVersionKey] = std::string("0.1.0");
     m.openWhatsNew();
     ASSERT_EQ(shownKinds(), std::vector<Shown>{Shown::whatsNew});
     EXPECT_EQ(onboarding.shown[0].notes.size(), 1u);
     EXPECT_EQ(defaults.writes, 0);
-}
-
-TEST_F(AppModelTest, NothingHappensOnceTheModelIsGone)
-{
-    build();
-    model.reset();
-    loop.runPending();
-    EXPECT_TRUE(onboarding.shown.empty());
-    start();
-    model.reset();
-    onboarding.finish();
-    EXPECT_FALSE(onboardingStore.onboardingCompleted());
 }
 
 TEST_F(AppModelTest, LaunchAtLoginSwitchPublishesTheStateWhenItIsDone)
@@ -313,7 +273,6 @@ TEST_F(AppModelTest, LaunchAtLoginSwitchPublishesTheStateWhenItIsDone)
     Connection observe = m.changed.connect([&] { ++notices; });
     bool done = false;
     m.setLaunchAtLogin(true, [&] { done = true; });
-    EXPECT_FALSE(done);
     EXPECT_FALSE(m.launchAtLoginEnabled());
     runner.finishNext();
     EXPECT_TRUE(done);
@@ -335,36 +294,18 @@ TEST_F(AppModelTest, FailedLaunchAtLoginSwitchShowsTheFailureUntilTheNextRefresh
     EXPECT_EQ(m.launchAtLoginMessage(), "Enabled via systemd user service fallback.");
 }
 
-TEST_F(AppModelTest, UninstalledBuildHasNoLaunchAtLoginNorUpdateChecks)
+TEST_F(AppModelTest, UpdateChecksAndSettingsOnRequest)
 {
-    bundle.installed = false;
-    auto &m = started();
-    EXPECT_FALSE(m.launchAtLoginSupported());
-    EXPECT_FALSE(m.updateChecksAvailable());
-    m.checkForUpdates();
-    EXPECT_TRUE(http.requestedUrls.empty());
-    bool done = false;
-    m.setLaunchAtLogin(true, [&] { done = true; });
-    EXPECT_TRUE(done);
-    EXPECT_EQ(m.launchAtLoginMessage(), "Launch at login is available only when Tavelo is installed.");
-}
-
-TEST_F(AppModelTest, LaunchAtLoginEndingAfterTheModelIsGoneIsDropped)
-{
-    runner.autoFinish = false;
-    started().setLaunchAtLogin(true, [] { FAIL(); });
-    model.reset();
-    runner.finishNext();
-}
-
-TEST_F(AppModelTest, InstalledBuildChecksForUpdatesOnRequest)
-{
-    auto &m = started();
-    EXPECT_TRUE(m.updateChecksAvailable());
-    m.checkForUpdates();
-    EXPECT_EQ(http.requestedUrls.size(), 1u);
-    m.openSettings();
-    EXPECT_EQ(settingsWindow.shownFor, std::vector<AppModel *>{&m});
+    for (bool installed : {true, false}) {
+        test::AppFixture f;
+        f.bundle.installed = installed;
+        AppModel &m = f.start();
+        EXPECT_EQ(m.updateChecksAvailable(), installed);
+        m.checkForUpdates();
+        EXPECT_EQ(f.http.requestedUrls.size(), installed ? 1u : 0u);
+        m.openSettings();
+        EXPECT_EQ(f.settingsWindow.shownFor, std::vector<AppModel *>{&m});
+    }
 }
 
 } // namespace

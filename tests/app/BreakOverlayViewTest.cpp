@@ -29,38 +29,18 @@ protected:
     BreakOverlayView view{engine, [this] { ++skips; }, [this] { ++postpones; }, clock};
 };
 
+// The texts themselves are the presentation's; this checks that they reach the labels.
 TEST_F(BreakOverlayViewTest, FollowsTheEngineOncePerEventLoopTurn)
 {
-    engine.startBreakNow(BreakType::micro);
-    EXPECT_EQ(text("countdown"), "25:00") << "engine changes wait for the next turn";
-    QCoreApplication::processEvents();
-    EXPECT_EQ(text("headline"), "Microbreak");
-    EXPECT_EQ(text("countdown"), "00:20");
-    EXPECT_EQ(view.findChild<QLabel *>("countdown")->accessibleName(), "20 seconds remaining");
-    EXPECT_EQ(button("postpone"), "Postpone 5 min");
-    EXPECT_EQ(button("skip"), "Skip");
-    EXPECT_TRUE(text("subtitle").startsWith("Back at ")) << text("subtitle").toStdString();
-
-    loop.advance(5s);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(text("countdown"), "00:15");
-    EXPECT_EQ(view.findChild<QLabel *>("countdown")->accessibleName(), "15 seconds remaining");
-
     engine.startBreakNow(BreakType::long_);
+    EXPECT_EQ(text("countdown"), "25:00") << "engine changes wait for the next turn";
     QCoreApplication::processEvents();
     EXPECT_EQ(text("headline"), "Long break");
     EXPECT_EQ(button("skip"), "End Break");
-    EXPECT_TRUE(text("subtitle").endsWith("Long break • 0 focus sessions done")) << text("subtitle").toStdString();
+    loop.advance(5s);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text("countdown"), "14:55");
     EXPECT_EQ(skips + postpones, 0) << "the view never acts on its own";
-}
-
-TEST_F(BreakOverlayViewTest, ButtonsRunTheirActions)
-{
-    view.findChild<QPushButton *>("skip")->click();
-    view.findChild<QPushButton *>("postpone")->click();
-    view.findChild<QPushButton *>("postpone")->click();
-    EXPECT_EQ(skips, 1);
-    EXPECT_EQ(postpones, 2);
 }
 
 TEST_F(BreakOverlayViewTest, KeysThatBypassTheShortcutsStillAct)

@@ -7,33 +7,25 @@
 
 using namespace tavelo;
 
-TEST(DurationFormat, CountdownSwitchesToHoursAtOneHourAndNeverGoesNegative)
+namespace {
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+
+// Countdowns switch to hours at one hour and never go negative; paused spans count whole minutes.
+TEST(DurationFormat, CountdownAndPausedSpan)
 {
-    EXPECT_EQ(formatCountdown(-5), "00:00");
-    EXPECT_EQ(formatCountdown(0), "00:00");
-    EXPECT_EQ(formatCountdown(59), "00:59");
-    EXPECT_EQ(formatCountdown(65), "01:05");
-    EXPECT_EQ(formatCountdown(3599), "59:59");
-    EXPECT_EQ(formatCountdown(3600), "1:00:00");
-    EXPECT_EQ(formatCountdown(86399), "23:59:59");
-    EXPECT_EQ(formatCountdown(90061), "25:01:01");
+    struct Case {
+        std::int64_t seconds;
+        const char *countdown, *paused;
+    };
+    for (const Case &c :
+         {Case{kMin, "00:00", "0m"}, Case{-1, "00:00", "0m"}, Case{59, "00:59", "0m"}, Case{65, "01:05", "1m"},
+          Case{3599, "59:59", "59m"}, Case{3600, "1:00:00", "1h 00m"}, Case{3661, "1:01:01", "1h 01m"},
+          Case{90061, "25:01:01", "25h 01m"}, Case{kMax, "2562047788015215:30:07", "2562047788015215h 30m"}}) {
+        EXPECT_EQ(formatCountdown(c.seconds), c.countdown) << c.seconds;
+        EXPECT_EQ(formatPausedDuration(c.seconds), c.paused) << c.seconds;
+    }
 }
 
-TEST(DurationFormat, CountdownSurvivesTheExtremes)
-{
-    EXPECT_EQ(formatCountdown(std::numeric_limits<std::int64_t>::min()), "00:00");
-    EXPECT_EQ(formatCountdown(std::numeric_limits<std::int64_t>::max()), "2562047788015215:30:07");
-}
-
-TEST(DurationFormat, PausedDurationTruncatesToWholeMinutes)
-{
-    EXPECT_EQ(formatPausedDuration(-1), "0m");
-    EXPECT_EQ(formatPausedDuration(59), "0m");
-    EXPECT_EQ(formatPausedDuration(60), "1m");
-    EXPECT_EQ(formatPausedDuration(125), "2m");
-    EXPECT_EQ(formatPausedDuration(3599), "59m");
-    EXPECT_EQ(formatPausedDuration(3600), "1h 00m");
-    EXPECT_EQ(formatPausedDuration(3661), "1h 01m");
-    EXPECT_EQ(formatPausedDuration(36000), "10h 00m");
-    EXPECT_EQ(formatPausedDuration(std::numeric_limits<std::int64_t>::max()), "2562047788015215h 30m");
-}
+} // namespace

@@ -9,29 +9,26 @@
 using namespace tavelo;
 using Status = LoginItemService::Status;
 using Outcome = ProcessRunner::Result::Outcome;
+using Lines = std::vector<std::string>;
+using State = LaunchAtLoginService::State;
 
 namespace {
 
 const std::filesystem::path kExecutable = "/opt/Tavelo Beta/bin/tavelo";
 const std::filesystem::path kUnit = "/home/user/.config/systemd/user/com.tavelo.app.loginitem.service";
+const std::string kDisable = "--user disable com.tavelo.app.loginitem.service";
+const std::string kEnable = "--user enable com.tavelo.app.loginitem.service";
+const std::string kFallback = "Enabled via systemd user service fallback.";
 
 class LaunchAtLoginServiceTest : public ::testing::Test {
 protected:
-    // Switches and returns the error, if any; the fakes answer at once.
-    std::optional<LaunchAtLoginError> set(bool enabled)
+    // Switches and describes the error, if any; the fakes answer at once.
+    std::string set(bool enabled)
     {
-        std::optional<LaunchAtLoginError> error;
-        bool called = false;
-        service.setEnabled(enabled, [&](const std::optional<LaunchAtLoginError> &e) {
-            error = e;
-            called = true;
-        });
-        EXPECT_TRUE(called);
-        return error;
-    }
-    std::string describe(const std::optional<LaunchAtLoginError> &error) const
-    {
-        return error ? error->description() : std::string("(none)");
+        std::string result = "(not called)";
+        service.setEnabled(enabled,
+                           [&](const std::optional<LaunchAtLoginError> &e) { result = e ? e->description() : "ok"; });
+        return result;
     }
 
     test::FakeBundleInfo bundle;
@@ -41,136 +38,130 @@ protected:
     LaunchAtLoginService service{{bundle, loginItem, units, runner, kExecutable, "/fake/systemctl"}};
 };
 
-TEST_F(LaunchAtLoginServiceTest, LabelComesFromTheApplicationIdOrTheFixedOne)
-{
-    bundle.bundleIdentifier = "org.example.app";
-    EXPECT_EQ(service.launchAgentLabel(), "org.example.app.loginitem");
-    EXPECT_EQ(service.launchAgentPath(), "/home/user/.config/systemd/user/org.example.app.loginitem.service");
-    bundle.bundleIdentifier = "";
-    EXPECT_EQ(service.launchAgentLabel(), "com.tavelo.app.loginitem");
-}
-
-TEST_F(LaunchAtLoginServiceTest, OutsideAnInstalledBuildItIsUnsupportedAndRefuses)
-{
-    bundle.installed = false;
-    EXPECT_FALSE(service.isSupported());
-    EXPECT_EQ(service.refreshState(),
-              (LaunchAtLoginService::State{false, std::string("Install Tavelo to enable this option.")}));
-    EXPECT_EQ(describe(set(true)), "Launch at login is available only when Tavelo is installed.");
-    EXPECT_TRUE(loginItem.calls.empty());
-    EXPECT_TRUE(runner.calls.empty());
-}
-
 TEST_F(LaunchAtLoginServiceTest, StateFollowsTheLoginItemThenTheFallbackUnit)
 {
-    loginItem.currentStatus = Status::enabled;
-    EXPECT_EQ(service.refreshState(), (LaunchAtLoginService::State{true, std::nullopt}));
-
-    // Approval pending wins even over a fallback unit on disk.
-    units.files[kUnit] = kExecutable;
-    loginItem.currentStatus = Status::requiresApproval;
-    EXPECT_EQ(service.refreshState(),
-              (LaunchAtLoginService::State{
-                  true, std::string("Enabled. Approve in your desktop's startup settings if needed.")}));
-
-    for (Status status : {Status::notRegistered, Status::notFound}) {
-        loginItem.currentStatus = status;
-        units.files[kUnit] = kExecutable;
-        EXPECT_EQ(service.refreshState(),
-                  (LaunchAtLoginService::State{true, std::string("Enabled via systemd user service fallback.")}));
+    struct Case {
+        bool installed;
+        Status status;
+        bool unit;
+        State state;
+    };
+    const std::vector<Case> cases = {
+        {false, Status::enabled, true, {false, "Install Tavelo to enable this option."}},
+        {true, Status::enabled, false, {true, std::nullopt}},
+        {true,
+         Status::requiresApproval,
+         true,
+         {true, "Enabled. Approve in your desktop's startup settings if needed."}},
+        {true, Status::notRegistered, true, {true, kFallback}},
+        {true, Status::notFound, true, {true, kFallback}},
+        {true, Status::notRegistered, false, {false, std::nullopt}},
+        {true, Status::notFound, false, {false, std::nullopt}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        bundle.installed = cases[i].installed;
+        loginItem.currentStatus = cases[i].status;
         units.files.clear();
-        EXPECT_EQ(service.refreshState(), (LaunchAtLoginService::State{false, std::nullopt}));
+        if (cases[i].unit)
+            units.files[kUnit] = kExecutable;
+        EXPECT_EQ(service.isSupported(), cases[i].installed);
+        EXPECT_EQ(service.refreshState(), cases[i].state);
     }
 }
 
-TEST_F(LaunchAtLoginServiceTest, EnablingRegistersAndCleansAwayAStaleFallback)
+TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
 {
-    units.files[kUnit] = kExecutable;
-    // Failing to remove the old unit's links is no failure to enable.
-    runner.respond = [](const auto &) {
-        return ProcessRunner::Result{Outcome::exited, 1, "no such unit", false, {}, {}};
+    struct Case {
+        const char *what;
+        bool enable;
+        std::optional<std::string> registerError;
+        bool unitBefore;
+        std::optional<std::string> removeError;
+        std::string result;
+        Lines loginItemCalls, systemctl;
+        bool unitAfter;
     };
-
-    EXPECT_FALSE(set(true).has_value());
-    EXPECT_EQ(loginItem.calls, std::vector<std::string>{"register"});
-    EXPECT_EQ(runner.commandLines(), std::vector<std::string>{"--user disable com.tavelo.app.loginitem.service"});
+    const std::vector<Case> cases = {
+        // Failing to remove an old fallback is no failure to enable.
+        {"registered", true, std::nullopt, true, "denied", "ok", {"register"}, {kDisable}, true},
+        {"off", false, std::nullopt, true, std::nullopt, "ok", {"unregister"}, {kDisable}, false},
+        {"off, unit stays", false, std::nullopt, true, "denied", "denied", {"unregister"}, {kDisable}, true},
+        {"off, no unit", false, std::nullopt, false, "denied", "ok", {"unregister"}, {kDisable}, false},
+        {"fallback", true, "read-only", false, std::nullopt, "ok", {"register"}, {kDisable, kEnable}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        loginItem.calls.clear();
+        loginItem.registerError = c.registerError;
+        runner.calls.clear();
+        units.files.clear();
+        if (c.unitBefore)
+            units.files[kUnit] = "/old/tavelo";
+        units.removeError = c.removeError;
+        // systemctl's complaints about the links are no reason to stop.
+        runner.respond = [](const auto &call) {
+            const int status = call.arguments[1] == "disable" ? 1 : 0;
+            return ProcessRunner::Result{Outcome::exited, status, "no such unit", false, {}, {}};
+        };
+        EXPECT_EQ(set(c.enable), c.result);
+        EXPECT_EQ(loginItem.calls, c.loginItemCalls);
+        EXPECT_EQ(runner.commandLines(), c.systemctl);
+        EXPECT_EQ(units.files.count(kUnit) > 0, c.unitAfter);
+    }
     EXPECT_EQ(runner.calls[0].program, "/fake/systemctl");
-    EXPECT_TRUE(units.files.empty());
-    EXPECT_EQ(service.refreshState(), (LaunchAtLoginService::State{true, std::nullopt}));
-}
-
-TEST_F(LaunchAtLoginServiceTest, RefusedRegistrationFallsBackToTheUserUnit)
-{
-    loginItem.registerError = "read-only folder";
-
-    EXPECT_FALSE(set(true).has_value());
     EXPECT_EQ(units.files.at(kUnit), kExecutable);
-    EXPECT_EQ(runner.commandLines(), (std::vector<std::string>{"--user disable com.tavelo.app.loginitem.service",
-                                                               "--user enable com.tavelo.app.loginitem.service"}));
-    EXPECT_EQ(service.refreshState().message, "Enabled via systemd user service fallback.");
 }
 
 TEST_F(LaunchAtLoginServiceTest, FallbackFailuresAreReportedInTheirOwnWords)
 {
     loginItem.registerError = "read-only folder";
-    auto enableFails = [this](ProcessRunner::Result result) {
-        runner.calls.clear();
-        runner.respond = [result](const test::FakeProcessRunner::Call &call) {
-            return call.arguments[1] == "enable" ? result : ProcessRunner::Result{};
-        };
-        return describe(set(true));
+    struct Case {
+        ProcessRunner::Result enable;
+        std::string text;
     };
-    EXPECT_EQ(enableFails({Outcome::exited, 5, " \n\t \r\n", false, {}, {}}),
-              "Could not update login service: systemctl exit 5");
-    EXPECT_EQ(enableFails({Outcome::exited, 1, "\nFailed to enable unit: Access denied\n", false, {}, {}}),
-              "Could not update login service: Failed to enable unit: Access denied");
-    EXPECT_EQ(enableFails({Outcome::exited, 2, "bad \xff\xfe bytes", false, {}, {}}),
-              "Could not update login service: systemctl exit 2");
-    // A capture cut inside a character is still the child's text.
-    EXPECT_EQ(enableFails({Outcome::exited, 1, "caf\xc3\xa9 caf\xc3", true, {}, {}}),
-              "Could not update login service: café caf");
-    EXPECT_EQ(enableFails({Outcome::timedOut, 0, {}, false, {}, std::chrono::seconds(10)}),
-              "Could not update login service: systemctl did not finish within 10 s and was stopped.");
-    EXPECT_EQ(enableFails({Outcome::failedToStart, 0, {}, false, "Could not start systemctl: not found", {}}),
-              "Could not start systemctl: not found");
+    const std::string prefix = "Could not update login service: ";
+    const std::vector<Case> cases = {
+        {{Outcome::exited, 5, " \n\t \r\n", false, {}, {}}, prefix + "systemctl exit 5"},
+        {{Outcome::crashed, 9, "", false, {}, {}}, prefix + "systemctl exit 9"},
+        {{Outcome::exited, 1, "\nFailed to enable unit: Access denied\n", false, {}, {}},
+         prefix + "Failed to enable unit: Access denied"},
+        {{Outcome::exited, 2, "bad \xff\xfe bytes", false, {}, {}}, prefix + "systemctl exit 2"},
+        // A capture cut inside a character is still the child's text.
+        {{Outcome::exited, 1, "caf\xc3\xa9 caf\xc3", true, {}, {}}, prefix + "café caf"},
+        {{Outcome::exited, 1, "caf\xc3\xa9 \xe2\x82", true, {}, {}}, prefix + "café"},
+        {{Outcome::timedOut, 0, {}, false, {}, std::chrono::seconds(10)},
+         prefix + "systemctl did not finish within 10 s and was stopped."},
+        {{Outcome::failedToStart, 0, {}, false, "Could not start systemctl: not found", {}},
+         "Could not start systemctl: not found"},
+    };
+    for (const Case &c : cases) {
+        runner.respond = [&c](const auto &call) {
+            return call.arguments[1] == "enable" ? c.enable : ProcessRunner::Result{};
+        };
+        EXPECT_EQ(set(true), c.text);
+    }
 
-    runner.respond = nullptr;
-    units.writeError = "Could not write the unit: disk full";
     runner.calls.clear();
-    EXPECT_EQ(describe(set(true)), "Could not write the unit: disk full");
+    units.writeError = "Could not write the unit: disk full";
+    EXPECT_EQ(set(true), "Could not write the unit: disk full");
+    bundle.installed = false;
+    EXPECT_EQ(set(true), "Launch at login is available only when Tavelo is installed.");
     EXPECT_TRUE(runner.calls.empty());
 }
 
-TEST_F(LaunchAtLoginServiceTest, WithoutAConfigurationFolder)
+TEST_F(LaunchAtLoginServiceTest, UnitNamedAfterTheApplicationIdAndNeededOnlyToEnable)
 {
+    bundle.bundleIdentifier = "org.example.app";
+    EXPECT_EQ(service.launchAgentPath(), "/home/user/.config/systemd/user/org.example.app.loginitem.service");
+    bundle.bundleIdentifier = "";
+    EXPECT_EQ(service.launchAgentLabel(), "com.tavelo.app.loginitem");
+
     units.configHome.reset();
-    // Disabling has nothing to clean and succeeds.
-    EXPECT_FALSE(set(false).has_value());
-    EXPECT_EQ(loginItem.calls, std::vector<std::string>{"unregister"});
+    EXPECT_EQ(set(false), "ok");
     EXPECT_TRUE(runner.calls.empty());
-
     loginItem.registerError = "no folder";
-    const auto error = set(true);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind(), LaunchAtLoginError::Kind::missingBundleIdentifier);
-    EXPECT_EQ(error->description(), "Missing application ID. Reinstall Tavelo with its desktop entry.");
-}
-
-TEST_F(LaunchAtLoginServiceTest, DisablingUnregistersAndRemovesTheFallback)
-{
-    loginItem.currentStatus = Status::enabled;
-    units.files[kUnit] = kExecutable;
-    // Unregistering errors are ignored; removing the unit is what can fail.
-    loginItem.unregisterError = "gone already";
-    EXPECT_FALSE(set(false).has_value());
-    EXPECT_EQ(runner.commandLines(), std::vector<std::string>{"--user disable com.tavelo.app.loginitem.service"});
-    EXPECT_TRUE(units.files.empty());
-
-    loginItem.currentStatus = Status::notRegistered;
-    units.files[kUnit] = kExecutable;
-    units.removeError = "Could not remove the unit: permission denied";
-    EXPECT_EQ(describe(set(false)), "Could not remove the unit: permission denied");
-    EXPECT_EQ(service.refreshState().message, "Enabled via systemd user service fallback.");
+    EXPECT_EQ(set(true), "Missing application ID. Reinstall Tavelo with its desktop entry.");
 }
 
 TEST_F(LaunchAtLoginServiceTest, RequestsWaitForTheOneRunningAndEndWithTheService)
@@ -184,10 +175,9 @@ TEST_F(LaunchAtLoginServiceTest, RequestsWaitForTheOneRunningAndEndWithTheServic
 
     runner.finishNext(); // disable before enable
     runner.finishNext(); // enable
-    EXPECT_EQ(finished, std::vector<std::string>{"on"});
+    EXPECT_EQ(finished, Lines{"on"});
     runner.finishNext(); // the second request's disable
-    EXPECT_EQ(finished, (std::vector<std::string>{"on", "off"}));
-    EXPECT_TRUE(units.files.empty());
+    EXPECT_EQ(finished, (Lines{"on", "off"}));
 
     // A helper that answers after the service is gone finds nothing to call.
     auto doomed = std::make_unique<LaunchAtLoginService>(

