@@ -18,7 +18,7 @@ TEST(AppVersionTest, ParsesTheLeadingAsciiDigitsOfEachPiece)
         {"...", {}},
         {"9223372036854775807.9223372036854775808", {INT64_MAX, 0}}, // too large for 64 bits
         {"12345678901234567890.0000000000000000000000000000042", {0, 42}},
-        {"\u0661.1\u0662.1\uFF11.1\U0001D7CF", {0, 0, 0, 0}},                    // other scripts' digits
+        {"\u0661.1\u0662.1\uFF11.1\U0001D7CF", {0, 0, 0, 0}},    // other scripts' digits
         {"1\u00BD.2\u00B2.1\u0301.1\uFE0F\u20E3", {0, 0, 0, 0}}, // fraction, superscript, accent, keycap
         {"12\u00E9.3\u2014.3\xFF\xFE.5\xE2\x80", {12, 3, 3, 5}}, // a letter or malformed UTF-8 ends the run
         {"\xD9", {0}},

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "EngineHarness.h"
-#include "RandomEngineOps.h"
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <random>
 
 // Random operation sequences against the engine, checking its invariants and which
 // callbacks each operation may cause after every step.
@@ -23,7 +25,11 @@ constexpr int kSequences = 10'000;
 constexpr int kSteps = 30;
 constexpr std::uint64_t kBaseSeed = 20260105;
 
-constexpr std::int64_t kTenYears = RandomEngineOps::kTenYears;
+constexpr std::int64_t kTenYears = 315'360'000;
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+// The test clock must stay clear of the end of the clock type (2262).
+const TimePoint kLatestClock = TimePoint(std::chrono::seconds(8'000'000'000));
 
 std::int64_t minutesAsPhase(std::int64_t minutes)
 {
@@ -37,14 +43,14 @@ std::int64_t expectedDuration(const BreakSettings &s, BreakType type)
 
 class Sequence {
 public:
-    explicit Sequence(std::uint64_t seed) : m_ops(seed) {}
+    explicit Sequence(std::uint64_t seed) : m_rng(seed) {}
 
     // Runs the sequence; returns a description of the first violation, or "".
     std::string run()
     {
-        if (m_ops.pick(10) == 0)
+        if (pick(10) == 0)
             m_h.clock.set(TimePoint(std::chrono::seconds(7'000'000'000))); // a clock set far ahead
-        m_h.engine = std::make_unique<BreakEngine>(m_ops.randomSettings(), m_h.clock, m_h.loop);
+        m_h.engine = std::make_unique<BreakEngine>(randomSettings(), m_h.clock, m_h.loop);
         wire();
         // A warning at construction finds no callback yet.
         const std::int64_t lead = e().settings().preBreakWarningSeconds;
@@ -55,7 +61,7 @@ public:
             const Before before = snapshot();
             m_h.events.clear();
             m_problems.clear();
-            const Op op = m_ops.perform(m_h);
+            const Op op = perform();
             if (!e().isPaused() || op.kind == Kind::pauseFor || op.kind == Kind::toggle)
                 m_lastReminder = 0;
             if (op.kind == Kind::update)
@@ -70,14 +76,26 @@ public:
             if (problem.empty() && !m_problems.empty())
                 problem = m_problems.front();
             if (!problem.empty())
-                return "step " + std::to_string(step) + " (" + op.text + "): " + problem + "\nops:" + m_ops.log();
+                return "step " + std::to_string(step) + " (" + m_log.substr(m_log.rfind('\n') + 3) + "): " + problem +
+                       "\nops:" + m_log;
         }
         return {};
     }
 
 private:
-    using Kind = RandomEngineOps::Kind;
-    using Op = RandomEngineOps::Op;
+    // clang-format off
+    enum class Kind { tickRun, tickFire, tickHook, expire, startBreak, postpone, skip, reset, update, pauseFor,
+                      toggle, idle, sleep, stop };
+    // clang-format on
+    struct Op {
+        Kind kind = Kind::tickRun;
+        bool tickOp = false;    // an operation that ticks (or may tick)
+        bool ticked = false;    // at least one tick surely ran
+        bool atMostOne = false; // no more than one tick can have run
+        std::int64_t arg = 0;
+        BreakSettings settings = BreakSettings::standard;
+        BreakType type = BreakType::micro;
+    };
     struct Before {
         TimerPhase phase;
         std::optional<BreakType> active;
@@ -88,6 +106,163 @@ private:
 
     BreakEngine &e() { return *m_h.engine; }
 
+    std::uint64_t pick(std::uint64_t n) { return std::uniform_int_distribution<std::uint64_t>(0, n - 1)(m_rng); }
+    std::int64_t between(std::int64_t lo, std::int64_t hi)
+    {
+        return std::uniform_int_distribution<std::int64_t>(lo, hi)(m_rng);
+    }
+
+    // Edges, small, medium and any 64-bit values.
+    std::int64_t extreme()
+    {
+        static constexpr std::int64_t edges[] = {
+            kMin, kMin + 1, -1'000'000'000'000, -3601,         -1,       0,   1, 2, 59, 60, 61, 3599,
+            3600, 3601,     kTenYears,          kTenYears + 1, kMax - 1, kMax};
+        switch (pick(4)) {
+        case 0:
+            return edges[pick(std::size(edges))];
+        case 1:
+            return between(-100, 100);
+        case 2:
+            return between(-1'000'000, 1'000'000);
+        default:
+            return between(kMin, kMax);
+        }
+    }
+
+    BreakSettings randomSettings()
+    {
+        const auto field = [this](std::int64_t lo, std::int64_t hi) {
+            return pick(5) < 3 ? between(lo, hi) : extreme();
+        };
+        return BreakSettings{field(0, 3), field(0, 40),  field(0, 2),   field(0, 5),
+                             field(0, 2), field(-5, 70), field(0, 400), pick(2) == 0};
+    }
+
+    void jump(std::chrono::seconds d)
+    {
+        if (m_h.clock.now() + d < kLatestClock)
+            m_h.clock.advance(d);
+    }
+
+    Op perform()
+    {
+        Op op;
+        std::string text;
+        const auto n = [](std::int64_t v) { return std::to_string(v); };
+        switch (pick(20)) {
+        case 0:
+        case 1:
+        case 2: {
+            const auto ms = std::chrono::milliseconds(between(0, 2500));
+            op.kind = Kind::tickRun;
+            op.tickOp = true;
+            op.ticked = m_h.loop.activeTimerCount() > 0 && ms >= 1000ms;
+            op.atMostOne = ms < 1000ms;
+            text = "run " + n(ms.count()) + "ms";
+            m_inTick = true;
+            m_h.loop.advance(ms);
+            break;
+        }
+        case 3:
+        case 4: {
+            static constexpr std::int64_t spans[] = {120, 7200, 400'000, 5 * 31'536'000};
+            const std::int64_t s = between(pick(6) == 0 ? -3600 : 0, spans[pick(std::size(spans))]);
+            op.kind = Kind::tickFire;
+            op.tickOp = op.atMostOne = true;
+            op.ticked = m_h.loop.activeTimerCount() > 0;
+            text = "jump " + n(s) + "s and fire";
+            jump(std::chrono::seconds(s));
+            m_inTick = true;
+            m_h.loop.fireTimersOnce();
+            break;
+        }
+        case 5: {
+            op.kind = Kind::tickHook;
+            op.tickOp = op.ticked = op.atMostOne = true;
+            m_inTick = true;
+            op.arg = pick(3) == 0 ? extreme() : between(-30, 2000);
+            if (pick(2) == 0) {
+                text = "advanceForTesting " + n(op.arg);
+                e().advanceForTesting(op.arg);
+            } else {
+                text = "advancePausedClockForTesting " + n(op.arg);
+                e().advancePausedClockForTesting(op.arg);
+            }
+            break;
+        }
+        case 6:
+            op.kind = Kind::expire, op.tickOp = op.ticked = op.atMostOne = m_inTick = true;
+            text = "expireForTesting", e().expireForTesting();
+            break;
+        case 7:
+            op.kind = Kind::startBreak;
+            op.type = pick(2) == 0 ? BreakType::micro : BreakType::long_;
+            text = "startBreakNow " + std::string(rawValue(op.type));
+            e().startBreakNow(op.type);
+            break;
+        case 8:
+            op.kind = Kind::postpone, text = "postpone", e().postpone();
+            break;
+        case 9:
+            op.kind = Kind::skip, text = "skip", e().skip();
+            break;
+        case 10:
+            op.kind = Kind::reset, text = "resetFocusTimer", e().resetFocusTimer();
+            break;
+        case 11:
+        case 12:
+            op.kind = Kind::update;
+            op.settings = randomSettings();
+            text = "updateSettings " + op.settings.toJson().dump();
+            e().updateSettings(op.settings);
+            break;
+        case 13:
+            op.kind = Kind::pauseFor;
+            op.arg = pick(2) == 0 ? extreme() : between(-5, 7200);
+            text = "pauseFor " + n(op.arg);
+            e().pauseFor(op.arg);
+            break;
+        case 14:
+            op.kind = Kind::toggle, text = "togglePause", e().togglePause();
+            break;
+        case 15:
+        case 16:
+            op.kind = Kind::idle;
+            op.arg = pick(2) == 0 ? extreme() : between(0, 500);
+            if (pick(2) == 0) {
+                text = "noteIdle " + n(op.arg);
+                e().noteIdle(op.arg);
+            } else {
+                op.arg = std::max<std::int64_t>(op.arg, 0);
+                text = "currentIdleSeconds = " + n(op.arg);
+                e().setCurrentIdleSeconds(op.arg);
+            }
+            break;
+        case 17:
+        case 18: {
+            op.kind = Kind::sleep;
+            op.arg = pick(3) == 0 ? extreme() : between(0, 864'000);
+            const bool slept = op.arg > 0 && op.arg <= 864'000 && pick(2) == 0;
+            text = (slept ? "sleep and compensateForSleep " : "compensateForSleep ") + n(op.arg);
+            if (slept)
+                jump(std::chrono::seconds(op.arg));
+            e().compensateForSleep(op.arg);
+            break;
+        }
+        default:
+            op.kind = pick(10) == 0 ? Kind::stop : Kind::idle;
+            text = op.kind == Kind::stop ? "stop" : "nothing";
+            if (op.kind == Kind::stop)
+                e().stop();
+            op.arg = e().currentIdleSeconds();
+            break;
+        }
+        m_inTick = false;
+        m_log += "\n  " + text;
+        return op;
+    }
+
     void wire()
     {
         BreakEngine &engine = e();
@@ -97,10 +272,10 @@ private:
                 e().remainingSeconds() != seconds || seconds != expectedDuration(e().settings(), type) ||
                 e().isPaused())
                 m_problems.push_back("onBreakStarted sees an inconsistent state");
-            if (m_ops.inTick() && e().settings().preBreakWarningSeconds >= 1 && m_warnings == 0)
+            if (m_inTick && e().settings().preBreakWarningSeconds >= 1 && m_warnings == 0)
                 m_problems.push_back("a scheduled break came without a warning");
             const bool longDue = e().completedFocusSessions() % e().settings().longBreakEvery == 0;
-            if (m_ops.inTick() && type != (longDue ? BreakType::long_ : BreakType::micro))
+            if (m_inTick && type != (longDue ? BreakType::long_ : BreakType::micro))
                 m_problems.push_back("a scheduled break of the wrong type");
             newCountdown();
         };
@@ -292,7 +467,9 @@ private:
         return {};
     }
 
-    RandomEngineOps m_ops;
+    std::mt19937_64 m_rng;
+    bool m_inTick = false; // an operation that ticks is running
+    std::string m_log;     // the operations so far
     EngineHarness m_h;
     std::vector<std::string> m_problems;
     // A light model of the warning and reminder rhythm.

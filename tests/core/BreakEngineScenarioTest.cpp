@@ -53,21 +53,6 @@ const Scenario kScenarios[] = {
          h.jump(2h), h.e().postpone(), h.mark();
      },
      {"focus 1 #0", "focus 300 #0"}},
-    {"postpone or skip in a break cancels it; skip in focus counts",
-     [](EngineHarness &h) {
-         h.e().expireForTesting(), h.e().postpone(), h.mark();
-         h.e().startBreakNow(BreakType::long_), h.e().skip(), h.mark();
-         h.e().skip(), h.e().skip(), h.mark();
-         h.e().expireForTesting();
-     },
-     {"warning:10", "started:micro:20", "cancelled", "focus 300 #1", "started:long:900", "cancelled", "focus 1500 #1",
-      "focus 1500 #3", "warning:10", "started:long:900"}},
-    {"reset never calls back and re-arms the warning",
-     [](EngineHarness &h) {
-         h.e().advanceForTesting(1495), h.e().resetFocusTimer(), h.mark();
-         h.e().expireForTesting(), h.e().resetFocusTimer(), h.mark();
-     },
-     {"warning:10", "focus 1500 #0", "warning:10", "started:micro:20", "focus 1500 #1"}},
     {"a timed pause counts down, then gives its time back",
      [](EngineHarness &h) {
          h.e().advanceForTesting(900), h.e().pauseFor(3);
@@ -147,14 +132,6 @@ const Scenario kScenarios[] = {
          h.e().pauseFor(10), h.jump(1h), h.e().compensateForSleep(60), h.mark(), h.run(1s), h.mark();
      },
      {"focus 1500 #0 paused 1/0", "reminder:3600", "focus 1499 #0"}},
-    {"settings shorten but never lengthen the running break",
-     [](EngineHarness &h) {
-         h.e().expireForTesting(), h.e().advanceForTesting(5), h.e().updateSettings(standardWith(25, 30, 10));
-         h.mark(), h.e().updateSettings(standardWith(25, 10, 10)), h.mark();
-         h.e().startBreakNow(BreakType::long_), h.e().updateSettings(BreakSettings{25, 20, 2, 4, 5, 10, 300, true});
-         h.run(120s);
-     },
-     {"warning:10", "started:micro:20", "breakTime 15 #1", "breakTime 10 #1", "started:long:900", "finished"}},
     {"a raised lead warns at the next tick",
      [](EngineHarness &h) {
          h.e().advanceForTesting(1470), h.e().updateSettings(standardWith(25, 20, 60)), h.mark(), h.run(1s);

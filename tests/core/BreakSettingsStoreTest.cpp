@@ -78,17 +78,11 @@ TEST_F(BreakSettingsStoreTest, UsableFilesLoadSanitisedAndSilently)
 TEST_F(BreakSettingsStoreTest, CorruptFilesGiveDefaultsAndOneEscapedLine)
 {
     // Decoding itself is tested with BreakSettings; these are the store's own checks.
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"empty", ""},
-        {"a word", "hello"},
-        {"NUL after object", std::string("{}\0", 3)},
-        {"NUL then garbage", std::string("{\"focusMinutes\": 7}\0junk", 24)},
-        {"invalid UTF-8 in a key", "{\"note\xFF\": 1}"},
-        {"control characters", "\x01\x02\n\x1B[31m"},
-        {"over 1 MiB", std::string(BreakSettingsStore::kMaxFileBytes + 1, ' ')},
-    };
-    for (const auto &[name, content] : cases) {
-        SCOPED_TRACE(name);
+    for (const std::string &content :
+         {std::string(), std::string("hello"), std::string("{}\0", 3), std::string("{\"focusMinutes\": 7}\0junk", 24),
+          std::string("{\"note\xFF\": 1}"), std::string("\x01\x02\n\x1B[31m"),
+          std::string(BreakSettingsStore::kMaxFileBytes + 1, ' ')}) {
+        SCOPED_TRACE(content.substr(0, 40));
         files.files[kFile] = content;
         EXPECT_EQ(store.load(), BreakSettings::standard);
         expectOneLine(kCorrupt);
@@ -142,4 +136,14 @@ TEST_F(BreakSettingsStoreTest, FailedSavesReportOneLineAndKeepTheOldFile)
 
     BreakSettingsStore(files, std::nullopt, errors).save(BreakSettings::standard);
     expectOneLine(kSaveFailed);
+}
+
+TEST_F(BreakSettingsStoreTest, ErrorLinesEscapeControlsAndMalformedUtf8Only)
+{
+    // Printable characters at each UTF-8 length edge pass; C0, DEL, C1 and stray bytes are escaped.
+    files.replaceError = "\x7E\xDF\xBF\xEF\xBF\xBD\xF4\x8F\xBF\xBD\xC2\xA0\x7F\xC2\x80\xC2\x9F\xF4\x90\x80\x80\x1B";
+    store.save(BreakSettings::standard);
+    EXPECT_EQ(takeErrors(), std::string(kSaveFailed) +
+                                "\x7E\xDF\xBF\xEF\xBF\xBD\xF4\x8F\xBF\xBD\xC2\xA0\\x7F\\xC2\\x80\\xC2\\x9F"
+                                "\\xF4\\x90\\x80\\x80\\x1B\n");
 }
