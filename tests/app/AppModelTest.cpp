@@ -303,6 +303,12 @@ TEST_F(AppModelTest, UpdateChecksAndSettingsOnRequest)
         EXPECT_EQ(m.updateChecksAvailable(), installed);
         m.checkForUpdates();
         EXPECT_EQ(f.http.requestedUrls.size(), installed ? 1u : 0u);
+        if (installed) {
+            // A check the user asked for answers even when it fails; an automatic one would not.
+            ASSERT_TRUE(f.http.fail());
+            ASSERT_FALSE(f.center.added().empty());
+            EXPECT_EQ(f.center.added().back().title, "Update check failed");
+        }
         m.openSettings();
         EXPECT_EQ(f.settingsWindow.shownFor, std::vector<AppModel *>{&m});
     }
