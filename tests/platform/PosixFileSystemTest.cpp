@@ -12,10 +12,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QTemporaryDir>
+
 #include "core/BreakSettingsStore.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/XdgFolders.h"
-#include "support/TemporaryFolder.h"
 
 using namespace tavelo;
 namespace fs = std::filesystem;
@@ -25,18 +26,11 @@ namespace {
 using Status = FileSystem::ReadStatus;
 constexpr std::size_t kLimit = 1024 * 1024;
 
-std::string readAll(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::vector<std::string> entries(const fs::path &folder)
 {
     std::vector<std::string> names;
     for (const auto &entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -44,39 +38,35 @@ volatile unsigned g_spinSink = 0;
 
 } // namespace
 
-TEST(PosixFileSystem, ReadsOnlySmallRegularFilesAndNeverBlocks)
+// Reads only small regular files and never blocks; replaces whole files or leaves them
+// byte for byte, with no temporary file left behind.
+TEST(PosixFileSystem, ReadsSmallRegularFilesAndReplacesWholeOnes)
 {
-    test::TemporaryFolder tmp;
+    QTemporaryDir tmp;
+    const fs::path root = tmp.path().toStdString();
     PosixFileSystem files;
-    const fs::path file = tmp.path() / "f";
-    std::ofstream(file, std::ios::binary) << std::string(kLimit, 'x');
-    EXPECT_EQ(files.readSmallFile(file, kLimit).bytes.size(), kLimit) << "exactly the limit is still read";
-    EXPECT_EQ(files.readSmallFile(file, kLimit - 1).status, Status::tooLarge);
+    const auto read = [&](const fs::path &path) { return files.readSmallFile(path, kLimit); };
+    std::ofstream(root / "f", std::ios::binary) << std::string(kLimit, 'x');
+    EXPECT_EQ(read(root / "f").bytes.size(), kLimit) << "exactly the limit is still read";
+    EXPECT_EQ(files.readSmallFile(root / "f", kLimit - 1).status, Status::tooLarge);
     // A sparse 1 TiB file would take ages to read; it must be refused from its size.
-    fs::resize_file(file, std::uintmax_t{1} << 40);
-    EXPECT_EQ(files.readSmallFile(file, kLimit).status, Status::tooLarge);
-
-    const fs::path fifo = tmp.path() / "fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    fs::create_directory(tmp.path() / "dir");
-    fs::create_symlink("/dev/zero", tmp.path() / "device");
-    fs::create_symlink(tmp.path() / "nowhere", tmp.path() / "dangling");
+    fs::resize_file(root / "f", std::uintmax_t{1} << 40);
+    EXPECT_EQ(read(root / "f").status, Status::tooLarge);
+    ASSERT_EQ(::mkfifo((root / "fifo").c_str(), 0600), 0);
+    fs::create_directory(root / "dir");
+    fs::create_symlink("/dev/zero", root / "device");
+    fs::create_symlink(root / "nowhere", root / "dangling");
     for (const char *name : {"fifo", "dir", "device", "dangling", "missing"})
-        EXPECT_EQ(files.readSmallFile(tmp.path() / name, kLimit).status, Status::unreadable) << name;
-}
+        EXPECT_EQ(read(root / name).status, Status::unreadable) << name;
 
-TEST(PosixFileSystem, ReplacesWholeFilesOrLeavesThemByteForByte)
-{
-    test::TemporaryFolder tmp;
-    PosixFileSystem files;
-    const fs::path folder = tmp.path() / "a" / "b";
+    const fs::path folder = root / "a" / "b";
     const fs::path file = folder / "settings.json";
+    const std::vector<std::string> onlyTheFile{"settings.json"};
     ASSERT_EQ(files.ensureFolder(folder), std::nullopt);
     ASSERT_EQ(files.replaceFile(file, "first"), std::nullopt);
     ASSERT_EQ(files.replaceFile(file, "second"), std::nullopt);
-    EXPECT_EQ(readAll(file), "second");
-    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"}) << "no temporary file is left";
-
+    EXPECT_EQ(read(file).bytes, "second");
+    EXPECT_EQ(entries(folder), onlyTheFile);
     // Root ignores permission bits, but not a file-size limit: the temporary file
     // cannot take the new content, so the write itself fails.
     rlimit saved{};
@@ -90,27 +80,23 @@ TEST(PosixFileSystem, ReplacesWholeFilesOrLeavesThemByteForByte)
     std::signal(SIGXFSZ, previousHandler);
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->starts_with("write " + folder.string() + "/.settings.json.")) << *failure;
-    EXPECT_EQ(readAll(file), "second");
-    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"}) << "the temporary file is removed";
+    EXPECT_EQ(read(file).bytes, "second");
+    EXPECT_EQ(entries(folder), onlyTheFile);
 
     fs::remove(file);
     fs::create_directories(file / "inside");
     EXPECT_TRUE(files.replaceFile(file, "x")) << "a folder in the file's place";
-    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
-    std::ofstream(tmp.path() / "plain") << "not a folder";
-    EXPECT_TRUE(files.ensureFolder(tmp.path() / "plain" / "below"));
-    EXPECT_TRUE(files.replaceFile(tmp.path() / "plain" / "settings.json", "x")) << "a file in the folder's place";
-    EXPECT_EQ(readAll(tmp.path() / "plain"), "not a folder");
+    EXPECT_EQ(entries(folder), onlyTheFile);
+    EXPECT_TRUE(files.ensureFolder(root / "f" / "below")) << "a file in the folder's place";
+    EXPECT_TRUE(files.replaceFile(root / "f" / "settings.json", "x"));
 }
 
 TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
 {
     // SIGKILL tests atomicity, not durability, so a memory file system serves and
     // keeps each save short enough for the kills to land all over it.
-    std::error_code ec;
-    const bool shm = fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0;
-    test::TemporaryFolder tmp(shm ? fs::path("/dev/shm") : test::TemporaryFolder::defaultBase());
-    const fs::path folder = tmp.path() / "Tavelo";
+    QTemporaryDir tmp(::access("/dev/shm", W_OK) == 0 ? "/dev/shm/tavelo-XXXXXX" : QString());
+    const fs::path folder = fs::path(tmp.path().toStdString()) / "Tavelo";
     PosixFileSystem files;
     // Different lengths, so a torn or partly written file cannot pass for either.
     const BreakSettings a{25, 20, 15, 4, 5, 10, 300, true};
@@ -120,9 +106,9 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    int endedOnA = 0;
-    int endedOnB = 0;
+    int endedOn[2] = {0, 0};
     for (int round = 0; round < 220; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
         int progress[2];
         ASSERT_EQ(::pipe2(progress, O_CLOEXEC), 0);
         const pid_t child = ::fork();
@@ -135,8 +121,7 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
             BreakSettingsStore store(files, folder, errors);
             for (long n = 0; n < 100000; ++n) {
                 store.save(n % 2 == 0 ? b : a);
-                const char done = 'x';
-                [[maybe_unused]] const auto ignored = ::write(progress[1], &done, 1);
+                [[maybe_unused]] const auto ignored = ::write(progress[1], "x", 1);
             }
             ::_exit(0);
         }
@@ -152,18 +137,17 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ::close(progress[0]);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "round " << round;
+        ASSERT_TRUE(WIFSIGNALED(status));
 
         std::ostringstream errors;
         const BreakSettings loaded = BreakSettingsStore(files, folder, errors).load();
-        ASSERT_EQ(errors.str(), "") << "round " << round;
-        ASSERT_TRUE(loaded == a || loaded == b) << "round " << round;
-        (loaded == a ? endedOnA : endedOnB)++;
+        ASSERT_EQ(errors.str(), "");
+        ASSERT_TRUE(loaded == a || loaded == b);
+        ++endedOn[loaded == a ? 0 : 1];
     }
     // Both outcomes turn up, or the kills were not landing at random moments.
-    EXPECT_GT(endedOnA, 0);
-    EXPECT_GT(endedOnB, 0);
-
+    EXPECT_GT(endedOn[0], 0);
+    EXPECT_GT(endedOn[1], 0);
     // Killed saves may leave their temporary files, and nothing else.
     for (const std::string &name : entries(folder))
         EXPECT_TRUE(name == "settings.json" || name.starts_with(".settings.json.")) << name;
@@ -177,18 +161,16 @@ TEST(XdgFolders, FollowTheBaseDirectoryRules)
         saved.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
 
     ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/elsewhere/conf", 1);
-    ::setenv("XDG_DATA_HOME", "/elsewhere/data", 1);
-    ::setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
-    EXPECT_EQ(XdgFolders::configHome(), fs::path("/elsewhere/conf"));
-    EXPECT_EQ(XdgFolders::dataHome(), fs::path("/elsewhere/data"));
-    EXPECT_EQ(XdgFolders::runtimeDir(), fs::path("/run/user/1000"));
-    for (const char *unusable : {"relative/x", "", static_cast<const char *>(nullptr)}) {
+    // Each variable is used only when set to an absolute path.
+    for (const char *value : {"/elsewhere", "relative", "", static_cast<const char *>(nullptr)}) {
+        SCOPED_TRACE(value ? value : "unset");
         for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-            unusable ? ::setenv(name, unusable, 1) : ::unsetenv(name);
-        EXPECT_EQ(XdgFolders::configHome(), fs::path("/home/someone/.config"));
-        EXPECT_EQ(XdgFolders::dataHome(), fs::path("/home/someone/.local/share"));
-        EXPECT_EQ(XdgFolders::runtimeDir(), std::nullopt);
+            value ? ::setenv(name, *value ? (value + std::string("/") + name).c_str() : "", 1) : ::unsetenv(name);
+        const bool used = value && *value == '/';
+        EXPECT_EQ(XdgFolders::configHome(), used ? "/elsewhere/XDG_CONFIG_HOME" : "/home/someone/.config");
+        EXPECT_EQ(XdgFolders::dataHome(), used ? "/elsewhere/XDG_DATA_HOME" : "/home/someone/.local/share");
+        EXPECT_EQ(XdgFolders::runtimeDir(),
+                  used ? std::optional<fs::path>("/elsewhere/XDG_RUNTIME_DIR") : std::nullopt);
     }
     ::setenv("HOME", "relative", 1);
     const auto fallback = XdgFolders::configHome();

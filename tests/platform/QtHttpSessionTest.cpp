@@ -1,37 +1,40 @@
 #include <optional>
-#include <string>
 
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
+#include "platform/DesktopTools.h"
 #include "platform/linux/QtHttpSession.h"
-#include "support/LocalHttpServer.h"
 
 using namespace tavelo;
-using test::LocalHttpServer;
 using namespace std::chrono_literals;
 
 namespace {
 
-struct Outcome {
-    std::optional<HttpResponse> response;
-    std::string error;
-};
-
-// Runs one GET to completion, which must come on a later turn of the loop.
-Outcome fetch(QtHttpSession &session, const std::string &url)
+QByteArray response(const QByteArray &status, const QByteArray &body, const QByteArray &headers = {})
 {
-    std::optional<Outcome> outcome;
-    session.get(url, [&](std::optional<HttpResponse> response, const std::string &error) {
-        outcome = Outcome{std::move(response), error};
+    return "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n" + headers + "\r\n" +
+           body;
+}
+
+// Serves HTTP on 127.0.0.1 in the test's own event loop: `answer` gets each request's path
+// once its head has arrived, and answers on the socket (or does not).
+void serve(QTcpServer &server, const std::function<void(QTcpSocket &, const QByteArray &)> &answer)
+{
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, answer] {
+        while (QTcpSocket *socket = server.nextPendingConnection()) {
+            auto buffer = std::make_shared<QByteArray>();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, buffer, answer] {
+                buffer->append(socket->readAll());
+                for (qsizetype end; (end = buffer->indexOf("\r\n\r\n")) >= 0; buffer->remove(0, end + 4))
+                    answer(*socket, buffer->left(end).split(' ').value(1));
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
     });
-    EXPECT_FALSE(outcome.has_value()) << "completion ran inside get()";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 30000)) << url;
-    return outcome.value_or(Outcome{std::nullopt, "no answer"});
 }
 
 // Writes `chunk` every `ms` until the connection goes.
@@ -47,63 +50,59 @@ void drip(QTcpSocket &socket, QByteArray chunk, int ms)
 TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLeavesHttps)
 {
     constexpr int limit = 4096;
-    LocalHttpServer server;
-    server.handler = [&](QTcpSocket &socket, const QByteArray &head) {
-        const QByteArray path = head.split(' ').value(1);
-        if (path == "/latest.json")
-            LocalHttpServer::reply(socket, "200 OK", R"({"linux": {}})");
-        else if (path == "/broken")
-            LocalHttpServer::reply(socket, "500 Internal Server Error", "<html>oops</html>");
-        else if (path == "/exact" || path == "/declared")
-            LocalHttpServer::reply(socket, "200 OK", QByteArray(path == "/exact" ? limit : limit + 1, 'x'));
-        else if (path == "/moved")
-            LocalHttpServer::reply(socket, "302 Found", "",
-                                   "Location: " + QByteArray::fromStdString(server.url()) + "\r\n");
-        else if (path == "/trickle") {
-            socket.write("HTTP/1.1 200 OK\r\nContent-Length: 4000\r\n\r\n");
-            drip(socket, "{", 50);
-        } else if (path == "/endless") {
-            // No length: the body runs until the connection closes, which it never does.
-            socket.write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
-            drip(socket, QByteArray(16384, 'y'), 1);
-        }
-    };
-    std::string closedPort;
-    {
-        LocalHttpServer gone;
-        closedPort = gone.url();
-    }
+    QTcpServer server, closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const std::string closedPort = "http://127.0.0.1:" + std::to_string(closed.serverPort()) + "/";
+    closed.close();
     const struct {
-        std::string url; // a path on the server, or an address as is
+        std::string url;  // a path on the server, or an address as is
+        QByteArray reply; // what the server writes at once
         std::chrono::milliseconds transfer, total;
-        int status; // of the response; 0 for an error
-        std::string bodyOrError;
+        int status;        // of the response, whose body is the reply's; 0 for an error
+        std::string error; // if any; "" for any error
     } cases[] = {
-        {"/latest.json", 20s, 60s, 200, R"({"linux": {}})"},
-        {"/broken", 20s, 60s, 500, "<html>oops</html>"},
-        {"/exact", 20s, 60s, 200, std::string(limit, 'x')},
-        {"/declared", 20s, 60s, 0, "response body too large"},
-        {"/endless", 20s, 60s, 0, "response body too large"},
-        {"/quiet", 500ms, 60s, 0, "timed out"},
-        {"/trickle", 20s, 700ms, 0, "timed out"},
-        {"/moved", 20s, 60s, 0, "redirect to a non-https address refused"},
-        {closedPort, 20s, 60s, 0, ""},
-        {"not a url", 20s, 60s, 0, ""},
-        {"ftp://127.0.0.1/x", 20s, 60s, 0, ""},
+        {"/latest.json", response("200 OK", R"({"linux": {}})"), 20s, 60s, 200, ""},
+        {"/broken", response("500 Internal Server Error", "<html>oops</html>"), 20s, 60s, 500, ""},
+        {"/exact", response("200 OK", QByteArray(limit, 'x')), 20s, 60s, 200, ""},
+        {"/declared", response("200 OK", QByteArray(limit + 1, 'x')), 20s, 60s, 0, "response body too large"},
+        // No length: the body runs until the connection closes, which it never does.
+        {"/endless", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n", 20s, 60s, 0, "response body too large"},
+        {"/quiet", "", 500ms, 60s, 0, "timed out"},
+        {"/trickle", "HTTP/1.1 200 OK\r\nContent-Length: 4000\r\n\r\n", 20s, 700ms, 0, "timed out"},
+        {"/moved", response("302 Found", "", "Location: http://127.0.0.1/\r\n"), 20s, 60s, 0,
+         "redirect to a non-https address refused"},
+        {closedPort, "", 20s, 60s, 0, ""},
+        {"ftp://127.0.0.1/x", "", 20s, 60s, 0, ""},
     };
+    serve(server, [&](QTcpSocket &socket, const QByteArray &path) {
+        for (const auto &c : cases) {
+            if (c.url == path.toStdString())
+                socket.write(c.reply);
+        }
+        if (path == "/trickle")
+            drip(socket, "{", 50);
+        else if (path == "/endless")
+            drip(socket, QByteArray(16384, 'y'), 1);
+    });
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.url);
         QtHttpSession session(QtHttpSession::Limits{c.transfer, c.total, limit});
+        std::optional<std::pair<std::optional<HttpResponse>, std::string>> outcome;
+        session.get(c.url.front() == '/' ? "http://127.0.0.1:" + std::to_string(server.serverPort()) + c.url : c.url,
+                    [&](std::optional<HttpResponse> response, const std::string &error) {
+                        outcome.emplace(std::move(response), error);
+                    });
+        EXPECT_FALSE(outcome) << "completion ran inside get()";
         QElapsedTimer clock;
         clock.start();
-        const Outcome outcome = fetch(session, c.url.front() == '/' ? server.url(c.url.c_str()) : c.url);
-        EXPECT_LT(clock.elapsed(), 15000) << c.url << " was not stopped in time";
-        EXPECT_EQ(outcome.response ? outcome.response->status : 0, c.status) << c.url << ": " << outcome.error;
-        if (outcome.response) {
-            EXPECT_EQ(outcome.response->body, c.bodyOrError);
-        } else if (!c.bodyOrError.empty()) {
-            EXPECT_EQ(outcome.error, c.bodyOrError) << c.url;
+        ASSERT_TRUE(test::waitFor([&] { return outcome.has_value(); }));
+        EXPECT_LT(clock.elapsed(), 15000) << "not stopped in time";
+        const auto &[response, error] = *outcome;
+        EXPECT_EQ(response ? response->status : 0, c.status) << error;
+        if (response) {
+            EXPECT_EQ(response->body, c.reply.mid(c.reply.indexOf("\r\n\r\n") + 4).toStdString());
         } else {
-            EXPECT_FALSE(outcome.error.empty()) << c.url;
+            EXPECT_TRUE(c.error.empty() ? !error.empty() : error == c.error) << error;
         }
     }
 }

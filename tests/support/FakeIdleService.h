@@ -3,11 +3,11 @@
 #include <atomic>
 #include <memory>
 
-#include <QDBusConnection>
 #include <QMutex>
-#include <QString>
 #include <QThread>
 #include <QVariant>
+
+#include "platform/linux/DBusIdleSource.h"
 
 namespace tavelo::test {
 
@@ -17,33 +17,26 @@ class FakeIdleService {
 public:
     enum class Behaviour { answer, refuse, hang };
 
-    FakeIdleService(QString service, QString path, QString interface, QString method);
+    explicit FakeIdleService(DBusIdleSource::Endpoint endpoint);
     ~FakeIdleService();
-    FakeIdleService(const FakeIdleService &) = delete;
-    FakeIdleService &operator=(const FakeIdleService &) = delete;
 
     // Takes or gives up the well-known name.
-    bool claim();
-    void release();
+    bool claim() { return m_bus.registerService(m_endpoint.service); }
+    void release() { m_bus.unregisterService(m_endpoint.service); }
 
-    void setReply(const QVariant &value);
-    void setBehaviour(Behaviour behaviour);
+    void set(Behaviour behaviour, const QVariant &reply = {});
     int calls() const { return m_calls.load(); }
 
 private:
     class Responder;
-    friend class Responder;
 
-    QString m_service;
-    QString m_path;
-    QString m_interface;
-    QString m_method;
+    DBusIdleSource::Endpoint m_endpoint;
     QDBusConnection m_bus;
     QThread m_thread;
     std::unique_ptr<Responder> m_responder;
-    mutable QMutex m_mutex;
-    QVariant m_reply;
+    QMutex m_mutex;
     Behaviour m_behaviour = Behaviour::answer;
+    QVariant m_reply;
     std::atomic<int> m_calls{0};
 };
 

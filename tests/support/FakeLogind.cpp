@@ -2,25 +2,18 @@
 
 #include <csignal>
 
-#include <QDeadlineTimer>
+#include <QTest>
 
 namespace tavelo::test {
 
 FakeLogind::FakeLogind(const QString &busAddress)
 {
-    const QString program =
-        qEnvironmentVariable("TAVELO_BINARY_DIR") + QStringLiteral("/tests/support/fake-logind/tavelo-fake-logind");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(program, {busAddress});
-    const QDeadlineTimer deadline(10000);
-    while (!m_output.contains(QLatin1String("ready\n")) && !deadline.hasExpired() &&
-           m_process.state() != QProcess::NotRunning) {
-        m_process.waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-        output();
-    }
-    m_ready = m_output.contains(QLatin1String("ready\n"));
-    if (!m_ready)
-        m_error = QStringLiteral("%1 did not start: %2").arg(program, m_process.errorString());
+    m_process.start(qEnvironmentVariable("TAVELO_BINARY_DIR") + "/tests/support/fake-logind/tavelo-fake-logind",
+                    {busAddress});
+    if (!QTest::qWaitFor([this] { return isReady() || m_process.state() == QProcess::NotRunning; }, 10000) ||
+        !isReady())
+        qWarning("tavelo-fake-logind did not start: %s", qPrintable(m_process.errorString()));
 }
 
 FakeLogind::~FakeLogind()
@@ -41,12 +34,6 @@ const QString &FakeLogind::output()
 {
     m_output += QString::fromLocal8Bit(m_process.readAllStandardOutput());
     return m_output;
-}
-
-int FakeLogind::openInhibitors()
-{
-    return static_cast<int>(output().count(QStringLiteral("inhibit taken")) -
-                            m_output.count(QStringLiteral("inhibit released")));
 }
 
 } // namespace tavelo::test

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QProcess>
-#include <QString>
 
 namespace tavelo::test {
 
@@ -11,22 +10,19 @@ class FakeLogind {
 public:
     explicit FakeLogind(const QString &busAddress);
     ~FakeLogind();
-    FakeLogind(const FakeLogind &) = delete;
-    FakeLogind &operator=(const FakeLogind &) = delete;
 
     // True once the helper owns org.freedesktop.login1.
-    bool isReady() const { return m_ready; }
-    QString errorText() const { return m_error; }
-
+    bool isReady() { return output().contains(QLatin1String("ready\n")); }
     void announceSleep(bool start);
     // What the helper has printed so far; read as the event loop delivers it.
     const QString &output();
-    int openInhibitors();
+    int openInhibitors()
+    {
+        return output().count(QLatin1String("inhibit taken")) - m_output.count(QLatin1String("inhibit released"));
+    }
 
 private:
     QProcess m_process;
-    bool m_ready = false;
-    QString m_error;
     QString m_output;
 };
 

@@ -6,14 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/linux/StatusNotifierItem.h"
-
 namespace tavelo::test {
 
 namespace {
 constexpr int kWaitMs = 5000;
 const QString kConnectionName = QStringLiteral("fake-sni-host");
-const QString kPath = QString::fromLatin1(StatusNotifierItem::kObjectPath);
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 } // namespace
 
 FakeStatusNotifierHost::FakeStatusNotifierHost()
@@ -30,15 +28,15 @@ FakeStatusNotifierHost::~FakeStatusNotifierHost()
 void FakeStatusNotifierHost::listenTo(const QString &service)
 {
     // Anything else the item might send, such as PropertiesChanged, counts as traffic.
-    for (const QString &interface :
-         {QString::fromLatin1(StatusNotifierItem::kInterface), QStringLiteral("org.freedesktop.DBus.Properties")})
-        m_connection.connect(service, kPath, interface, QString(), this, SLOT(record(QDBusMessage)));
+    for (const QString &interface : {QString::fromLatin1(StatusNotifierItem::kInterface), kProperties})
+        m_connection.connect(service, StatusNotifierItem::kObjectPath, interface, QString(), this,
+                             SLOT(record(QDBusMessage)));
 }
 
-QDBusMessage FakeStatusNotifierHost::call(const QString &service, const QString &interface, const QString &method,
-                                          const QVariantList &arguments)
+QDBusMessage FakeStatusNotifierHost::call(const QString &service, const QString &method, const QVariantList &arguments,
+                                          const QString &interface)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(service, kPath, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(service, StatusNotifierItem::kObjectPath, interface, method);
     message.setArguments(arguments);
     QDBusPendingCallWatcher watcher(m_connection.asyncCall(message, kWaitMs));
     // Waiting for the watcher's own notice (not the call's state) keeps order with the
@@ -51,24 +49,10 @@ QDBusMessage FakeStatusNotifierHost::call(const QString &service, const QString 
 
 QVariant FakeStatusNotifierHost::property(const QString &service, const QString &name)
 {
-    const QDBusMessage reply = call(service, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                                    {QString::fromLatin1(StatusNotifierItem::kInterface), name});
-    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
-        << name.toStdString() << " " << reply.errorMessage().toStdString();
+    const QDBusMessage reply =
+        call(service, QStringLiteral("Get"), {QString::fromLatin1(StatusNotifierItem::kInterface), name}, kProperties);
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << name.toStdString() << reply.errorMessage().toStdString();
     return reply.arguments().value(0).value<QDBusVariant>().variant();
-}
-
-void FakeStatusNotifierHost::sync(const QString &service)
-{
-    property(service, QStringLiteral("Status"));
-}
-
-QStringList FakeStatusNotifierHost::signalNames() const
-{
-    QStringList names;
-    for (const QDBusMessage &m : signalsReceived)
-        names << m.member();
-    return names;
 }
 
 } // namespace tavelo::test

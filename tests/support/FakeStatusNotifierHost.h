@@ -3,8 +3,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QObject>
-#include <QStringList>
 #include <QVariant>
+
+#include "platform/linux/StatusNotifierItem.h"
 
 namespace tavelo::test {
 
@@ -19,13 +20,11 @@ public:
 
     // Records every signal the item at `service` sends from then on.
     void listenTo(const QString &service);
-    QDBusMessage call(const QString &service, const QString &interface, const QString &method,
-                      const QVariantList &arguments = {});
+    QDBusMessage call(const QString &service, const QString &method, const QVariantList &arguments,
+                      const QString &interface = StatusNotifierItem::kInterface);
+    // Also a round trip: every signal the item sent before is recorded after this.
     QVariant property(const QString &service, const QString &name);
-    // A round trip to the item: every signal it sent before is recorded after this.
-    void sync(const QString &service);
 
-    QStringList signalNames() const;
     QList<QDBusMessage> signalsReceived;
 
 public Q_SLOTS:

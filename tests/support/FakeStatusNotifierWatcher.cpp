@@ -3,18 +3,13 @@
 namespace tavelo::test {
 
 namespace {
+const QString kConnectionName = QStringLiteral("fake-sni-watcher");
 const QString kService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kPath = QStringLiteral("/StatusNotifierWatcher");
-
-QString connectionName()
-{
-    static int counter = 0;
-    return QStringLiteral("fake-sni-watcher-%1").arg(++counter);
-}
 } // namespace
 
 FakeStatusNotifierWatcher::FakeStatusNotifierWatcher(bool hostRegistered)
-    : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName())),
+    : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName)),
       m_hostRegistered(hostRegistered)
 {
 }
@@ -22,50 +17,24 @@ FakeStatusNotifierWatcher::FakeStatusNotifierWatcher(bool hostRegistered)
 FakeStatusNotifierWatcher::~FakeStatusNotifierWatcher()
 {
     stop();
-    const QString name = m_connection.name();
     m_connection = QDBusConnection(QString());
-    QDBusConnection::disconnectFromBus(name);
+    QDBusConnection::disconnectFromBus(kConnectionName);
 }
 
 bool FakeStatusNotifierWatcher::start()
 {
-    if (m_running)
-        return true;
-    if (!m_connection.registerObject(kPath, this,
-                                     QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals |
-                                         QDBusConnection::ExportAllProperties))
-        return false;
-    if (!m_connection.registerService(kService)) {
-        m_connection.unregisterObject(kPath);
-        return false;
-    }
-    m_running = true;
-    return true;
+    return m_connection.registerObject(kPath, this,
+                                       QDBusConnection::ExportScriptableSlots |
+                                           QDBusConnection::ExportScriptableSignals |
+                                           QDBusConnection::ExportAllProperties) &&
+           m_connection.registerService(kService);
 }
 
 void FakeStatusNotifierWatcher::stop()
 {
-    if (!m_running)
-        return;
-    m_running = false;
     m_connection.unregisterService(kService);
     m_connection.unregisterObject(kPath);
     m_registrations.clear();
-}
-
-void FakeStatusNotifierWatcher::setHostRegistered(bool registered)
-{
-    m_hostRegistered = registered;
-    if (registered)
-        Q_EMIT StatusNotifierHostRegistered();
-    else
-        Q_EMIT StatusNotifierHostUnregistered();
-}
-
-void FakeStatusNotifierWatcher::RegisterStatusNotifierItem(const QString &service)
-{
-    m_registrations.append(service);
-    Q_EMIT StatusNotifierItemRegistered(service);
 }
 
 } // namespace tavelo::test

@@ -2,14 +2,13 @@
 
 #include <QDBusConnection>
 #include <QObject>
-#include <QString>
 #include <QStringList>
 
 namespace tavelo::test {
 
 // A stand-in for the panel's org.kde.StatusNotifierWatcher on the session bus, on a
-// connection of its own. Records every RegisterStatusNotifierItem; `stop` and `start`
-// again play a watcher that restarts (and forgets what was registered).
+// connection of its own. Records every RegisterStatusNotifierItem; `stop` plays a
+// watcher that goes away (and forgets what was registered).
 class FakeStatusNotifierWatcher final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
@@ -22,7 +21,11 @@ public:
     // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
     bool start();
     void stop();
-    void setHostRegistered(bool registered);
+    void registerHost()
+    {
+        m_hostRegistered = true;
+        Q_EMIT StatusNotifierHostRegistered();
+    }
 
     const QStringList &registrations() const { return m_registrations; }
     bool isHostRegistered() const
@@ -33,19 +36,16 @@ public:
     int hostQueries() const { return m_hostQueries; }
 
 public Q_SLOTS:
-    Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service);
+    Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service) { m_registrations.append(service); }
 
 Q_SIGNALS:
-    Q_SCRIPTABLE void StatusNotifierItemRegistered(const QString &service);
     Q_SCRIPTABLE void StatusNotifierHostRegistered();
-    Q_SCRIPTABLE void StatusNotifierHostUnregistered();
 
 private:
     QDBusConnection m_connection;
     bool m_hostRegistered;
     mutable int m_hostQueries = 0;
-    bool m_running = false;
-    QStringList m_registrations; // services, as given
+    QStringList m_registrations;
 };
 
 } // namespace tavelo::test

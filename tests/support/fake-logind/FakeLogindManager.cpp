@@ -19,8 +19,6 @@ void report(const QString &line)
 
 } // namespace
 
-FakeLogindManager::FakeLogindManager(QObject *parent) : QObject(parent) {}
-
 void FakeLogindManager::announceSleep(bool start)
 {
     report(start ? QStringLiteral("prepare-for-sleep true") : QStringLiteral("prepare-for-sleep false"));
@@ -37,24 +35,18 @@ QDBusUnixFileDescriptor FakeLogindManager::Inhibit(const QString &what, const QS
     // are gone only the caller's copy holds the pipe open.
     QDBusUnixFileDescriptor handed(ends[1]);
     ::close(ends[1]);
-    watchReleased(ends[0]);
-    report(QStringLiteral("inhibit taken: ") + QStringList{what, who, why, mode}.join('|'));
-    return handed;
-}
-
-void FakeLogindManager::watchReleased(int readEnd)
-{
-    auto *notifier = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
-    m_open.append(notifier);
-    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, readEnd] {
+    auto *notifier = new QSocketNotifier(ends[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [notifier, readEnd = ends[0]] {
         char byte;
         if (::read(readEnd, &byte, 1) > 0)
             return;
-        m_open.removeOne(notifier);
+        notifier->setEnabled(false);
         notifier->deleteLater();
         ::close(readEnd);
         report(QStringLiteral("inhibit released"));
     });
+    report(QStringLiteral("inhibit taken: ") + QStringList{what, who, why, mode}.join('|'));
+    return handed;
 }
 
 } // namespace tavelo::test

@@ -2,22 +2,17 @@
 
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
-#include <QStringList>
-
-class QSocketNotifier;
 
 namespace tavelo::test {
 
-// The part of org.freedesktop.login1.Manager that Tavelo uses. Each inhibitor is the
-// write end of a pipe; when every copy of it is closed, the read end here sees EOF and
-// the inhibitor counts as released, as logind would see it.
+// The part of org.freedesktop.login1.Manager that Tavelo uses, reporting each event on
+// standard output. Each inhibitor is the write end of a pipe; when every copy of it is
+// closed, the read end here sees EOF and the inhibitor counts as released, as logind would see it.
 class FakeLogindManager final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
 
 public:
-    explicit FakeLogindManager(QObject *parent = nullptr);
-
     void announceSleep(bool start);
 
 public Q_SLOTS:
@@ -26,11 +21,6 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     Q_SCRIPTABLE void PrepareForSleep(bool start);
-
-private:
-    void watchReleased(int readEnd);
-
-    QList<QSocketNotifier *> m_open;
 };
 
 } // namespace tavelo::test

@@ -19,13 +19,8 @@
 
 namespace {
 
+// Signals arrive as bytes on this pair, to be handled in the event loop.
 int g_signalPipe[2] = {-1, -1};
-
-void forwardSignal(int signal)
-{
-    const unsigned char byte = static_cast<unsigned char>(signal);
-    [[maybe_unused]] const auto written = ::write(g_signalPipe[1], &byte, 1);
-}
 
 } // namespace
 
@@ -36,18 +31,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: tavelo-fake-logind BUS-ADDRESS\n");
         return 2;
     }
-    const QString address = QString::fromLocal8Bit(argv[1]);
-    QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("fake-logind"));
-    if (!bus.isConnected() || !(bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing)) {
-        std::fprintf(stderr, "tavelo-fake-logind: cannot use the bus at %s\n", qPrintable(address));
-        return 1;
-    }
-
+    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]), QStringLiteral("fake-logind"));
     tavelo::test::FakeLogindManager manager;
     bus.registerObject(QStringLiteral("/org/freedesktop/login1"), &manager,
                        QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals);
-    if (!bus.registerService(QStringLiteral("org.freedesktop.login1"))) {
-        std::fprintf(stderr, "tavelo-fake-logind: org.freedesktop.login1 is taken\n");
+    // Inhibitors are file descriptors, so a bus that cannot pass them is no use.
+    if (!(bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing) ||
+        !bus.registerService(QStringLiteral("org.freedesktop.login1"))) {
+        std::fprintf(stderr, "tavelo-fake-logind: cannot own org.freedesktop.login1 on the bus at %s\n", argv[1]);
         return 1;
     }
     bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"), QStringLiteral("org.freedesktop.DBus.Local"),
@@ -65,9 +56,12 @@ int main(int argc, char **argv)
         else
             QCoreApplication::quit();
     });
-    for (int s : {SIGUSR1, SIGUSR2, SIGTERM, SIGINT})
-        std::signal(s, forwardSignal);
-
+    for (int s : {SIGUSR1, SIGUSR2, SIGTERM, SIGINT}) {
+        std::signal(s, [](int signal) {
+            const auto byte = static_cast<unsigned char>(signal);
+            [[maybe_unused]] const auto written = ::write(g_signalPipe[1], &byte, 1);
+        });
+    }
     std::printf("ready\n");
     std::fflush(stdout);
     return QCoreApplication::exec();

@@ -1,0 +1,131 @@
+#include <QApplication>
+#include <QCursor>
+#include <QDBusArgument>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+
+#include "app/ui/StatusIconRenderer.h"
+#include "app/ui/StatusItem.h"
+#include "app/ui/StatusMenuView.h"
+#include "platform/DesktopTools.h"
+#include "platform/linux/StatusItemBackendChooser.h"
+#include "platform/linux/TrayIconBackend.h"
+#include "support/AppFixture.h"
+#include "support/FakeStatusNotifierHost.h"
+#include "support/FakeStatusNotifierWatcher.h"
+
+using namespace tavelo;
+using test::waitFor;
+
+namespace {
+
+void clickAt(const QPoint &point)
+{
+    test::run("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
+}
+
+bool trayIconShown()
+{
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    return std::any_of(widgets.begin(), widgets.end(),
+                       [](QWidget *w) { return w->inherits("QSystemTrayIconSys") && w->isVisible(); });
+}
+
+template <typename T> T demarshall(const QVariant &value)
+{
+    T out{};
+    value.value<QDBusArgument>() >> out;
+    return out;
+}
+
+} // namespace
+
+// The tray icon in tint2: shown once it is painted there; real clicks on it open the panel
+// and close it again (the focus the panel loses must not reopen it).
+TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
+{
+    test::AppFixture h;
+    h.start();
+    StatusItem item(*h.model, std::make_unique<TrayIconBackend>());
+    QSignalSpy shown(&item, &StatusItem::shown);
+    item.show();
+    ASSERT_TRUE(waitFor([&] { return shown.count() == 1; }));
+    const QRect icon = item.backend().iconGeometry();
+    ASSERT_TRUE(icon.isValid() && QGuiApplication::primaryScreen()->geometry().contains(icon));
+    // Where the panel goes is the placement's business, tested on its own.
+    clickAt(icon.center());
+    ASSERT_TRUE(waitFor([&] { return item.panel().isVisible(); }));
+    clickAt(icon.center());
+    ASSERT_TRUE(waitFor([&] { return !item.panel().isVisible(); }));
+    QTest::qWait(400);
+    EXPECT_FALSE(item.panel().isVisible()) << "the click that closed the panel opened it again";
+}
+
+// Under tint2 the icon sits in the XEmbed tray; a panel with a watcher and a host takes
+// it over, with what it showed, and gives it back when it goes. Meanwhile the host hears
+// of each change once and every click opens the panel where the host says.
+TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
+{
+    ASSERT_TRUE(waitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); })) << "tint2 offers no tray";
+    using Kind = StatusItemBackendChooser::Kind;
+    registerStatusNotifierDBusTypes();
+    test::FakeStatusNotifierWatcher watcher(/*hostRegistered=*/false);
+    StatusItemBackendChooser chooser;
+    std::vector<QPoint> clicks;
+    chooser.onActivate = [&](const QPoint &p) { clicks.push_back(p); };
+    chooser.setIcon({StatusIconRenderer::render(StatusIconKey{}, 22)});
+    chooser.show();
+    ASSERT_TRUE(waitFor([&] { return chooser.kind() == Kind::trayIcon; }));
+    chooser.setLabel("1:24:59");
+
+    // A watcher counts once a host has registered with it.
+    ASSERT_TRUE(watcher.start());
+    ASSERT_TRUE(waitFor([&] { return watcher.hostQueries() > 0; }));
+    EXPECT_EQ(chooser.kind(), Kind::trayIcon);
+    watcher.registerHost();
+    ASSERT_TRUE(waitFor([&] { return watcher.registrations().size() == 1; }));
+    EXPECT_EQ(chooser.kind(), Kind::statusNotifier);
+    EXPECT_TRUE(waitFor([] { return !trayIconShown(); }));
+    const QString service = watcher.registrations().front();
+    test::FakeStatusNotifierHost host;
+    host.listenTo(service);
+    EXPECT_EQ(host.property(service, "XAyatanaLabel").toString(), "1:24:59");
+    EXPECT_EQ(demarshall<StatusNotifierPixmaps>(host.property(service, "IconPixmap")).size(), 1);
+    host.signalsReceived.clear();
+
+    QImage small(16, 16, QImage::Format_ARGB32);
+    small.fill(qRgba(0x10, 0x20, 0x30, 0x80));
+    const QImage large = small.scaled(32, 32);
+    chooser.setIcon({small, large});
+    chooser.setIcon({small.copy(), large.copy()}); // same pixels, other images
+    for (const char *label : {"1:24:59", "24:59", "24:59"})
+        chooser.setLabel(label);
+    chooser.setToolTip("24:59");
+    chooser.setToolTip("24:59");
+    EXPECT_EQ(host.property(service, "XAyatanaLabelGuide").toString(), "00:00");
+    QStringList signalNames;
+    for (const QDBusMessage &m : host.signalsReceived)
+        signalNames << m.member();
+    EXPECT_EQ(signalNames, (QStringList{"NewIcon", "XAyatanaNewLabel", "NewToolTip"}));
+    EXPECT_EQ(host.signalsReceived[1].arguments(), (QVariantList{"24:59", "00:00"}));
+    const auto toolTip = demarshall<StatusNotifierToolTip>(host.property(service, "ToolTip"));
+    EXPECT_EQ(toolTip.title + " " + toolTip.text, "Tavelo 24:59");
+    const auto pixmaps = demarshall<StatusNotifierPixmaps>(host.property(service, "IconPixmap"));
+    ASSERT_EQ(pixmaps.size(), 2);
+    EXPECT_EQ(pixmaps[1].width * pixmaps[1].height * 4, pixmaps[1].argb.size());
+    // Alpha first, then red, green and blue, whatever the machine's byte order.
+    EXPECT_EQ(pixmaps[0].argb.left(4), QByteArray::fromHex("80102030"));
+
+    // A host that gives no place means the pointer; scrolling does nothing.
+    QCursor::setPos(640, 500);
+    ASSERT_TRUE(waitFor([] { return QCursor::pos() == QPoint(640, 500); }));
+    for (const char *method : {"Activate", "SecondaryActivate", "ContextMenu"})
+        EXPECT_EQ(host.call(service, method, {300, 5}).type(), QDBusMessage::ReplyMessage);
+    host.call(service, "Activate", {0, 0});
+    EXPECT_EQ(host.call(service, "Scroll", {120, "vertical"}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(clicks, (std::vector<QPoint>{{300, 5}, {300, 5}, {300, 5}, {640, 500}}));
+
+    watcher.stop();
+    ASSERT_TRUE(waitFor([&] { return chooser.kind() == Kind::trayIcon; }));
+}
