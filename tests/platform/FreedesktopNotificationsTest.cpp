@@ -64,7 +64,6 @@ TEST(DunstNotifications, ClickAddReplaceAndWithdraw)
     center.add({"tavelo.b", "B", "one", false});
     center.add({"tavelo.b", "B", "two", false});
     settle();
-    ASSERT_EQ(dunstctl({"count", "displayed"}), "2");
     center.add({"tavelo.b", "B", "three", false});
     settle();
     // Summaries are plain text by definition; bodies are markup.
