@@ -113,11 +113,13 @@ TEST_F(BreakOverlayControllerTest, DisplayChangeRebuildsOnALaterTurnOnlyWhileSho
 {
     controller.show(false);
     QScreen *screen = QGuiApplication::screens()[1];
-    const QWidget *before = controller.windows()[0];
-    emit screen->geometryChanged(screen->geometry());
-    EXPECT_EQ(controller.windows()[0], before) << "rebuilt later, not inside the notification";
-    loop.runPending();
-    EXPECT_NE(controller.windows()[0], before);
+    for (int change = 0; change < 2; ++change) {
+        const QWidget *before = controller.windows()[0];
+        emit screen->geometryChanged(screen->geometry());
+        EXPECT_EQ(controller.windows()[0], before) << "rebuilt later, not inside the notification";
+        loop.runPending();
+        EXPECT_NE(controller.windows()[0], before);
+    }
     EXPECT_TRUE(controller.lastShowWasStrict()) << "rebuilt as the engine's settings say";
 
     controller.hide();

@@ -124,6 +124,7 @@ TEST_F(SettingsViewTest, RestoreDefaultsIsOfferedOnlyAwayFromThemAndResetsDraftA
     EXPECT_TRUE(button("restoreDefaults")->isEnabled());
     type("focusMinutes", "40", false);
     button("restoreDefaults")->click();
+    EXPECT_EQ(button("restoreDefaults")->text(), "Restored");
     EXPECT_EQ(field("focusMinutes")->text(), "25");
     EXPECT_EQ(h.model->settings(), BreakSettings::standard);
     EXPECT_FALSE(button("restoreDefaults")->isEnabled());

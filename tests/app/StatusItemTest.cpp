@@ -219,6 +219,7 @@ TEST(PopupPlacement, OpensAwayFromThePanelOrThePointerAndStaysInsideTheFreeArea)
         {"left panel, level with the icon", p, {1, 300, 22, 22}, {24, 0, 1256, 1024}, {23 + kGap, 300}},
         {"right panel", p, {1257, 300, 22, 22}, {0, 0, 1256, 1024}, {1257 - kGap - 260, 300}},
         {"pointer without room below", p, {500, 800, 1, 1}, bottomFree, {370, 800 - kGap - 400}},
+        {"pointer on the right edge", p, {1279, 500, 1, 1}, bottomFree, {1020, 501 + kGap}},
         {"no room either way", {260, 700}, {500, 500, 1, 1}, bottomFree, {370, 0}},
         {"larger than the screen keeps its top left", {2000, 2000}, {500, 500, 1, 1}, {10, 20, 1280, 1000}, {10, 20}},
         // In a corner the side the icon lies further beyond wins.

@@ -60,8 +60,8 @@ TEST(StatusMenuPresentation, TextsAndButtonsFollowPauseAwayAndPhase)
          "Resume Timer (04:59)"},
         {snap(kFocus, {}, 750, 20, false, 60), "Paused 1m", "Timer paused · 1m", "Paused 1m ago — timer frozen",
          "Resume Timer (paused 1m)"},
-        {snap(kFocus, {}, 750, 20, false, 1, 299), "Paused", "Timer paused", "Paused — resumes in 04:59",
-         "Resume Timer (04:59)"},
+        {snap(kFocus, {}, 750, 20, false, 1, 1), "Paused", "Timer paused", "Paused — resumes in 00:01",
+         "Resume Timer (00:01)"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.statusLine);
