@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include "app/ui/OnboardingView.h"
 #include "app/ui/OnboardingWindowController.h"
-#include "app/ui/WhatsNewView.h"
+#include "app/ui/PageDot.h"
 #include "core/ReleaseNotes.h"
 #include "support/AppFixture.h"
 
@@ -17,103 +18,104 @@ namespace {
 
 class OnboardingWindowControllerTest : public ::testing::Test {
 protected:
-    OnboardingWindowControllerTest()
+    OnboardingView &showTour()
     {
-        h.bundle.installed = false; // no launch screen of its own
-        h.start();
+        controller.showTour(model, [this] { ++tourDone; });
+        return *static_cast<OnboardingView *>(controller.window());
     }
-    ~OnboardingWindowControllerTest() override { flushDeletes(); }
-
-    static void flushDeletes()
+    void showNotes()
     {
+        controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), [this] { ++notesDone; });
+    }
+    template <typename T = QPushButton> T *child(const QString &name) const
+    {
+        return controller.window()->findChild<T *>(name);
+    }
+    // Lets the model's queued answers, the views' queued refreshes and deletions through.
+    void settle()
+    {
+        h.loop.runPending();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
-    QPushButton *button(const char *name) const
-    {
-        return controller.window() ? controller.window()->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
-    }
-    std::function<void()> counter(int &count)
-    {
-        return [&count] { ++count; };
-    }
 
-    OnboardingWindowController controller;
     test::AppFixture h;
+    AppModel &model = h.start();
+    OnboardingWindowController controller;
+    int tourDone = 0;
+    int notesDone = 0;
 };
 
-// Closing, the window's own button and Return each end it once, whatever follows.
+TEST_F(OnboardingWindowControllerTest, TourButtonsDotsAndReturnMoveThroughThePagesAndTheLastOneFinishes)
+{
+    OnboardingView &view = showTour();
+    EXPECT_FALSE(child("back")->isEnabled());
+    child("forward")->click();
+    child("back")->click();
+    EXPECT_EQ(view.page(), 0);
+    QTest::mouseClick(child<PageDot>("dot2"), Qt::LeftButton);
+    EXPECT_EQ(child<QStackedWidget>("pages")->currentIndex(), 2);
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    // Return belongs to the forward button even while another control has focus.
+    child("back")->setFocus();
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(view.page(), 3);
+    child("forward")->click();
+    EXPECT_EQ(child("forward")->text(), "Start Focusing");
+    QTest::keyClick(&view, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(tourDone, 1);
+}
+
+// Closing, the window's own button and Return each end it once, whatever follows; a
+// window replaced by another reports nothing.
 TEST_F(OnboardingWindowControllerTest, EachWayOfEndingRunsTheCompletionOnce)
 {
-    int tourDone = 0;
-    controller.showTour(*h.model, counter(tourDone));
-    QPointer<QWidget> window = controller.window();
-    window->close();
+    showTour().close();
     EXPECT_EQ(tourDone, 1);
-    EXPECT_EQ(controller.window(), nullptr);
-    flushDeletes();
-    EXPECT_TRUE(window.isNull());
-
-    controller.showTour(*h.model, counter(tourDone));
-    static_cast<OnboardingView *>(controller.window())->setPage(2);
-    button("skip")->click();
-    flushDeletes();
+    showTour().setPage(2);
+    child("skip")->click();
     EXPECT_EQ(tourDone, 2);
 
-    int notesDone = 0;
-    controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), counter(notesDone));
-    QPushButton *backToFocus = button("done");
-    backToFocus->click();
-    backToFocus->click(); // a second press before the window is gone
-    flushDeletes();
-    EXPECT_EQ(notesDone, 1);
-
-    controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), counter(notesDone));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(controller.window()));
-    QTest::keyClick(controller.window(), Qt::Key_Return);
-    EXPECT_EQ(notesDone, 2);
-    EXPECT_EQ(controller.window(), nullptr);
-    EXPECT_EQ(tourDone, 2);
-}
-
-TEST_F(OnboardingWindowControllerTest, AReplacingShowDropsTheFirstCompletion)
-{
-    int notesDone = 0;
-    int tourDone = 0;
-    controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), counter(notesDone));
-    QPointer<QWidget> first = controller.window();
-    QPushButton *firstDone = button("done");
-    controller.showTour(*h.model, counter(tourDone));
-    EXPECT_TRUE(first->isHidden());
-    // The replaced window's own button, pressed before it is deleted, reports nothing.
-    firstDone->click();
-    flushDeletes();
-    EXPECT_TRUE(first.isNull());
+    showNotes();
+    QPointer<QWidget> replaced = controller.window();
+    QPushButton *done = child("done");
+    showTour();
+    EXPECT_TRUE(replaced->isHidden());
+    done->click();
+    settle();
+    EXPECT_TRUE(replaced.isNull());
     EXPECT_EQ(notesDone, 0);
 
-    controller.window()->close();
-    EXPECT_EQ(tourDone, 1);
-    EXPECT_EQ(notesDone, 0);
+    showNotes();
+    done = child("done");
+    done->click();
+    done->click(); // a second press before the window is gone
+    EXPECT_EQ(std::pair(tourDone, notesDone), std::pair(2, 1));
 }
 
-std::vector<QString> texts(QWidget *root, const char *name)
+// The page asks on each visit until it has something to show; the enable button's answer shows too.
+TEST_F(OnboardingWindowControllerTest, TourNotificationPageAsksUntilItHasFeedback)
 {
-    std::vector<QString> found;
-    for (auto *label : root->findChildren<QLabel *>(QLatin1String(name)))
-        found.push_back(label->text());
-    return found;
-}
-
-TEST(WhatsNewViewTest, ShowsTheNotesInTheGivenOrderWithTheirHighlights)
-{
-    const std::vector<ReleaseNote> notes = {
-        ReleaseNote("1.2.0", "Fixes", {"One", "Two"}),
-        ReleaseNote("1.0.0", "First", {}),
-    };
-    WhatsNewView view(notes, [] {});
-    EXPECT_EQ(texts(&view, "heading"),
-              (std::vector<QString>{"Version 1.2.0 \u2014 Fixes", "Version 1.0.0 \u2014 First"}));
-    EXPECT_EQ(texts(&view, "highlight"), (std::vector<QString>{"One", "Two"}));
+    OnboardingView &view = showTour();
+    view.setPage(4);
+    ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::notDetermined));
+    settle();
+    QLabel *feedback = child<QLabel>("notificationFeedback");
+    EXPECT_TRUE(feedback->isHidden());
+    view.setPage(0);
+    view.setPage(4);
+    ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::authorized));
+    settle();
+    EXPECT_EQ(feedback->text(), "Notifications are on \u2713");
+    EXPECT_FALSE(feedback->isHidden());
+    child("enableNotifications")->click();
+    ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::denied));
+    settle();
+    EXPECT_EQ(feedback->text(), "Opening Notification Settings…");
+    view.setPage(3);
+    view.setPage(4);
+    EXPECT_EQ(h.center.waitingStatusQueries(), 0u) << "once it has something to show, the page stops asking";
 }
 
 } // namespace

@@ -1,143 +1,144 @@
-#include <ostream>
-
 #include <gtest/gtest.h>
 
+#include "app/ui/BreakOverlayPresentation.h"
 #include "app/ui/StatusMenuPresentation.h"
-#include "core/BreakEngine.h"
-#include "support/ManualClock.h"
-#include "support/ManualMainLoop.h"
-
-// Readable failure messages.
-[[maybe_unused]] static void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "support/AppFixture.h"
 
 namespace tavelo {
 namespace {
 
-StatusSnapshot focus(std::int64_t remaining = 750)
+constexpr auto kFocus = TimerPhase::focus;
+constexpr auto kBreak = TimerPhase::breakTime;
+constexpr auto kMicro = BreakType::micro;
+constexpr auto kLong = BreakType::long_;
+const TimePoint kNow = TimePoint(std::chrono::seconds(1767603600));
+
+// Paused when `pausedFor` is not negative.
+StatusSnapshot snap(TimerPhase phase, std::optional<BreakType> kind, std::int64_t remaining, std::int64_t length = 20,
+                    bool away = false, std::int64_t pausedFor = -1, std::int64_t pauseLeft = 0)
 {
     StatusSnapshot s;
-    s.phase = TimerPhase::focus;
+    s.phase = phase;
+    s.activeBreak = kind;
     s.remainingSeconds = remaining;
-    s.nextScheduledBreakType = BreakType::long_;
-    s.phaseLengthSeconds = 1500;
-    return s;
-}
-
-StatusSnapshot inBreak(BreakType type, std::int64_t remaining = 12)
-{
-    StatusSnapshot s = focus(remaining);
-    s.phase = TimerPhase::breakTime;
-    s.activeBreak = type;
-    return s;
-}
-
-StatusSnapshot paused(StatusSnapshot s, std::int64_t elapsed, std::int64_t pauseLeft = 0)
-{
-    s.isPaused = true;
-    s.pausedElapsedSeconds = elapsed;
+    s.phaseLengthSeconds = length;
+    s.isAway = away;
+    s.isPaused = pausedFor >= 0;
+    s.pausedElapsedSeconds = pausedFor;
     s.pauseRemainingSeconds = pauseLeft;
+    s.nextScheduledBreakType = kLong;
+    s.postponeMinutes = 12;
+    s.completedFocusSessions = 4;
+    s.longBreakEvery = 4;
     return s;
+}
+
+// Shows the instant as seconds after kNow, so the tests can see which instant was asked for.
+QString offsetFormatter(TimePoint t)
+{
+    return QStringLiteral("T+%1").arg(std::chrono::duration_cast<std::chrono::seconds>(t - kNow).count());
 }
 
 // The pause comes first, then away, then the phase; the status line puts break time
-// before the pause, and texts switch to elapsed minutes at sixty seconds.
-TEST(StatusMenuPresentation, TextsFollowPauseAwayAndPhase)
+// before the pause, and texts switch to elapsed minutes at sixty seconds. A break kind
+// left over outside break time changes nothing.
+TEST(StatusMenuPresentation, TextsAndButtonsFollowPauseAwayAndPhase)
 {
-    StatusSnapshot away = focus(600);
-    away.isAway = true;
-    StatusSnapshot awayInBreak = inBreak(BreakType::long_, 842);
-    awayInBreak.isAway = true;
-    StatusSnapshot unknown = inBreak(BreakType::long_, 3725);
-    unknown.activeBreak.reset();
     struct Case {
         StatusSnapshot s;
-        const char *menuTitle, *headline, *statusLine, *countdown, *resume;
+        const char *menuTitle, *headline, *statusLine, *resume;
     };
     const Case cases[] = {
-        {focus(750), "12:30", "Focus in progress", "Next: Long break in 12:30", "12:30", "Resume Timer"},
-        {inBreak(BreakType::micro, 12), "00:12", "Microbreak in progress", "Microbreak ends in 00:12", "00:12",
-         "Resume Timer"},
-        {unknown, "1:02:05", "Break in progress", "Break ends in 1:02:05", "1:02:05", "Resume Timer"},
-        {away, "Away", "Away — timer frozen", "Away — focus resumes when you're back", "10:00", "Resume Timer"},
-        {awayInBreak, "14:02", "Long break in progress", "Long break ends in 14:02", "14:02", "Resume Timer"},
-        {paused(away, 30), "Paused", "Timer paused", "Paused — timer frozen", "10:00", "Resume Timer"},
-        {paused(inBreak(BreakType::micro, 15), 120, 299), "Paused 2m", "Timer paused · 2m", "Microbreak ends in 00:15",
-         "00:15", "Resume Timer (04:59)"},
-        {paused(focus(), 59), "Paused", "Timer paused", "Paused — timer frozen", "12:30", "Resume Timer"},
-        {paused(focus(), 60), "Paused 1m", "Timer paused · 1m", "Paused 1m ago — timer frozen", "12:30",
-         "Resume Timer (paused 1m)"},
-        {paused(focus(), 3 * 3600 + 5 * 60), "Paused 3h 05m", "Timer paused · 3h 05m",
-         "Paused 3h 05m ago — timer frozen", "12:30", "Resume Timer (paused 3h 05m)"},
-        {paused(focus(), 1, 299), "Paused", "Timer paused", "Paused — resumes in 04:59", "12:30",
+        {snap(kFocus, kMicro, 750), "12:30", "Focus in progress", "Next: Long break in 12:30", ""},
+        {snap(kBreak, kMicro, 12), "00:12", "Microbreak in progress", "Microbreak ends in 00:12", ""},
+        {snap(kBreak, std::nullopt, 3725), "1:02:05", "Break in progress", "Break ends in 1:02:05", ""},
+        {snap(kFocus, kMicro, 600, 20, true), "Away", "Away — timer frozen", "Away — focus resumes when you're back",
+         ""},
+        {snap(kBreak, kLong, 842, 20, true), "14:02", "Long break in progress", "Long break ends in 14:02", ""},
+        {snap(kFocus, {}, 600, 20, true, 59), "Paused", "Timer paused", "Paused — timer frozen", "Resume Timer"},
+        {snap(kBreak, kMicro, 15, 20, false, 120, 299), "Paused 2m", "Timer paused · 2m", "Microbreak ends in 00:15",
          "Resume Timer (04:59)"},
+        {snap(kFocus, {}, 750, 20, false, 60), "Paused 1m", "Timer paused · 1m", "Paused 1m ago — timer frozen",
+         "Resume Timer (paused 1m)"},
+        {snap(kFocus, {}, 750, 20, false, 1, 1), "Paused", "Timer paused", "Paused — resumes in 00:01",
+         "Resume Timer (00:01)"},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.statusLine);
         const StatusMenuPresentation p(c.s);
-        EXPECT_EQ(p.menuTitle(), c.menuTitle) << c.statusLine;
-        EXPECT_EQ(p.headline(), c.headline) << c.statusLine;
+        EXPECT_EQ(p.menuTitle(), c.menuTitle);
+        EXPECT_EQ(p.headline(), c.headline);
         EXPECT_EQ(p.statusLine(), c.statusLine);
-        EXPECT_EQ(p.countdown(), c.countdown) << c.statusLine;
-        EXPECT_EQ(p.resumeLabel(), c.resume) << c.statusLine;
-        EXPECT_EQ(p.showsResumeButton(), c.s.isPaused);
-        EXPECT_EQ(p.skipTitle(),
-                  c.s.phase == TimerPhase::breakTime ? "Skip Current Break" : "Skip Next Break (Long break)");
+        EXPECT_EQ(c.s.isPaused ? p.resumeLabel() : QString(), c.resume);
+        const bool inBreak = c.s.phase == kBreak;
+        EXPECT_EQ(p.skipTitle(), inBreak ? "Skip Current Break" : "Skip Next Break (Long break)");
+        EXPECT_EQ(p.startMicrobreakEnabled(), !(inBreak && c.s.activeBreak == kMicro));
+        EXPECT_EQ(p.startLongBreakEnabled(), !(inBreak && c.s.activeBreak == kLong));
     }
 }
 
-TEST(StatusMenuPresentation, SessionLineCountsWithinTheCycle)
+TEST(BreakOverlayPresentation, TextsFollowTheKindOfBreak)
 {
     struct Case {
-        std::int64_t completed, every;
-        const char *line;
+        std::optional<BreakType> type;
+        std::int64_t remaining;
+        const char *texts; // headline | skip title | subtitle
     };
-    for (const Case &c : {Case{6, 4, "Session 3 of 4 • 6 completed"}, Case{0, 4, "Session 1 of 4 • 0 completed"},
-                          Case{7, 1, "Session 1 of 1 • 7 completed"}, Case{7, 0, "Session 1 of 1 • 7 completed"},
-                          Case{7, -3, "Session 1 of 1 • 7 completed"},
-                          Case{1'000'000'007, 4, "Session 4 of 4 • 1000000007 completed"}}) {
-        StatusSnapshot s = focus();
+    for (const Case &c : {Case{kMicro, 15, "Microbreak|Skip|Back at T+15 • Break 4 of 4"},
+                          Case{kLong, 1, "Long break|End Break|Back at T+1 • Long break • 4 focus sessions done"},
+                          Case{kLong, 0, "Long break|End Break|Long break • 4 focus sessions done"},
+                          Case{std::nullopt, -1, "Break|Skip|Break 4 of 4"}}) {
+        const auto p = BreakOverlayPresentation::make(snap(kBreak, c.type, c.remaining), kNow, offsetFormatter);
+        EXPECT_EQ(p.headline + "|" + p.skipTitle + "|" + p.subtitle, c.texts);
+        EXPECT_EQ(p.postponeTitle, "Postpone 12 min");
+    }
+    EXPECT_TRUE(BreakOverlayPresentation::subtitleOf(snap(kBreak, kMicro, INT64_MAX), kNow, offsetFormatter)
+                    .startsWith("Back at T+"));
+}
+
+// The session under way counts from the sessions done; the break under way ends the last one.
+TEST(StatusMenuPresentation, SessionAndBreakNumbersCountWithinTheCycle)
+{
+    struct Case {
+        std::int64_t completed, every, session, breakNumber, of;
+    };
+    for (const Case &c : {Case{0, 4, 1, 1, 4}, Case{2, 4, 3, 2, 4}, Case{4, 4, 1, 4, 4}, Case{5, 4, 2, 1, 4},
+                          Case{INT64_MIN, 4, 1, 1, 4}, Case{INT64_MAX, 3, 2, 1, 3}, Case{7, -2, 1, 1, 1},
+                          Case{1'000'000'007, 4, 4, 3, 4}}) {
+        StatusSnapshot s = snap(kBreak, kMicro, -1);
         s.completedFocusSessions = c.completed;
         s.longBreakEvery = c.every;
-        EXPECT_EQ(StatusMenuPresentation(s).sessionLine(), c.line);
+        // A negative count shows as none.
+        EXPECT_EQ(StatusMenuPresentation(s).sessionLine(), QStringLiteral("Session %1 of %2 • %3 completed")
+                                                               .arg(c.session)
+                                                               .arg(c.of)
+                                                               .arg(std::max<std::int64_t>(c.completed, 0)));
+        EXPECT_EQ(BreakOverlayPresentation::subtitleOf(s, kNow, offsetFormatter),
+                  QStringLiteral("Break %1 of %2").arg(c.breakNumber).arg(c.of));
     }
 }
 
-TEST(StatusMenuPresentation, StartButtonsDisableOnlyTheRunningKind)
+TEST(BreakOverlayPresentation, ProgressIsThePassedShareOfThePhaseAndStaysInRange)
 {
-    StatusSnapshot stale = focus(); // a leftover break kind outside break time
-    stale.activeBreak = BreakType::micro;
-    for (const StatusSnapshot &s : {focus(), stale, inBreak(BreakType::micro), inBreak(BreakType::long_)}) {
-        const bool running = s.phase == TimerPhase::breakTime;
-        EXPECT_EQ(StatusMenuPresentation(s).startMicrobreakEnabled(), !(running && s.activeBreak == BreakType::micro));
-        EXPECT_EQ(StatusMenuPresentation(s).startLongBreakEnabled(), !(running && s.activeBreak == BreakType::long_));
-    }
+    struct Case {
+        std::int64_t remaining, length;
+        double progress;
+    };
+    for (const Case &c :
+         {Case{15, 20, 0.25}, Case{0, 20, 1.0}, Case{300, 300, 0.0}, Case{45, 20, 0.0}, Case{-20, 300, 1.0},
+          Case{INT64_MIN, 20, 1.0}, Case{1, 0, 0.0}, Case{0, -30, 1.0}, Case{INT64_MAX, INT64_MAX, 0.0}})
+        EXPECT_DOUBLE_EQ(BreakOverlayPresentation::progressOf(snap(kBreak, kMicro, c.remaining, c.length)), c.progress)
+            << c.remaining << " of " << c.length;
 }
 
-TEST(StatusMenuPresentation, SnapshotFollowsTheEngineAndItsPhaseLength)
+// The phase length drives the ring and the overlay's progress (the whole break: StatusItemTest).
+TEST(StatusSnapshot, PhaseLengthStretchesWithAPostpone)
 {
     test::ManualClock clock;
     test::ManualMainLoop loop(clock);
-    BreakSettings settings = BreakSettings::standard;
-    settings.postponeMinutes = 7;
-    BreakEngine engine(settings, clock, loop);
+    BreakEngine engine(BreakSettings::standard, clock, loop);
     engine.postpone();
-    EXPECT_EQ(StatusSnapshot::of(engine).phaseLengthSeconds, 32 * 60) << "stretched by the postpone";
-
-    engine.startBreakNow(BreakType::long_);
-    loop.advance(std::chrono::seconds(61));
-    const StatusSnapshot s = StatusSnapshot::of(engine);
-    EXPECT_EQ(s.activeBreak, BreakType::long_);
-    EXPECT_EQ(s.remainingSeconds, 15 * 60 - 61);
-    EXPECT_EQ(s.phaseLengthSeconds, 15 * 60);
-
-    settings.longBreakMinutes = INT64_MAX;
-    engine.updateSettings(settings);
-    engine.startBreakNow(BreakType::long_);
-    EXPECT_EQ(StatusSnapshot::of(engine).phaseLengthSeconds, engine.remainingSeconds()) << "capped, not wrapped";
-    engine.pauseFor(300);
-    EXPECT_EQ(StatusSnapshot::of(engine).pauseRemainingSeconds, 300);
+    EXPECT_EQ(StatusSnapshot::of(engine).phaseLengthSeconds, 30 * 60);
 }
 
 } // namespace
