@@ -63,7 +63,6 @@ public:
         if (m_clickHandler)
             m_clickHandler(identifier);
     }
-    bool hasClickHandler() const { return static_cast<bool>(m_clickHandler); }
 
     const std::vector<Call> &calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
