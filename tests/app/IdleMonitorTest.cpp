@@ -8,19 +8,14 @@
 
 using namespace tavelo;
 
+// Negative values are the caller's to clamp; only values that are no number at all read as 0.
 TEST(IdleMonitor, PassesTheSourceThroughButNotUnknownOrNonFiniteValues)
 {
-    std::optional<double> value = 12.9;
-    test::FakeIdleTimeSource source([&value] { return value; });
-    IdleMonitor monitor(source);
-    EXPECT_DOUBLE_EQ(monitor.idleSeconds(), 12.9);
-    // Negative values are the caller's to clamp; only values that are no number at all read as 0.
-    value = -3.0;
-    EXPECT_DOUBLE_EQ(monitor.idleSeconds(), -3.0);
-    for (std::optional<double> bad :
-         {std::optional<double>(std::nan("")), std::optional<double>(std::numeric_limits<double>::infinity()),
-          std::optional<double>(-std::numeric_limits<double>::infinity()), std::optional<double>()}) {
-        value = bad;
-        EXPECT_EQ(monitor.idleSeconds(), 0.0) << bad.value_or(-1);
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    using Case = std::pair<std::optional<double>, double>;
+    for (auto [in, out] : {Case{12.9, 12.9}, Case{-3.0, -3.0}, Case{std::nan(""), 0}, Case{kInf, 0}, Case{-kInf, 0},
+                           Case{std::nullopt, 0}}) {
+        test::FakeIdleTimeSource source([v = in] { return v; });
+        EXPECT_EQ(IdleMonitor(source).idleSeconds(), out) << in.value_or(-1);
     }
 }

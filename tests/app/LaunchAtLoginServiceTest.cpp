@@ -10,24 +10,22 @@ using namespace tavelo;
 using Status = LoginItemService::Status;
 using Outcome = ProcessRunner::Result::Outcome;
 using Lines = std::vector<std::string>;
-using State = LaunchAtLoginService::State;
 
 namespace {
 
 const std::filesystem::path kExecutable = "/opt/Tavelo Beta/bin/tavelo";
-const std::filesystem::path kUnit = "/home/user/.config/systemd/user/com.tavelo.app.loginitem.service";
-const std::string kDisable = "--user disable com.tavelo.app.loginitem.service";
-const std::string kEnable = "--user enable com.tavelo.app.loginitem.service";
-const std::string kFallback = "Enabled via systemd user service fallback.";
+const std::filesystem::path kUnit = "/home/user/.config/systemd/user/org.example.app.loginitem.service";
+const std::string kDisable = "--user disable org.example.app.loginitem.service";
+const std::string kEnable = "--user enable org.example.app.loginitem.service";
 
+// The service's own decisions; the files and systemctl are tested for real on a private session.
 class LaunchAtLoginServiceTest : public ::testing::Test {
 protected:
-    // Switches and describes the error, if any; the fakes answer at once.
+    LaunchAtLoginServiceTest() { bundle.bundleIdentifier = "org.example.app"; }
     std::string set(bool enabled)
     {
         std::string result = "(not called)";
-        service.setEnabled(enabled,
-                           [&](const std::optional<LaunchAtLoginError> &e) { result = e ? e->description() : "ok"; });
+        service.setEnabled(enabled, [&](const auto &e) { result = e ? e->description() : "ok"; });
         return result;
     }
 
@@ -40,58 +38,41 @@ protected:
 
 TEST_F(LaunchAtLoginServiceTest, StateFollowsTheLoginItemThenTheFallbackUnit)
 {
+    const std::string fallback = "Enabled via systemd user service fallback.";
+    const std::string approve = "Enabled. Approve in your desktop's startup settings if needed.";
     struct Case {
         bool installed;
         Status status;
         bool unit;
-        State state;
+        LaunchAtLoginService::State state;
     };
-    const std::vector<Case> cases = {
-        {false, Status::enabled, true, {false, "Install Tavelo to enable this option."}},
-        {true, Status::enabled, false, {true, std::nullopt}},
-        {true,
-         Status::requiresApproval,
-         true,
-         {true, "Enabled. Approve in your desktop's startup settings if needed."}},
-        {true, Status::notRegistered, true, {true, kFallback}},
-        {true, Status::notFound, true, {true, kFallback}},
-        {true, Status::notRegistered, false, {false, std::nullopt}},
-        {true, Status::notFound, false, {false, std::nullopt}},
-    };
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        SCOPED_TRACE(i);
-        bundle.installed = cases[i].installed;
-        loginItem.currentStatus = cases[i].status;
+    for (const Case &c : {Case{false, Status::enabled, true, {false, "Install Tavelo to enable this option."}},
+                          Case{true, Status::requiresApproval, true, {true, approve}},
+                          Case{true, Status::notFound, true, {true, fallback}},
+                          Case{true, Status::notRegistered, false, {false, {}}}}) {
+        bundle.installed = c.installed;
+        loginItem.currentStatus = c.status;
         units.files.clear();
-        if (cases[i].unit)
+        if (c.unit)
             units.files[kUnit] = kExecutable;
-        EXPECT_EQ(service.isSupported(), cases[i].installed);
-        EXPECT_EQ(service.refreshState(), cases[i].state);
+        EXPECT_EQ(service.refreshState(), c.state) << int(c.status) << c.unit;
     }
 }
 
+// Failing to remove an old fallback is no failure to enable; systemctl's complaints about
+// the links are no reason to stop.
 TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
 {
     struct Case {
-        const char *what;
         bool enable;
         std::optional<std::string> registerError;
         bool unitBefore;
         std::optional<std::string> removeError;
         std::string result;
-        Lines loginItemCalls, systemctl;
-        bool unitAfter;
     };
-    const std::vector<Case> cases = {
-        // Failing to remove an old fallback is no failure to enable.
-        {"registered", true, std::nullopt, true, "denied", "ok", {"register"}, {kDisable}, true},
-        {"off", false, std::nullopt, true, std::nullopt, "ok", {"unregister"}, {kDisable}, false},
-        {"off, unit stays", false, std::nullopt, true, "denied", "denied", {"unregister"}, {kDisable}, true},
-        {"off, no unit", false, std::nullopt, false, "denied", "ok", {"unregister"}, {kDisable}, false},
-        {"fallback", true, "read-only", false, std::nullopt, "ok", {"register"}, {kDisable, kEnable}, true},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const Case &c : {Case{true, {}, true, "denied", "ok"}, Case{false, {}, true, {}, "ok"},
+                          Case{false, {}, true, "denied", "denied"}, Case{false, {}, false, "denied", "ok"},
+                          Case{true, "read-only", false, {}, "ok"}}) {
         loginItem.calls.clear();
         loginItem.registerError = c.registerError;
         runner.calls.clear();
@@ -99,15 +80,14 @@ TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
         if (c.unitBefore)
             units.files[kUnit] = "/old/tavelo";
         units.removeError = c.removeError;
-        // systemctl's complaints about the links are no reason to stop.
         runner.respond = [](const auto &call) {
-            const int status = call.arguments[1] == "disable" ? 1 : 0;
-            return ProcessRunner::Result{Outcome::exited, status, "no such unit", false, {}, {}};
+            return ProcessRunner::Result{
+                Outcome::exited, call.arguments[1] == "disable", "no such unit", false, {}, {}};
         };
         EXPECT_EQ(set(c.enable), c.result);
-        EXPECT_EQ(loginItem.calls, c.loginItemCalls);
-        EXPECT_EQ(runner.commandLines(), c.systemctl);
-        EXPECT_EQ(units.files.count(kUnit) > 0, c.unitAfter);
+        EXPECT_EQ(loginItem.calls, Lines{c.enable ? "register" : "unregister"});
+        EXPECT_EQ(runner.commandLines(), (c.registerError ? Lines{kDisable, kEnable} : Lines{kDisable}));
+        EXPECT_EQ(units.files.count(kUnit), (c.unitBefore && c.removeError) || c.registerError ? 1u : 0u);
     }
     EXPECT_EQ(runner.calls[0].program, "/fake/systemctl");
     EXPECT_EQ(units.files.at(kUnit), kExecutable);
@@ -116,77 +96,46 @@ TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
 TEST_F(LaunchAtLoginServiceTest, FallbackFailuresAreReportedInTheirOwnWords)
 {
     loginItem.registerError = "read-only folder";
-    struct Case {
-        ProcessRunner::Result enable;
-        std::string text;
-    };
     const std::string prefix = "Could not update login service: ";
-    const std::vector<Case> cases = {
-        {{Outcome::exited, 5, " \n\t \r\n", false, {}, {}}, prefix + "systemctl exit 5"},
-        {{Outcome::crashed, 9, "", false, {}, {}}, prefix + "systemctl exit 9"},
-        {{Outcome::exited, 1, "\nFailed to enable unit: Access denied\n", false, {}, {}},
-         prefix + "Failed to enable unit: Access denied"},
-        {{Outcome::exited, 2, "bad \xff\xfe bytes", false, {}, {}}, prefix + "systemctl exit 2"},
-        // A capture cut inside a character is still the child's text.
-        {{Outcome::exited, 1, "caf\xc3\xa9 caf\xc3", true, {}, {}}, prefix + "café caf"},
-        {{Outcome::exited, 1, "caf\xc3\xa9 \xe2\x82", true, {}, {}}, prefix + "café"},
-        {{Outcome::timedOut, 0, {}, false, {}, std::chrono::seconds(10)},
-         prefix + "systemctl did not finish within 10 s and was stopped."},
-        {{Outcome::failedToStart, 0, {}, false, "Could not start systemctl: not found", {}},
-         "Could not start systemctl: not found"},
-    };
-    for (const Case &c : cases) {
-        runner.respond = [&c](const auto &call) {
-            return call.arguments[1] == "enable" ? c.enable : ProcessRunner::Result{};
-        };
-        EXPECT_EQ(set(true), c.text);
+    using Result = ProcessRunner::Result;
+    for (const auto &c : std::vector<std::pair<Result, std::string>>{
+             {{Outcome::exited, 5, " \n\t \r\n", false, {}, {}}, prefix + "systemctl exit 5"},
+             {{Outcome::crashed, 9, "", false, {}, {}}, prefix + "systemctl exit 9"},
+             {{Outcome::exited, 1, "\nFailed: Access denied\n", false, {}, {}}, prefix + "Failed: Access denied"},
+             {{Outcome::exited, 2, "bad \xff\xfe bytes", false, {}, {}}, prefix + "systemctl exit 2"},
+             // A capture cut inside a character is still the child's text.
+             {{Outcome::exited, 1, "caf\xc3\xa9 \xe2\x82", true, {}, {}}, prefix + "café"},
+             {{Outcome::timedOut, 0, {}, false, {}, std::chrono::seconds(10)},
+              prefix + "systemctl did not finish within 10 s and was stopped."},
+             {{Outcome::failedToStart, 0, {}, false, "Could not start systemctl", {}}, "Could not start systemctl"}}) {
+        runner.respond = [&](const auto &call) { return call.arguments[1] == "enable" ? c.first : Result{}; };
+        EXPECT_EQ(set(true), c.second);
     }
 
-    runner.calls.clear();
     units.writeError = "Could not write the unit: disk full";
     EXPECT_EQ(set(true), "Could not write the unit: disk full");
+    units.configHome.reset();
+    EXPECT_EQ(set(true), "Missing application ID. Reinstall Tavelo with its desktop entry.");
+    runner.calls.clear();
+    EXPECT_EQ(set(false), "ok");
     bundle.installed = false;
     EXPECT_EQ(set(true), "Launch at login is available only when Tavelo is installed.");
     EXPECT_TRUE(runner.calls.empty());
 }
 
-TEST_F(LaunchAtLoginServiceTest, UnitNamedAfterTheApplicationIdAndNeededOnlyToEnable)
-{
-    bundle.bundleIdentifier = "org.example.app";
-    EXPECT_EQ(service.launchAgentPath(), "/home/user/.config/systemd/user/org.example.app.loginitem.service");
-    bundle.bundleIdentifier = "";
-    EXPECT_EQ(service.launchAgentLabel(), "com.tavelo.app.loginitem");
-
-    units.configHome.reset();
-    EXPECT_EQ(set(false), "ok");
-    EXPECT_TRUE(runner.calls.empty());
-    loginItem.registerError = "no folder";
-    EXPECT_EQ(set(true), "Missing application ID. Reinstall Tavelo with its desktop entry.");
-}
-
-TEST_F(LaunchAtLoginServiceTest, RequestsWaitForTheOneRunningAndEndWithTheService)
+TEST_F(LaunchAtLoginServiceTest, RequestsWaitForTheOneRunning)
 {
     loginItem.registerError = "refused";
     runner.autoFinish = false;
-    std::vector<std::string> finished;
+    Lines finished;
     service.setEnabled(true, [&](const auto &error) { finished.push_back(error ? "on failed" : "on"); });
     service.setEnabled(false, [&](const auto &error) { finished.push_back(error ? "off failed" : "off"); });
     EXPECT_EQ(runner.pending.size(), 1u);
-
     runner.finishNext(); // disable before enable
     runner.finishNext(); // enable
     EXPECT_EQ(finished, Lines{"on"});
     runner.finishNext(); // the second request's disable
     EXPECT_EQ(finished, (Lines{"on", "off"}));
-
-    // A helper that answers after the service is gone finds nothing to call.
-    auto doomed = std::make_unique<LaunchAtLoginService>(
-        LaunchAtLoginService::Environment{bundle, loginItem, units, runner, kExecutable});
-    doomed->setEnabled(true, [&](const auto &) { finished.push_back("late"); });
-    doomed.reset();
-    while (!runner.pending.empty())
-        runner.finishNext();
-    EXPECT_EQ(finished.size(), 2u);
 }
 
 } // namespace

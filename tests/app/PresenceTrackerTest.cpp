@@ -1,7 +1,5 @@
 #include <cmath>
 #include <limits>
-#include <memory>
-#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -22,56 +20,35 @@ protected:
     test::ManualClock clock;
     test::ManualMainLoop loop{clock};
     // A focus session long enough that no sleep below ends it.
-    static constexpr std::int64_t kFocus = 100 * 3600;
-    BreakEngine engine{[] {
-                           BreakSettings s = BreakSettings::standard;
-                           s.focusMinutes = kFocus / 60;
-                           return s;
-                       }(),
-                       clock, loop};
+    BreakEngine engine{BreakSettings{6000, 20, 15, 4, 5, 10, 300, true}, clock, loop};
     double idle = 0.0;
-    int reads = 0;
-    test::FakeIdleTimeSource idleSource{[this] {
-        ++reads;
-        return std::optional(idle);
-    }};
+    test::FakeIdleTimeSource idleSource{[this] { return std::optional(idle); }};
     IdleMonitor monitor{idleSource};
     test::FakeSleepWatcher watcher;
     std::unique_ptr<PresenceTracker> tracker = std::make_unique<PresenceTracker>(engine, monitor, watcher, clock, loop);
 
-    // The whole seconds the engine's deadline moved during `action`: what the countdown
-    // shows beyond the time that passed.
-    template <typename Action> std::int64_t deadlineShiftDuring(Action action)
+    // How far the countdown moved back over a sleep of `d` that no timer notices. The
+    // queued work runs only after waking, as when the machine sleeps at once.
+    std::int64_t sleepFor(std::chrono::nanoseconds d, bool announced = true)
     {
         engine.advanceForTesting(0);
         const std::int64_t before = engine.remainingSeconds();
-        const TimePoint start = clock.now();
-        action();
-        engine.advanceForTesting(0);
-        const double elapsed = std::chrono::duration<double>(clock.now() - start).count();
-        return std::int64_t(std::floor(double(engine.remainingSeconds() - before) + elapsed));
-    }
-
-    // A sleep of `d` that no timer notices, as with a suspended machine.
-    void sleepFor(std::chrono::nanoseconds d)
-    {
-        watcher.willSleep();
-        loop.runPending();
+        if (announced)
+            watcher.willSleep();
         clock.advance(d);
         watcher.didWake();
         loop.runPending();
+        engine.advanceForTesting(0);
+        return std::int64_t(
+            std::floor(double(engine.remainingSeconds() - before) + std::chrono::duration<double>(d).count()));
     }
 };
-
-} // namespace
 
 TEST_F(PresenceTrackerTest, SamplesAtOnceThenEveryFiveSeconds)
 {
     idle = 12.9;
     tracker->start();
     EXPECT_EQ(engine.currentIdleSeconds(), 12);
-    EXPECT_EQ(watcher.startCount, 1);
-
     idle = 30.2;
     loop.advance(4900ms);
     EXPECT_EQ(engine.currentIdleSeconds(), 12);
@@ -79,10 +56,9 @@ TEST_F(PresenceTrackerTest, SamplesAtOnceThenEveryFiveSeconds)
     EXPECT_EQ(engine.currentIdleSeconds(), 30);
 
     // Starting again replaces the timer rather than adding one, and registers for sleep once.
+    const std::size_t timers = loop.activeTimerCount();
     tracker->start();
-    reads = 0;
-    loop.advance(60s);
-    EXPECT_EQ(reads, 12);
+    EXPECT_EQ(loop.activeTimerCount(), timers);
     EXPECT_EQ(watcher.startCount, 1);
 }
 
@@ -94,70 +70,30 @@ TEST_F(PresenceTrackerTest, IdleTimeIsTruncatedAndNeverNegative)
         EXPECT_EQ(PresenceTracker::wholeIdleSeconds(in), out) << in;
 }
 
+// Each sleep is compensated once, from its last announcement; the idle time is sampled on waking.
 TEST_F(PresenceTrackerTest, SleepMovesTheCountdownByTheTimeSlept)
 {
     tracker->start();
-    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(1800s + 900ms); }), 1800);
-    EXPECT_EQ(engine.remainingSeconds(), kFocus);
-    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(48h); }), PresenceTracker::kMaxSleepCompensationSeconds);
-    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(-2h); }), 0) << "a clock that went back gives nothing";
-    EXPECT_FALSE(tracker->sleepDateForTesting());
-}
+    EXPECT_EQ(sleepFor(1800s + 900ms), 1800);
+    EXPECT_EQ(sleepFor(48h), PresenceTracker::kMaxSleepCompensationSeconds);
+    EXPECT_EQ(sleepFor(-2h), 0) << "a clock that went back gives nothing";
+    idle = 40;
+    EXPECT_EQ(sleepFor(1h, false), 0);
+    EXPECT_EQ(engine.currentIdleSeconds(), 0) << "a wake without a sleep samples nothing";
 
-// Measured from the last announcement; the idle time is sampled at once on waking.
-TEST_F(PresenceTrackerTest, SleepIsMeasuredFromTheLastAnnouncement)
-{
-    tracker->start();
     watcher.willSleep();
     loop.runPending();
     clock.advance(100s);
     idle = 42.4;
-    EXPECT_EQ(deadlineShiftDuring([&] { sleepFor(600s); }), 600);
+    EXPECT_EQ(sleepFor(600s), 600);
     EXPECT_EQ(engine.currentIdleSeconds(), 42);
-}
 
-// Also after a sleep: one sleep is compensated once, not at every later wake.
-TEST_F(PresenceTrackerTest, WakeWithoutSleepDoesNothing)
-{
-    tracker->start();
-    idle = 40;
-    const auto wakeAfterAnHour = [&] {
-        clock.advance(1h);
-        watcher.didWake();
-        loop.runPending();
-    };
-    EXPECT_EQ(deadlineShiftDuring(wakeAfterAnHour), 0);
-    EXPECT_EQ(engine.currentIdleSeconds(), 0) << "nor samples the idle time";
-    sleepFor(300s);
-    EXPECT_EQ(deadlineShiftDuring(wakeAfterAnHour), 0);
-}
-
-TEST_F(PresenceTrackerTest, SleepInstantIsReadWhenAnnouncedNotWhenQueuedWorkRuns)
-{
-    tracker->start();
-    watcher.willSleep();
-    // The machine sleeps before the queued task runs.
-    clock.advance(1h);
-    watcher.didWake();
-    loop.runPending();
-    EXPECT_FALSE(tracker->sleepDateForTesting());
-    EXPECT_EQ(engine.remainingSeconds(), kFocus);
-}
-
-TEST_F(PresenceTrackerTest, NothingRunsOnceTheTrackerIsGone)
-{
-    tracker->start();
-    watcher.willSleep();
     idle = 99;
+    watcher.willSleep();
     tracker.reset();
-    EXPECT_EQ(deadlineShiftDuring([&] {
-                  watcher.didWake();
-                  loop.advance(30s);
-                  watcher.willSleep();
-                  clock.advance(1h);
-                  watcher.didWake();
-                  loop.runPending();
-              }),
-              0);
-    EXPECT_EQ(engine.currentIdleSeconds(), 0);
+    EXPECT_EQ(sleepFor(1h), 0);
+    loop.advance(30s);
+    EXPECT_EQ(engine.currentIdleSeconds(), 42) << "nothing runs once the tracker is gone";
 }
+
+} // namespace

@@ -49,10 +49,7 @@ public:
     // so that the order across the two shows.
     class RecordingOverlay final : public OverlayPresenter {
     public:
-        RecordingOverlay(AppFixture &fixture, OverlayActions actions) : m_fixture(fixture)
-        {
-            m_fixture.overlayActions = std::move(actions);
-        }
+        explicit RecordingOverlay(AppFixture &fixture) : m_fixture(fixture) {}
         void show(bool strict) override { record(strict ? "show strict" : "show gentle", true); }
         void hide() override { record("hide", false); }
         bool isVisible() const override { return m_visible; }
@@ -77,13 +74,14 @@ public:
         // Built here: it reads whether the build is installed when it starts.
         updates =
             std::make_unique<UpdateService>(http, center, defaults, bundle, workspace, loop, FeedArchitecture::generic);
-        model = std::make_unique<AppModel>(
-            AppModel::Collaborators{settingsStore, notifier,
-                                    [this](BreakEngine &, OverlayActions actions) {
-                                        return std::make_unique<RecordingOverlay>(*this, std::move(actions));
-                                    },
-                                    bundle, clock, loop, onboarding, onboardingStore, launchAtLogin, settingsWindow,
-                                    idleMonitor, sleepWatcher, *updates});
+        model = std::make_unique<AppModel>(AppModel::Collaborators{settingsStore, notifier,
+                                                                   [this](BreakEngine &, OverlayActions actions) {
+                                                                       overlayActions = std::move(actions);
+                                                                       return std::make_unique<RecordingOverlay>(*this);
+                                                                   },
+                                                                   bundle, clock, loop, onboarding, onboardingStore,
+                                                                   launchAtLogin, settingsWindow, idleMonitor,
+                                                                   sleepWatcher, *updates});
         return *model;
     }
     // Builds the model and runs what construction queued.
@@ -100,6 +98,20 @@ public:
         for (const auto &event : overlayLog)
             calls.push_back(event.what);
         return calls;
+    }
+    std::vector<FakeOnboardingPresenter::Shown::Kind> shownKinds() const
+    {
+        std::vector<FakeOnboardingPresenter::Shown::Kind> kinds;
+        for (const auto &s : onboarding.shown)
+            kinds.push_back(s.kind);
+        return kinds;
+    }
+    std::vector<std::string> titles() const
+    {
+        std::vector<std::string> result;
+        for (const auto &request : center.added())
+            result.push_back(request.title);
+        return result;
     }
     // Moves time on, then lets Qt deliver what the views queued.
     void advance(std::chrono::nanoseconds d)

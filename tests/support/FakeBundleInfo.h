@@ -13,9 +13,6 @@ public:
     std::string bundleIdentifier = "com.tavelo.app";
     std::optional<std::string> version = std::string("0.2.0");
 
-    FakeBundleInfo() = default;
-    explicit FakeBundleInfo(bool isInstalled) : installed(isInstalled) {}
-
     bool isInstalled() const override { return installed; }
     std::string identifier() const override { return bundleIdentifier; }
     std::optional<std::string> shortVersion() const override { return version; }

@@ -5,7 +5,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/NotificationCenter.h"
@@ -17,14 +16,12 @@ namespace tavelo::test {
 class FakeNotificationCenter final : public NotificationCenter {
 public:
     enum class Kind { add, removeDelivered, removePending, getAuthorizationStatus, requestAuthorization };
-
     struct Call {
         Kind kind;
         std::vector<std::string> identifiers; // the request's identifier for `add`
         std::optional<NotificationRequest> request;
     };
 
-    // When set, completions are answered at once with these values.
     std::optional<AuthorizationStatus> autoStatus;
     std::optional<bool> autoGrant;
 
@@ -32,38 +29,31 @@ public:
     {
         m_calls.push_back({Kind::add, {request.identifier}, request});
     }
-    void removeDelivered(const std::vector<std::string> &identifiers) override
+    void removeDelivered(const std::vector<std::string> &ids) override
     {
-        m_calls.push_back({Kind::removeDelivered, identifiers, std::nullopt});
+        m_calls.push_back({Kind::removeDelivered, ids, {}});
     }
-    void removePending(const std::vector<std::string> &identifiers) override
+    void removePending(const std::vector<std::string> &ids) override
     {
-        m_calls.push_back({Kind::removePending, identifiers, std::nullopt});
+        m_calls.push_back({Kind::removePending, ids, {}});
     }
     void getAuthorizationStatus(std::function<void(AuthorizationStatus)> completion) override
     {
-        m_calls.push_back({Kind::getAuthorizationStatus, {}, std::nullopt});
-        if (autoStatus)
-            completion(*autoStatus);
-        else
-            m_statusCompletions.push_back(std::move(completion));
+        m_calls.push_back({Kind::getAuthorizationStatus, {}, {}});
+        autoStatus ? completion(*autoStatus) : m_statusCompletions.push_back(std::move(completion));
     }
     void requestAuthorization(std::function<void(bool)> completion) override
     {
-        m_calls.push_back({Kind::requestAuthorization, {}, std::nullopt});
-        if (autoGrant)
-            completion(*autoGrant);
-        else
-            m_authorizationCompletions.push_back(std::move(completion));
+        m_calls.push_back({Kind::requestAuthorization, {}, {}});
+        autoGrant ? completion(*autoGrant) : m_authorizationCompletions.push_back(std::move(completion));
     }
     void setClickHandler(std::function<void(const std::string &)> handler) override
     {
         m_clickHandler = std::move(handler);
     }
 
-    // Answers the oldest waiting status query; false when none waits.
+    // Answer the oldest waiting query or request; false when none waits.
     bool answerStatus(AuthorizationStatus status) { return answer(m_statusCompletions, status); }
-    // Answers the oldest waiting authorization request; false when none waits.
     bool answerAuthorization(bool granted) { return answer(m_authorizationCompletions, granted); }
     std::size_t waitingStatusQueries() const { return m_statusCompletions.size(); }
 
@@ -73,23 +63,19 @@ public:
         if (m_clickHandler)
             m_clickHandler(identifier);
     }
-    bool hasClickHandler() const { return static_cast<bool>(m_clickHandler); }
 
     const std::vector<Call> &calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
     std::size_t count(Kind kind) const
     {
-        return static_cast<std::size_t>(
-            std::count_if(m_calls.begin(), m_calls.end(), [kind](const Call &c) { return c.kind == kind; }));
+        return std::count_if(m_calls.begin(), m_calls.end(), [kind](const Call &c) { return c.kind == kind; });
     }
-    // The requests added so far, in order.
     std::vector<NotificationRequest> added() const
     {
         std::vector<NotificationRequest> requests;
-        for (const Call &call : m_calls) {
-            if (call.kind == Kind::add)
+        for (const Call &call : m_calls)
+            if (call.request)
                 requests.push_back(*call.request);
-        }
         return requests;
     }
 
@@ -100,8 +86,7 @@ private:
             return false;
         Completion completion = std::move(queue.front());
         queue.pop_front();
-        if (completion)
-            completion(value);
+        completion(value);
         return true;
     }
 

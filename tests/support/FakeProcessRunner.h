@@ -27,11 +27,10 @@ public:
     void run(const std::string &program, const std::vector<std::string> &arguments, Completion done) override
     {
         calls.push_back({program, arguments});
-        if (autoFinish) {
+        if (autoFinish)
             done(respond ? respond(calls.back()) : Result{});
-            return;
-        }
-        pending.push_back(std::move(done));
+        else
+            pending.push_back(std::move(done));
     }
 
     // Finishes the oldest waiting run with `result`.

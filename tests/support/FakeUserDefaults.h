@@ -18,9 +18,8 @@ public:
     std::optional<std::string> string(const std::string &key) const override
     {
         auto it = values.find(key);
-        if (it == values.end() || !std::holds_alternative<std::string>(it->second))
-            return std::nullopt;
-        return std::get<std::string>(it->second);
+        const std::string *value = it == values.end() ? nullptr : std::get_if<std::string>(&it->second);
+        return value ? std::optional(*value) : std::nullopt;
     }
     void setString(const std::string &key, const std::string &value) override
     {
