@@ -58,7 +58,7 @@ struct State {
 };
 
 struct Sequence {
-    explicit Sequence(std::uint64_t seed) : rng(seed) {}
+    explicit Sequence(std::uint64_t seed) : rng(seed), b(e()) {}
     BreakEngine &e() const { return *h.engine; }
     std::uint64_t pick(std::uint64_t n) { return std::uniform_int_distribution<std::uint64_t>(0, n - 1)(rng); }
     std::int64_t between(std::int64_t lo, std::int64_t hi)
@@ -94,16 +94,16 @@ struct Sequence {
 
     std::string firstProblem();
     void wire();
-    void tickRules(const State &b, const State &a);
+    void tickRules(const State &a);
 
     std::mt19937_64 rng;
     EngineHarness h;
     std::vector<std::string> problems;
     // The running operation: its argument and what it may cause (none for a tick).
     std::int64_t arg = 0;
+    State b;
     std::optional<Events> expected;
     std::int64_t sessions = 0;
-    BreakSettings settings = BreakSettings::standard;
     bool inTick = false, ticked = false, atMostOne = false, expired = false, stopped = false;
     // The model of the warning and reminder rhythm.
     int warnings = 0, rearms = 0;
@@ -111,95 +111,85 @@ struct Sequence {
     bool timedPause = false;
 };
 
-const char *unless(bool fine, const char *problem)
-{
-    return fine ? "" : problem;
-}
-
-// An operation with its weight in twentieths and its rule; operations that tick have none.
+// An operation with its weight in twentieths. Those that do not tick check their own rule
+// against the state before (s.b) and after.
 struct Op {
     const char *name;
     int weight;
     void (*act)(Sequence &);
-    const char *(*rule)(const Sequence &, const State &before, const State &after);
 };
 
 // clang-format off
 const Op kOps[] = {
     {"run ms", 3, [](Sequence &s) {
         const auto ms = std::chrono::milliseconds(s.arg = s.between(0, 2500));
-        s.atMostOne = ms < 1s, s.ticked = s.h.loop.activeTimerCount() > 0 && ms >= 1s;
-        s.h.loop.advance(ms); }, nullptr},
+        s.inTick = true, s.atMostOne = ms < 1s, s.ticked = s.h.loop.activeTimerCount() > 0 && ms >= 1s;
+        s.h.loop.advance(ms); }},
     {"jump s and fire", 2, [](Sequence &s) {
         static constexpr std::int64_t spans[] = {120, 7200, 400'000, 5 * 31'536'000};
         s.jump(s.arg = s.between(s.pick(6) == 0 ? -3600 : 0, spans[s.pick(std::size(spans))]));
-        s.atMostOne = true, s.ticked = !(s.stopped = s.h.loop.activeTimerCount() == 0);
-        s.h.loop.fireTimersOnce(); }, nullptr},
+        s.inTick = s.atMostOne = true, s.ticked = !(s.stopped = s.h.loop.activeTimerCount() == 0);
+        s.h.loop.fireTimersOnce(); }},
     {"advance (paused) clock for testing", 1, [](Sequence &s) {
-        s.atMostOne = s.ticked = true;
+        s.inTick = s.atMostOne = s.ticked = true;
         if (s.pick(2) == 0)
             s.e().advanceForTesting(s.argument(-30, 2000));
         else
-            s.e().advancePausedClockForTesting(s.argument(-30, 2000)); }, nullptr},
-    {"expireForTesting", 1, [](Sequence &s) { s.atMostOne = s.ticked = s.expired = true, s.e().expireForTesting(); },
-     nullptr},
+            s.e().advancePausedClockForTesting(s.argument(-30, 2000)); }},
+    {"expireForTesting", 1, [](Sequence &s) {
+        s.inTick = s.atMostOne = s.ticked = s.expired = true, s.e().expireForTesting(); }},
     {"startBreakNow long?", 1, [](Sequence &s) {
         const BreakType type = (s.arg = s.pick(2)) ? BreakType::long_ : BreakType::micro;
-        s.expected = Events{started(type)}, s.e().startBreakNow(type); },
-     [](const Sequence &s, const State &, const State &a) {
-        return unless(!a.paused && a.active == (s.arg ? BreakType::long_ : BreakType::micro), "no break started"); }},
+        s.expected = Events{started(type)}, s.e().startBreakNow(type);
+        s.complain(s.e().isPaused() || s.e().activeBreak() != type, "no break started"); }},
     {"postpone", 1, [](Sequence &s) {
-        s.expected = s.e().activeBreak() ? Events{"cancelled"} : Events{}, s.e().postpone(); },
-     [](const Sequence &, const State &b, const State &a) {
-        return b.active ? unless(a.freshFocus(phaseOf(a.settings.postponeMinutes)), "no postpone-long focus")
-                        : unless(a.samePause(b) && a.remaining >= 1, "postpone in focus lost the pause or the time"); }},
+        s.expected = s.b.active ? Events{"cancelled"} : Events{}, s.e().postpone();
+        const State a(s.e());
+        s.complain(s.b.active ? !a.freshFocus(phaseOf(a.settings.postponeMinutes)) : !a.samePause(s.b) || a.remaining < 1,
+                   "postpone gave no postpone-long focus, or lost the pause or the time"); }},
     {"skip", 1, [](Sequence &s) {
-        s.sessions = !s.e().activeBreak(), s.expected = s.e().activeBreak() ? Events{"cancelled"} : Events{};
-        s.e().skip(), s.newCountdown(); },
-     [](const Sequence &, const State &, const State &a) {
-        return unless(a.freshFocus(phaseOf(a.settings.focusMinutes)), "no full focus after a skip"); }},
+        s.sessions = !s.b.active, s.expected = s.b.active ? Events{"cancelled"} : Events{};
+        s.e().skip(), s.newCountdown();
+        s.complain(!State(s.e()).freshFocus(phaseOf(s.e().settings().focusMinutes)), "no full focus after a skip"); }},
     {"resetFocusTimer", 1, [](Sequence &s) {
-        s.expected = Events{}, s.e().resetFocusTimer(), s.newCountdown(); },
-     [](const Sequence &, const State &, const State &a) {
-        return unless(a.freshFocus(phaseOf(a.settings.focusMinutes)), "no full focus after a reset"); }},
+        s.expected = Events{}, s.e().resetFocusTimer(), s.newCountdown();
+        s.complain(!State(s.e()).freshFocus(phaseOf(s.e().settings().focusMinutes)), "no full focus after a reset"); }},
     {"updateSettings focus", 2, [](Sequence &s) {
-        s.settings = s.randomSettings(), s.arg = s.settings.focusMinutes, ++s.rearms;
-        s.expected = Events{}, s.e().updateSettings(s.settings); },
-     [](const Sequence &s, const State &b, const State &a) {
-        const std::int64_t full = b.active ? breakLength(a.settings, *b.active) : phaseOf(a.settings.focusMinutes);
-        return unless(a.settings == s.settings.sanitized() && a.samePause(b) && a.active == b.active &&
-                      a.remaining == std::min(b.remaining, full), "no new settings, or not just a shortened count"); }},
+        const BreakSettings next = s.randomSettings();
+        s.arg = next.focusMinutes, ++s.rearms, s.expected = Events{}, s.e().updateSettings(next);
+        const State a(s.e());
+        const std::int64_t full = a.active ? breakLength(a.settings, *a.active) : phaseOf(a.settings.focusMinutes);
+        s.complain(a.settings != next.sanitized() || !a.samePause(s.b) || a.active != s.b.active ||
+                   a.remaining != std::min(s.b.remaining, full), "no new settings, or not just a shortened count"); }},
     {"pauseFor", 1, [](Sequence &s) {
-        s.expected = Events{}, s.timedPause = true, s.lastReminder = 0, s.e().pauseFor(s.argument(-5, 7200)); },
-     [](const Sequence &s, const State &, const State &a) {
-        return unless(a.paused && a.pauseLeft == std::clamp<std::int64_t>(s.arg, 1, kTenYears), "no timed pause"); }},
+        s.expected = Events{}, s.timedPause = true, s.lastReminder = 0, s.e().pauseFor(s.argument(-5, 7200));
+        s.complain(!s.e().isPaused() || s.e().pauseRemainingSeconds() != std::clamp<std::int64_t>(s.arg, 1, kTenYears),
+                   "no timed pause of the given length"); }},
     {"togglePause", 1, [](Sequence &s) {
-        s.expected = Events{}, s.timedPause = false, s.lastReminder = 0, s.e().togglePause(); },
-     [](const Sequence &, const State &b, const State &a) {
-        return unless(a.paused != b.paused && (!a.paused || a.pauseLeft == 0), "togglePause did not toggle"); }},
+        s.expected = Events{}, s.timedPause = false, s.lastReminder = 0, s.e().togglePause();
+        s.complain(s.e().isPaused() == s.b.paused || s.e().pauseRemainingSeconds() != 0, "no toggle"); }},
     {"idle", 2, [](Sequence &s) {
         s.expected = Events{};
         if (s.pick(2) == 0)
             s.e().noteIdle(s.argument(0, 500));
         else
-            s.e().setCurrentIdleSeconds(s.arg = std::max<std::int64_t>(s.argument(0, 500), 0)); },
-     [](const Sequence &s, const State &b, const State &a) {
-        return unless(a.idle == std::max<std::int64_t>(s.arg, 0) && a.remaining == b.remaining, "idle did more"); }},
+            s.e().setCurrentIdleSeconds(s.arg = std::max<std::int64_t>(s.argument(0, 500), 0));
+        s.complain(s.e().currentIdleSeconds() != std::max<std::int64_t>(s.arg, 0) ||
+                   s.e().remainingSeconds() != s.b.remaining, "recording the idle time did more"); }},
     {"(sleep and) compensateForSleep", 2, [](Sequence &s) {
         s.expected = Events{}, s.arg = s.pick(3) == 0 ? s.extreme() : s.between(0, 864'000);
         if (s.arg > 0 && s.arg <= 864'000 && s.pick(2) == 0)
             s.jump(s.arg);
-        s.e().compensateForSleep(s.arg); },
-     [](const Sequence &s, const State &b, const State &a) {
-        return unless(a.phase == b.phase && a.paused == b.paused && a.pausedFor == b.pausedFor &&
-                      (s.arg >= 1 || (a.remaining == b.remaining && a.pauseLeft == b.pauseLeft)) &&
-                      (!b.paused || a.remaining == b.remaining), "compensateForSleep went too far"); }},
+        s.e().compensateForSleep(s.arg);
+        const State a(s.e()), &b = s.b;
+        s.complain(a.phase != b.phase || a.paused != b.paused || a.pausedFor != b.pausedFor ||
+                   (s.arg < 1 && (a.remaining != b.remaining || a.pauseLeft != b.pauseLeft)) ||
+                   (b.paused && a.remaining != b.remaining), "compensateForSleep went too far"); }},
     {"stop?", 1, [](Sequence &s) {
         s.expected = Events{};
         if ((s.arg = s.pick(10) == 0))
-            s.e().stop(); },
-     [](const Sequence &s, const State &, const State &) {
-        return unless(!s.arg || s.h.loop.activeTimerCount() == 0, "stop left the ticker running"); }},
+            s.e().stop();
+        s.complain(s.arg && s.h.loop.activeTimerCount() != 0, "stop left the ticker running"); }},
 };
 // clang-format on
 
@@ -212,14 +202,14 @@ std::string Sequence::firstProblem()
     const std::int64_t lead = e().settings().preBreakWarningSeconds;
     warnings = lead >= 1 && lead >= e().remainingSeconds(); // warned before anyone listened
     std::string log;
-    for (int step = 0; step < 30 && problems.empty(); ++step) {
-        const State b(e());
+    for (int step = 0; step < 30; ++step) {
+        b = State(e());
         h.events.clear(), expected.reset();
-        arg = sessions = 0, ticked = atMostOne = expired = stopped = false;
+        arg = sessions = 0, inTick = ticked = atMostOne = expired = stopped = false;
         const Op *op = kOps;
         for (auto draw = static_cast<int>(pick(20)); draw >= op->weight; ++op)
             draw -= op->weight;
-        inTick = !op->rule, op->act(*this), inTick = false;
+        op->act(*this);
         log += std::string("\n  ") + op->name + " " + std::to_string(arg);
         if (!e().isPaused())
             lastReminder = 0;
@@ -230,13 +220,10 @@ std::string Sequence::firstProblem()
         complain(!a.paused && (a.pauseLeft != 0 || a.pausedFor != 0), "running, but pause state left over");
         complain(a.paused && timedPause != (a.pauseLeft >= 1), "pauseRemainingSeconds does not fit the pause");
         complain(ticked && a.paused && e().isAway(), "away while paused");
-        if (op->rule) {
+        if (inTick)
+            tickRules(a);
+        else
             complain(a.count != b.count + sessions || h.events != *expected, "wrong callbacks or session count");
-            if (const std::string problem = op->rule(*this, b, a); !problem.empty())
-                problems.push_back(problem);
-        } else {
-            tickRules(b, a);
-        }
         if (!problems.empty())
             return "step " + std::to_string(step) + ": " + problems.front() + "\nops:" + log;
     }
@@ -283,7 +270,7 @@ void Sequence::wire()
     };
 }
 
-void Sequence::tickRules(const State &b, const State &a)
+void Sequence::tickRules(const State &a)
 {
     const Events &ev = h.events;
     const auto count = [&](std::string_view prefix) {

@@ -44,20 +44,19 @@ public:
     {
         using Step = void (*)(EngineHarness &, std::int64_t, std::chrono::milliseconds);
         static const std::map<std::string, Step> kSteps = {
-            {"run", [](EngineHarness &h, std::int64_t, std::chrono::milliseconds d) { h.loop.advance(d); }},
-            {"jump", [](EngineHarness &h, std::int64_t, std::chrono::milliseconds d) { h.clock.advance(d); }},
-            {"advance", [](EngineHarness &h, std::int64_t n, auto) { h.e().advanceForTesting(n); }},
-            {"advancePaused", [](EngineHarness &h, std::int64_t n, auto) { h.e().advancePausedClockForTesting(n); }},
-            {"expire", [](EngineHarness &h, std::int64_t, auto) { h.e().expireForTesting(); }},
-            {"postpone", [](EngineHarness &h, std::int64_t, auto) { h.e().postpone(); }},
-            {"toggle", [](EngineHarness &h, std::int64_t, auto) { h.e().togglePause(); }},
-            {"pauseFor", [](EngineHarness &h, std::int64_t n, auto) { h.e().pauseFor(n); }},
-            {"idle", [](EngineHarness &h, std::int64_t n, auto) { h.e().noteIdle(n); }},
-            {"sleep", [](EngineHarness &h, std::int64_t n, auto) { h.e().compensateForSleep(n); }},
-            {"lead",
-             [](EngineHarness &h, std::int64_t n, auto) { h.update(&BreakSettings::preBreakWarningSeconds, n); }},
-            {"focus", [](EngineHarness &h, std::int64_t n, auto) { h.update(&BreakSettings::focusMinutes, n); }},
-            {"mark", [](EngineHarness &h, std::int64_t, auto) { h.mark(); }},
+            {"run", [](auto &h, auto, auto d) { h.loop.advance(d); }},
+            {"jump", [](auto &h, auto, auto d) { h.clock.advance(d); }},
+            {"advance", [](auto &h, auto n, auto) { h.e().advanceForTesting(n); }},
+            {"advancePaused", [](auto &h, auto n, auto) { h.e().advancePausedClockForTesting(n); }},
+            {"expire", [](auto &h, auto, auto) { h.e().expireForTesting(); }},
+            {"postpone", [](auto &h, auto, auto) { h.e().postpone(); }},
+            {"toggle", [](auto &h, auto, auto) { h.e().togglePause(); }},
+            {"pauseFor", [](auto &h, auto n, auto) { h.e().pauseFor(n); }},
+            {"idle", [](auto &h, auto n, auto) { h.e().noteIdle(n); }},
+            {"sleep", [](auto &h, auto n, auto) { h.e().compensateForSleep(n); }},
+            {"lead", [](auto &h, auto n, auto) { h.update(&BreakSettings::preBreakWarningSeconds, n); }},
+            {"focus", [](auto &h, auto n, auto) { h.update(&BreakSettings::focusMinutes, n); }},
+            {"mark", [](auto &h, auto, auto) { h.mark(); }},
         };
         std::istringstream steps(script);
         for (std::string step; std::getline(steps, step, ',');) {
