@@ -44,27 +44,23 @@ TEST_F(BreakSettingsStoreTest, LoadsSanitisedSettingsOrTheDefaults)
     sanitised.focusMinutes = 1, sanitised.preBreakWarningSeconds = 60, sanitised.postponeMinutes = INT64_MAX;
     const std::string big(BreakSettingsStore::kMaxFileBytes - 20, ' ');
     // Decoding itself is tested with BreakSettings; these are the store's own cases.
-    const std::pair<std::string, std::optional<BreakSettings>> cases[] = {
+    const std::pair<std::string, BreakSettings> usable[] = {
         {"{}", BreakSettings::standard},
         {"\xEF\xBB\xBF{\n\t\"focusMinutes\" : 50, \"future\": {\"nested\": [1]}}\n", focus50},
         {R"({"focusMinutes": 0, "preBreakWarningSeconds": 600, "postponeMinutes": 9223372036854775807})", sanitised},
-        {big + R"({"focusMinutes": 50})", focus50},
-        {"", std::nullopt},
-        {"hello", std::nullopt},
-        {std::string("{\"focusMinutes\": 7}\0junk", 24), std::nullopt},
-        {"{\"note\xFF\": 1}", std::nullopt},
-        {"\x01\x02\n\x1B[31m", std::nullopt},
-        {big + "                      ", std::nullopt},
-    };
-    for (const auto &[content, expected] : cases) {
-        SCOPED_TRACE(content.substr(0, 40));
+        {big + R"({"focusMinutes": 50})", focus50}};
+    for (const auto &[content, expected] : usable) {
         files.files[kFile] = content;
-        EXPECT_EQ(store.load(), expected.value_or(BreakSettings::standard));
+        EXPECT_EQ(store.load(), expected) << content.substr(0, 40);
         EXPECT_EQ(files.files[kFile], content) << "load never rewrites";
-        if (expected)
-            EXPECT_EQ(takeErrors(), "");
-        else
-            expectOneLine(kCorrupt);
+    }
+    EXPECT_EQ(takeErrors(), "");
+    for (const std::string &corrupt :
+         {std::string(), std::string("hello"), std::string("{\"focusMinutes\": 7}\0junk", 24),
+          std::string("{\"note\xFF\": 1}"), std::string("\x01\x02\n\x1B[31m"), big + "   "}) {
+        files.files[kFile] = corrupt;
+        EXPECT_EQ(store.load(), BreakSettings::standard) << corrupt.substr(0, 40);
+        expectOneLine(kCorrupt);
     }
 }
 
