@@ -2,10 +2,14 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/BreakEngine.h"
 #include "support/ManualClock.h"
@@ -13,55 +17,85 @@
 
 namespace tavelo::test {
 
+using Events = std::vector<std::string>;
+
 // An engine on a manual clock and loop, with every callback recorded as a short text:
 // "warning:10", "started:micro:20", "finished", "cancelled", "reminder:3600".
 class EngineHarness {
 public:
-    explicit EngineHarness(const BreakSettings &settings = BreakSettings::standard)
-        : loop(clock), engine(std::make_unique<BreakEngine>(settings, clock, loop))
+    EngineHarness() : loop(clock), engine(std::make_unique<BreakEngine>(BreakSettings::standard, clock, loop))
     {
-        record();
+        const auto note = [this](std::string what, std::int64_t n) { events.push_back(what + std::to_string(n)); };
+        engine->onBreakStarted = [=](BreakType type, std::int64_t s) {
+            note("started:" + std::string(rawValue(type)) + ":", s);
+        };
+        engine->onBreakFinished = [this] { events.push_back("finished"); };
+        engine->onBreakCancelled = [this] { events.push_back("cancelled"); };
+        engine->onBreakWarning = [=](std::int64_t s) { note("warning:", s); };
+        engine->onPausedReminder = [=](std::int64_t s) { note("reminder:", s); };
     }
 
     BreakEngine &e() { return *engine; }
 
-    void record()
+    // Plays comma-separated steps, e.g. "run 500ms, jump 1h, advance 1489, lead 60, mark";
+    // "run" lets the ticker tick, "jump" moves the clock alone, "mark" records the published
+    // state among the events: "focus 1500 #0 paused 300/0 away".
+    void play(const std::string &script)
     {
-        engine->onBreakStarted = [this](BreakType type, std::int64_t seconds) {
-            events.push_back("started:" + std::string(rawValue(type)) + ":" + std::to_string(seconds));
+        using Step = void (*)(EngineHarness &, std::int64_t, std::chrono::milliseconds);
+        static const std::map<std::string, Step> kSteps = {
+            {"run", [](auto &h, auto, auto d) { h.loop.advance(d); }},
+            {"jump", [](auto &h, auto, auto d) { h.clock.advance(d); }},
+            {"advance", [](auto &h, auto n, auto) { h.e().advanceForTesting(n); }},
+            {"advancePaused", [](auto &h, auto n, auto) { h.e().advancePausedClockForTesting(n); }},
+            {"expire", [](auto &h, auto, auto) { h.e().expireForTesting(); }},
+            {"postpone", [](auto &h, auto, auto) { h.e().postpone(); }},
+            {"toggle", [](auto &h, auto, auto) { h.e().togglePause(); }},
+            {"pauseFor", [](auto &h, auto n, auto) { h.e().pauseFor(n); }},
+            {"idle", [](auto &h, auto n, auto) { h.e().noteIdle(n); }},
+            {"sleep", [](auto &h, auto n, auto) { h.e().compensateForSleep(n); }},
+            {"lead", [](auto &h, auto n, auto) { h.update(&BreakSettings::preBreakWarningSeconds, n); }},
+            {"focus", [](auto &h, auto n, auto) { h.update(&BreakSettings::focusMinutes, n); }},
+            {"mark", [](auto &h, auto, auto) { h.mark(); }},
         };
-        engine->onBreakFinished = [this] { events.push_back("finished"); };
-        engine->onBreakCancelled = [this] { events.push_back("cancelled"); };
-        engine->onBreakWarning = [this](std::int64_t s) { events.push_back("warning:" + std::to_string(s)); };
-        engine->onPausedReminder = [this](std::int64_t s) { events.push_back("reminder:" + std::to_string(s)); };
+        std::istringstream steps(script);
+        for (std::string step; std::getline(steps, step, ',');) {
+            std::istringstream words(step);
+            std::string verb, unit;
+            std::int64_t n = 0;
+            words >> verb >> n >> unit;
+            const std::int64_t ms = n * (unit == "ms" ? 1 : unit == "min" ? 60'000 : unit == "h" ? 3'600'000 : 1000);
+            if (const auto found = kSteps.find(verb); found != kSteps.end())
+                found->second(*this, n, std::chrono::milliseconds(ms));
+            else
+                ADD_FAILURE() << "unknown step " << step;
+        }
     }
 
-    // Records the published state among the events: "focus 1500 #0 paused 300/0 away".
+    void update(std::int64_t BreakSettings::*field, std::int64_t value)
+    {
+        BreakSettings s = engine->settings();
+        s.*field = value;
+        engine->updateSettings(s);
+    }
+
     void mark()
     {
         const BreakEngine &x = *engine;
-        std::string s = std::string(rawValue(x.phase())) + " " + std::to_string(x.remainingSeconds()) + " #" +
-                        std::to_string(x.completedFocusSessions());
+        std::ostringstream s;
+        s << rawValue(x.phase()) << ' ' << x.remainingSeconds() << " #" << x.completedFocusSessions();
         if (x.isPaused())
-            s +=
-                " paused " + std::to_string(x.pauseRemainingSeconds()) + "/" + std::to_string(x.pausedElapsedSeconds());
-        events.push_back(x.isAway() ? s + " away" : s);
+            s << " paused " << x.pauseRemainingSeconds() << '/' << x.pausedElapsedSeconds();
+        events.push_back(x.isAway() ? s.str() + " away" : s.str());
     }
 
     // The events so far, cleared.
-    std::vector<std::string> take() { return std::exchange(events, {}); }
-
-    // Real time passing with the ticker running.
-    void run(std::chrono::nanoseconds d) { loop.advance(d); }
-    // Time passing without any tick (a busy or sleeping machine).
-    void jump(std::chrono::nanoseconds d) { clock.advance(d); }
+    Events take() { return std::exchange(events, {}); }
 
     ManualClock clock;
     ManualMainLoop loop;
     std::unique_ptr<BreakEngine> engine;
-    std::vector<std::string> events;
+    Events events;
 };
-
-using Events = std::vector<std::string>;
 
 } // namespace tavelo::test

@@ -21,18 +21,10 @@ TEST(UpdateFeedTest, ReadsEitherEntryAndFallsBackToTheGenericOne)
 
 TEST(UpdateFeedTest, AnythingUnreadableSpoilsTheWholeFeed)
 {
-    for (const std::string json : {
-             R"({"linux": {"version": "1"}, "linuxArm64": {"version": "2", "url": "u"}})",
-             R"({"linux": {"url": "u"}})",
-             R"({"linuxArm64": {"version": "1", "url": null}})",
-             R"({"linux": {"version": 1.4, "url": "u"}})",
-             R"({"linux": {"version": "1", "url": ["u"]}})",
-             R"({"linux": "1.4.0"})",
-             "",
-             "[]",
-             "<html>500</html>",
-             "{} trailing",
-             "{\"linux\": {\"version\": \"\xff\", \"url\": \"u\"}}",
-         })
+    for (const std::string json :
+         {R"({"linux": {"version": "1"}, "linuxArm64": {"version": "2", "url": "u"}})", R"({"linux": {"url": "u"}})",
+          R"({"linuxArm64": {"version": "1", "url": null}})", R"({"linux": {"version": 1.4, "url": "u"}})",
+          R"({"linux": {"version": "1", "url": ["u"]}})", R"({"linux": "1.4.0"})", "", "[]", "<html>500</html>",
+          "{} trailing", "{\"linux\": {\"version\": \"\xff\", \"url\": \"u\"}}"})
         EXPECT_FALSE(UpdateFeed::decode(json)) << json;
 }

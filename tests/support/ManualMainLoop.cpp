@@ -15,8 +15,7 @@ TimerHandle ManualMainLoop::every(std::chrono::milliseconds interval, Task task)
 
 void ManualMainLoop::postAfter(std::chrono::milliseconds delay, Task task)
 {
-    m_delayed.push_back(
-        Delayed{m_clock.now() + std::max(delay, std::chrono::milliseconds(0)), m_order++, std::move(task)});
+    m_delayed.push_back(Delayed{m_clock.now() + std::max(delay, std::chrono::milliseconds(0)), std::move(task)});
 }
 
 void ManualMainLoop::runPending()
@@ -52,11 +51,10 @@ void ManualMainLoop::advance(std::chrono::nanoseconds d)
             if (!nextTimer || t->next < nextTimer->next)
                 nextTimer = t;
         }
+        // The earliest delayed task; among equals the first posted.
         std::optional<std::size_t> nextDelayed;
         for (std::size_t i = 0; i < m_delayed.size(); ++i) {
-            const auto &c = m_delayed[i];
-            if (!nextDelayed || c.when < m_delayed[*nextDelayed].when ||
-                (c.when == m_delayed[*nextDelayed].when && c.order < m_delayed[*nextDelayed].order))
+            if (!nextDelayed || m_delayed[i].when < m_delayed[*nextDelayed].when)
                 nextDelayed = i;
         }
         const bool timerDue = nextTimer && nextTimer->next <= target;
@@ -84,18 +82,6 @@ std::size_t ManualMainLoop::activeTimerCount() const
 {
     return static_cast<std::size_t>(
         std::count_if(m_timers.begin(), m_timers.end(), [](const auto &t) { return t->token->active; }));
-}
-
-std::chrono::milliseconds ManualMainLoop::intervalOfTimer(std::size_t index) const
-{
-    std::size_t i = 0;
-    for (const auto &t : m_timers) {
-        if (!t->token->active)
-            continue;
-        if (i++ == index)
-            return t->interval;
-    }
-    return std::chrono::milliseconds(0);
 }
 
 } // namespace tavelo::test

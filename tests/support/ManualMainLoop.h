@@ -30,7 +30,6 @@ public:
     void fireTimersOnce(bool runPosted = true);
 
     std::size_t activeTimerCount() const;
-    std::chrono::milliseconds intervalOfTimer(std::size_t index) const;
 
 private:
     struct Timer {
@@ -41,15 +40,13 @@ private:
     };
     struct Delayed {
         TimePoint when;
-        std::uint64_t order;
         Task task;
     };
 
     ManualClock &m_clock;
     std::vector<std::shared_ptr<Timer>> m_timers;
     std::deque<Task> m_posted;
-    std::vector<Delayed> m_delayed;
-    std::uint64_t m_order = 0;
+    std::vector<Delayed> m_delayed; // in the order posted
 };
 
 } // namespace tavelo::test
