@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace tavelo::test {
 
 FakeLogind::FakeLogind(const QString &busAddress)
@@ -11,9 +13,9 @@ FakeLogind::FakeLogind(const QString &busAddress)
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(qEnvironmentVariable("TAVELO_BINARY_DIR") + "/tests/support/fake-logind/tavelo-fake-logind",
                     {busAddress});
-    if (!QTest::qWaitFor([this] { return isReady() || m_process.state() == QProcess::NotRunning; }, 10000) ||
-        !isReady())
-        qWarning("tavelo-fake-logind did not start: %s", qPrintable(m_process.errorString()));
+    const bool ended =
+        QTest::qWaitFor([this] { return isReady() || m_process.state() == QProcess::NotRunning; }, 10000);
+    EXPECT_TRUE(ended && isReady()) << "tavelo-fake-logind did not start: " << m_process.errorString().toStdString();
 }
 
 FakeLogind::~FakeLogind()

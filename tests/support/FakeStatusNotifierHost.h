@@ -25,10 +25,14 @@ public:
     // Also a round trip: every signal the item sent before is recorded after this.
     QVariant property(const QString &service, const QString &name);
 
-    QList<QDBusMessage> signalsReceived;
+    // Each as its name and arguments: "XAyatanaNewLabel 24:59 00:00".
+    QStringList received;
 
 public Q_SLOTS:
-    void record(const QDBusMessage &message) { signalsReceived.append(message); }
+    void record(const QDBusMessage &m)
+    {
+        received << (QStringList{m.member()} + QVariant(m.arguments()).toStringList()).join(' ');
+    }
 
 private:
     QDBusConnection m_connection;

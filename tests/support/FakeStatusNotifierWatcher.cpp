@@ -8,9 +8,8 @@ const QString kService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kPath = QStringLiteral("/StatusNotifierWatcher");
 } // namespace
 
-FakeStatusNotifierWatcher::FakeStatusNotifierWatcher(bool hostRegistered)
-    : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName)),
-      m_hostRegistered(hostRegistered)
+FakeStatusNotifierWatcher::FakeStatusNotifierWatcher()
+    : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName))
 {
 }
 

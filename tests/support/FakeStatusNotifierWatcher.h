@@ -7,15 +7,15 @@
 namespace tavelo::test {
 
 // A stand-in for the panel's org.kde.StatusNotifierWatcher on the session bus, on a
-// connection of its own. Records every RegisterStatusNotifierItem; `stop` plays a
-// watcher that goes away (and forgets what was registered).
+// connection of its own, with no host until `registerHost`. Records every
+// RegisterStatusNotifierItem; `stop` plays a watcher that goes away (and forgets what was registered).
 class FakeStatusNotifierWatcher final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
 
 public:
-    explicit FakeStatusNotifierWatcher(bool hostRegistered = true);
+    FakeStatusNotifierWatcher();
     ~FakeStatusNotifierWatcher() override;
 
     // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
@@ -43,7 +43,7 @@ Q_SIGNALS:
 
 private:
     QDBusConnection m_connection;
-    bool m_hostRegistered;
+    bool m_hostRegistered = false;
     mutable int m_hostQueries = 0;
     QStringList m_registrations;
 };
