@@ -15,12 +15,21 @@ class FakeStatusNotifierWatcher final : public QObject {
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
 
 public:
-    FakeStatusNotifierWatcher();
-    ~FakeStatusNotifierWatcher() override;
+    ~FakeStatusNotifierWatcher() override { stop(); }
 
     // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
-    bool start();
-    void stop();
+    bool start()
+    {
+        return m_bus.registerObject(kPath, this,
+                                    QDBusConnection::ExportScriptableContents | QDBusConnection::ExportAllProperties) &&
+               m_bus.registerService(kService);
+    }
+    void stop()
+    {
+        m_bus.unregisterService(kService);
+        m_bus.unregisterObject(kPath);
+        m_registrations.clear();
+    }
     void registerHost()
     {
         m_hostRegistered = true;
@@ -42,7 +51,9 @@ Q_SIGNALS:
     Q_SCRIPTABLE void StatusNotifierHostRegistered();
 
 private:
-    QDBusConnection m_connection;
+    static constexpr const char *kService = "org.kde.StatusNotifierWatcher";
+    static constexpr const char *kPath = "/StatusNotifierWatcher";
+    QDBusConnection m_bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "fake-sni-watcher");
     bool m_hostRegistered = false;
     mutable int m_hostQueries = 0;
     QStringList m_registrations;
