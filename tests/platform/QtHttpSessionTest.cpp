@@ -17,24 +17,6 @@ QByteArray response(const QByteArray &status, const QByteArray &body, const QByt
            body;
 }
 
-// Serves HTTP on 127.0.0.1 in the test's own event loop: `answer` gets each request's path
-// once its head has arrived, and answers on the socket (or does not).
-void serve(QTcpServer &server, const std::function<void(QTcpSocket &, const QByteArray &)> &answer)
-{
-    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
-    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, answer] {
-        while (QTcpSocket *socket = server.nextPendingConnection()) {
-            auto buffer = std::make_shared<QByteArray>();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, buffer, answer] {
-                buffer->append(socket->readAll());
-                for (qsizetype end; (end = buffer->indexOf("\r\n\r\n")) >= 0; buffer->remove(0, end + 4))
-                    answer(*socket, buffer->left(end).split(' ').value(1));
-            });
-            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        }
-    });
-}
-
 } // namespace
 
 TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLeavesHttps)
@@ -63,10 +45,21 @@ TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLe
          "redirect to a non-https address refused"},
         {closedPort, "", 20s, 60s, 0, ""},
     };
-    serve(server, [&](QTcpSocket &socket, const QByteArray &path) {
-        for (const auto &c : cases)
-            if (c.url == path.toStdString())
-                socket.write(c.reply);
+    // Serves HTTP on 127.0.0.1 in the test's own event loop: each request, once its head has
+    // arrived, gets the reply of the row for its path.
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&] {
+        while (QTcpSocket *socket = server.nextPendingConnection()) {
+            auto buffer = std::make_shared<QByteArray>();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [&, socket, buffer] {
+                buffer->append(socket->readAll());
+                for (qsizetype end; (end = buffer->indexOf("\r\n\r\n")) >= 0; buffer->remove(0, end + 4))
+                    for (const auto &c : cases)
+                        if (c.url == buffer->left(end).split(' ').value(1).toStdString())
+                            socket->write(c.reply);
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
     });
     for (const auto &c : cases) {
         SCOPED_TRACE(c.url);
