@@ -27,4 +27,9 @@ inline QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
+inline QString xdotool(const QStringList &arguments)
+{
+    return run("xdotool", arguments);
+}
+
 } // namespace tavelo::test

@@ -13,16 +13,11 @@ using test::waitFor;
 
 namespace {
 
-QString dunstctl(const QStringList &arguments)
-{
-    return test::run("dunstctl", arguments);
-}
-
 // "summary | body" of each notice in dunst's history (withdrawn, expired or dismissed), by server id.
 std::map<int, std::string> dunstHistory()
 {
     std::map<int, std::string> notices;
-    const QJsonObject history = QJsonDocument::fromJson(dunstctl({"history"}).toUtf8()).object();
+    const QJsonDocument history = QJsonDocument::fromJson(test::run("dunstctl", {"history"}).toUtf8());
     for (const QJsonValue &entry : history["data"].toArray().at(0).toArray()) {
         const QJsonObject o = entry.toObject();
         notices[o["id"]["data"].toInt()] =
@@ -36,13 +31,12 @@ std::map<int, std::string> dunstHistory()
 std::multiset<std::string> shownNotices()
 {
     const std::map<int, std::string> before = dunstHistory();
-    dunstctl({"close-all"});
-    EXPECT_TRUE(waitFor([] { return dunstctl({"count", "displayed"}) == "0"; }));
+    test::run("dunstctl", {"close-all"});
+    EXPECT_TRUE(waitFor([] { return test::run("dunstctl", {"count", "displayed"}) == "0"; }));
     std::multiset<std::string> notices;
-    for (const auto &[id, notice] : dunstHistory()) {
+    for (const auto &[id, notice] : dunstHistory())
         if (!before.count(id))
             notices.insert(notice);
-    }
     return notices;
 }
 
@@ -57,7 +51,7 @@ TEST(DunstNotifications, ClickAddReplaceAndWithdraw)
     center.setClickHandler([&](const std::string &identifier) { clicked = identifier; });
     center.add({"tavelo.a", "Tom & Jerry", "<b>Tom</b> & \"Jerry's\"", false});
     settle();
-    dunstctl({"action", "0"});
+    test::run("dunstctl", {"action", "0"});
     EXPECT_TRUE(waitFor([&] { return clicked == "tavelo.a"; }));
 
     // Other identifiers stand beside; the same one replaces, even before its server id is back.

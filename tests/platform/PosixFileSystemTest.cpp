@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include "core/BreakSettingsStore.h"
@@ -61,32 +62,28 @@ TEST(PosixFileSystem, ReadsSmallRegularFilesAndReplacesWholeOnes)
 
     const fs::path folder = root / "a" / "b";
     const fs::path file = folder / "settings.json";
-    const std::vector<std::string> onlyTheFile{"settings.json"};
-    ASSERT_EQ(files.ensureFolder(folder), std::nullopt);
-    ASSERT_EQ(files.replaceFile(file, "first"), std::nullopt);
-    ASSERT_EQ(files.replaceFile(file, "second"), std::nullopt);
+    ASSERT_FALSE(files.ensureFolder(folder) || files.replaceFile(file, "first") || files.replaceFile(file, "second"));
     EXPECT_EQ(read(file).bytes, "second");
-    EXPECT_EQ(entries(folder), onlyTheFile);
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
     // Root ignores permission bits, but not a file-size limit: the temporary file
     // cannot take the new content, so the write itself fails.
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 4;
+    const rlimit tiny{4, saved.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     const auto failure = files.replaceFile(file, "too long for the limit");
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->starts_with("write " + folder.string() + "/.settings.json.")) << *failure;
+    EXPECT_TRUE(failure && failure->starts_with("write " + folder.string() + "/.settings.json."))
+        << failure.value_or("");
     EXPECT_EQ(read(file).bytes, "second");
-    EXPECT_EQ(entries(folder), onlyTheFile);
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
 
     fs::remove(file);
     fs::create_directories(file / "inside");
     EXPECT_TRUE(files.replaceFile(file, "x")) << "a folder in the file's place";
-    EXPECT_EQ(entries(folder), onlyTheFile);
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
     EXPECT_TRUE(files.ensureFolder(root / "f" / "below")) << "a file in the folder's place";
     EXPECT_TRUE(files.replaceFile(root / "f" / "settings.json", "x"));
 }
@@ -106,7 +103,7 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    int endedOn[2] = {0, 0};
+    int endedOn[2]{};
     for (int round = 0; round < 220; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         int progress[2];
@@ -146,8 +143,7 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
         ++endedOn[loaded == a ? 0 : 1];
     }
     // Both outcomes turn up, or the kills were not landing at random moments.
-    EXPECT_GT(endedOn[0], 0);
-    EXPECT_GT(endedOn[1], 0);
+    EXPECT_TRUE(endedOn[0] > 0 && endedOn[1] > 0) << endedOn[0] << " old, " << endedOn[1] << " new";
     // Killed saves may leave their temporary files, and nothing else.
     for (const std::string &name : entries(folder))
         EXPECT_TRUE(name == "settings.json" || name.starts_with(".settings.json.")) << name;
@@ -155,10 +151,7 @@ TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)
 
 TEST(XdgFolders, FollowTheBaseDirectoryRules)
 {
-    const char *names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"};
-    std::vector<std::optional<std::string>> saved;
-    for (const char *name : names)
-        saved.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
+    const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
 
     ::setenv("HOME", "/home/someone", 1);
     // Each variable is used only when set to an absolute path.
@@ -169,14 +162,13 @@ TEST(XdgFolders, FollowTheBaseDirectoryRules)
         const bool used = value && *value == '/';
         EXPECT_EQ(XdgFolders::configHome(), used ? "/elsewhere/XDG_CONFIG_HOME" : "/home/someone/.config");
         EXPECT_EQ(XdgFolders::dataHome(), used ? "/elsewhere/XDG_DATA_HOME" : "/home/someone/.local/share");
-        EXPECT_EQ(XdgFolders::runtimeDir(),
-                  used ? std::optional<fs::path>("/elsewhere/XDG_RUNTIME_DIR") : std::nullopt);
+        EXPECT_EQ(XdgFolders::runtimeDir().value_or("unset"), used ? "/elsewhere/XDG_RUNTIME_DIR" : "unset");
     }
     ::setenv("HOME", "relative", 1);
+    // Then from the password database.
     const auto fallback = XdgFolders::configHome();
-    EXPECT_TRUE(!fallback || (fallback->is_absolute() && fallback->filename() == ".config"))
-        << "from the password database";
+    EXPECT_TRUE(!fallback || (fallback->is_absolute() && fallback->filename() == ".config"));
 
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        saved.contains(name) ? qputenv(name, saved.value(name).toLocal8Bit()) : qunsetenv(name);
 }

@@ -24,10 +24,8 @@ TEST(QSettingsUserDefaults, ValuesAreOnDiskAtOnceUnderTheirExactKeysAndOfTheRigh
     EXPECT_EQ(QSettingsUserDefaults(path).string(version), std::nullopt);
 
     // Edited by hand, under the exact keys: values of the wrong kind read as absent.
-    std::ofstream(path.toStdString()) << "[General]\n"
-                                      << flag << "=yes\n"
-                                      << "com.tavelo.app.other=TRUE\n"
-                                      << version << "=1.4.0, 1.5.0\n";
+    std::ofstream(path.toStdString()) << "[General]\n" + flag + "=yes\ncom.tavelo.app.other=TRUE\n" + version +
+                                             "=1.4.0, 1.5.0\n";
     QSettingsUserDefaults edited(path);
     EXPECT_FALSE(edited.boolean(flag));
     EXPECT_TRUE(edited.boolean("com.tavelo.app.other"));

@@ -3,7 +3,6 @@
 #include <QDBusArgument>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QSystemTrayIcon>
 
 #include "app/ui/StatusIconRenderer.h"
 #include "app/ui/StatusItem.h"
@@ -22,14 +21,7 @@ namespace {
 
 void clickAt(const QPoint &point)
 {
-    test::run("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
-}
-
-bool trayIconShown()
-{
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    return std::any_of(widgets.begin(), widgets.end(),
-                       [](QWidget *w) { return w->inherits("QSystemTrayIconSys") && w->isVisible(); });
+    test::xdotool({"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
 }
 
 template <typename T> T demarshall(const QVariant &value)
@@ -67,10 +59,9 @@ TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
 // of each change once and every click opens the panel where the host says.
 TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
 {
-    ASSERT_TRUE(waitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); })) << "tint2 offers no tray";
     using Kind = StatusItemBackendChooser::Kind;
     registerStatusNotifierDBusTypes();
-    test::FakeStatusNotifierWatcher watcher(/*hostRegistered=*/false);
+    test::FakeStatusNotifierWatcher watcher;
     StatusItemBackendChooser chooser;
     std::vector<QPoint> clicks;
     chooser.onActivate = [&](const QPoint &p) { clicks.push_back(p); };
@@ -86,13 +77,16 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
     watcher.registerHost();
     ASSERT_TRUE(waitFor([&] { return watcher.registrations().size() == 1; }));
     EXPECT_EQ(chooser.kind(), Kind::statusNotifier);
-    EXPECT_TRUE(waitFor([] { return !trayIconShown(); }));
+    EXPECT_TRUE(waitFor([] {
+        return std::ranges::none_of(QApplication::topLevelWidgets(),
+                                    [](QWidget *w) { return w->inherits("QSystemTrayIconSys") && w->isVisible(); });
+    })) << "the tray icon stayed";
     const QString service = watcher.registrations().front();
     test::FakeStatusNotifierHost host;
     host.listenTo(service);
     EXPECT_EQ(host.property(service, "XAyatanaLabel").toString(), "1:24:59");
     EXPECT_EQ(demarshall<StatusNotifierPixmaps>(host.property(service, "IconPixmap")).size(), 1);
-    host.signalsReceived.clear();
+    host.received.clear();
 
     QImage small(16, 16, QImage::Format_ARGB32);
     small.fill(qRgba(0x10, 0x20, 0x30, 0x80));
@@ -104,11 +98,7 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
     chooser.setToolTip("24:59");
     chooser.setToolTip("24:59");
     EXPECT_EQ(host.property(service, "XAyatanaLabelGuide").toString(), "00:00");
-    QStringList signalNames;
-    for (const QDBusMessage &m : host.signalsReceived)
-        signalNames << m.member();
-    EXPECT_EQ(signalNames, (QStringList{"NewIcon", "XAyatanaNewLabel", "NewToolTip"}));
-    EXPECT_EQ(host.signalsReceived[1].arguments(), (QVariantList{"24:59", "00:00"}));
+    EXPECT_EQ(host.received, (QStringList{"NewIcon", "XAyatanaNewLabel 24:59 00:00", "NewToolTip"}));
     const auto toolTip = demarshall<StatusNotifierToolTip>(host.property(service, "ToolTip"));
     EXPECT_EQ(toolTip.title + " " + toolTip.text, "Tavelo 24:59");
     const auto pixmaps = demarshall<StatusNotifierPixmaps>(host.property(service, "IconPixmap"));

@@ -1,41 +1,17 @@
 #include "support/FakeIdleService.h"
 
 #include <QDBusMessage>
-#include <QDBusVirtualObject>
 
 namespace tavelo::test {
 
-class FakeIdleService::Responder final : public QDBusVirtualObject {
-public:
-    explicit Responder(FakeIdleService &owner) : m_owner(owner) {}
-
-    QString introspect(const QString &) const override { return {}; }
-
-    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
-    {
-        if (message.interface() != m_owner.m_endpoint.interface || message.member() != m_owner.m_endpoint.method)
-            return false;
-        ++m_owner.m_calls;
-        QMutexLocker lock(&m_owner.m_mutex);
-        if (m_owner.m_behaviour == Behaviour::answer)
-            connection.send(message.createReply(m_owner.m_reply));
-        else if (m_owner.m_behaviour == Behaviour::refuse)
-            connection.send(message.createErrorReply(QDBusError::NotSupported, QStringLiteral("not on this session")));
-        return true;
-    }
-
-private:
-    FakeIdleService &m_owner;
-};
-
-FakeIdleService::FakeIdleService(DBusIdleSource::Endpoint endpoint)
+FakeIdleService::FakeIdleService(DBusIdleSource::Endpoint endpoint, const QVariant &reply)
     : m_endpoint(std::move(endpoint)),
       m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "fake-idle-" + m_endpoint.service)),
-      m_responder(std::make_unique<Responder>(*this))
+      m_reply(reply)
 {
     m_thread.start();
-    m_responder->moveToThread(&m_thread);
-    m_bus.registerVirtualObject(m_endpoint.path, m_responder.get(), QDBusConnection::SingleNode);
+    moveToThread(&m_thread);
+    m_bus.registerVirtualObject(m_endpoint.path, this, QDBusConnection::SingleNode);
 }
 
 FakeIdleService::~FakeIdleService()
@@ -44,6 +20,19 @@ FakeIdleService::~FakeIdleService()
     QDBusConnection::disconnectFromBus(m_bus.name());
     m_thread.quit();
     m_thread.wait();
+}
+
+bool FakeIdleService::handleMessage(const QDBusMessage &message, const QDBusConnection &connection)
+{
+    if (message.interface() != m_endpoint.interface || message.member() != m_endpoint.method)
+        return false;
+    ++m_calls;
+    QMutexLocker lock(&m_mutex);
+    if (m_behaviour == Behaviour::answer)
+        connection.send(message.createReply(m_reply));
+    else if (m_behaviour == Behaviour::refuse)
+        connection.send(message.createErrorReply(QDBusError::NotSupported, QStringLiteral("not on this session")));
+    return true;
 }
 
 void FakeIdleService::set(Behaviour behaviour, const QVariant &reply)

@@ -7,20 +7,29 @@
 namespace tavelo::test {
 
 // A stand-in for the panel's org.kde.StatusNotifierWatcher on the session bus, on a
-// connection of its own. Records every RegisterStatusNotifierItem; `stop` plays a
-// watcher that goes away (and forgets what was registered).
+// connection of its own, with no host until `registerHost`. Records every
+// RegisterStatusNotifierItem; `stop` plays a watcher that goes away (and forgets what was registered).
 class FakeStatusNotifierWatcher final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
 
 public:
-    explicit FakeStatusNotifierWatcher(bool hostRegistered = true);
-    ~FakeStatusNotifierWatcher() override;
+    ~FakeStatusNotifierWatcher() override { stop(); }
 
     // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
-    bool start();
-    void stop();
+    bool start()
+    {
+        return m_bus.registerObject(kPath, this,
+                                    QDBusConnection::ExportScriptableContents | QDBusConnection::ExportAllProperties) &&
+               m_bus.registerService(kService);
+    }
+    void stop()
+    {
+        m_bus.unregisterService(kService);
+        m_bus.unregisterObject(kPath);
+        m_registrations.clear();
+    }
     void registerHost()
     {
         m_hostRegistered = true;
@@ -42,8 +51,10 @@ Q_SIGNALS:
     Q_SCRIPTABLE void StatusNotifierHostRegistered();
 
 private:
-    QDBusConnection m_connection;
-    bool m_hostRegistered;
+    static constexpr const char *kService = "org.kde.StatusNotifierWatcher";
+    static constexpr const char *kPath = "/StatusNotifierWatcher";
+    QDBusConnection m_bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "fake-sni-watcher");
+    bool m_hostRegistered = false;
     mutable int m_hostQueries = 0;
     QStringList m_registrations;
 };
