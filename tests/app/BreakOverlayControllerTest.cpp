@@ -47,7 +47,6 @@ TEST_F(BreakOverlayControllerTest, EachWindowFollowsTheEngineAndActsOnItsButtons
 
     view->findChild<QPushButton *>("skip")->click();
     controller.windows()[0]->findChild<QPushButton *>("postpone")->click();
-    EXPECT_EQ(std::pair(skips, postpones), std::pair(1, 1));
     // Delivered straight to the view, as keys from the keyboard grab are while another window is active.
     for (const QKeyCombination key :
          {QKeyCombination(Qt::Key_Escape), Qt::ControlModifier | Qt::Key_P, Qt::ControlModifier | Qt::Key_Return,
@@ -56,7 +55,7 @@ TEST_F(BreakOverlayControllerTest, EachWindowFollowsTheEngineAndActsOnItsButtons
         QKeyEvent event(QEvent::KeyPress, key.key(), key.keyboardModifiers());
         QCoreApplication::sendEvent(view, &event);
     }
-    EXPECT_EQ(std::pair(skips, postpones), std::pair(3, 3));
+    EXPECT_EQ(std::pair(skips, postpones), std::pair(3, 3)) << "one of each from the buttons, two from the keys";
     EXPECT_TRUE(controller.isVisible());
 }
 

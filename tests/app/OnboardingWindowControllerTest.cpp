@@ -13,6 +13,7 @@
 #include "support/AppFixture.h"
 
 using namespace tavelo;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -24,13 +25,6 @@ protected:
         return *static_cast<OnboardingView *>(controller.window());
     }
     template <typename T = QPushButton> T *child(const char *name) { return controller.window()->findChild<T *>(name); }
-    // Lets the model's queued answers, the views' queued refreshes and deletions through.
-    void settle()
-    {
-        h.loop.runPending();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
 
     test::AppFixture h;
     AppModel &model = h.start();
@@ -57,18 +51,18 @@ TEST_F(OnboardingWindowControllerTest, TourMovesByButtonsDotsAndReturnAsksForNot
     child("forward")->click();
     EXPECT_EQ(child("forward")->text(), "Start Focusing");
     ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::notDetermined));
-    settle();
+    h.advance(0s); // the model's queued answer, then the view's refresh
     QLabel *feedback = child<QLabel>("notificationFeedback");
     EXPECT_TRUE(feedback->isHidden());
     view.setPage(0);
     view.setPage(4);
     ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::authorized));
-    settle();
+    h.advance(0s);
     EXPECT_EQ(feedback->text(), "Notifications are on \u2713");
     EXPECT_FALSE(feedback->isHidden());
     child("enableNotifications")->click();
     ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::denied));
-    settle();
+    h.advance(0s);
     EXPECT_EQ(feedback->text(), "Opening Notification Settings…");
     view.setPage(3);
     view.setPage(4);
@@ -91,7 +85,7 @@ TEST_F(OnboardingWindowControllerTest, EachWayOfEndingRunsTheCompletionOnce)
     showTour();
     EXPECT_TRUE(replaced->isHidden());
     done->click();
-    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(replaced.isNull()) << "and its completion never runs";
 
     controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), [this] { ++notesDone; });

@@ -14,6 +14,7 @@ using enum BreakType;
 const TimePoint kNow = TimePoint(std::chrono::seconds(1767603600));
 // Shows the instant as seconds after kNow, so the tests can see which instant was asked for.
 const auto offset = [](TimePoint t) { return QStringLiteral("T+%1").arg((t - kNow) / std::chrono::seconds(1)); };
+const auto subtitle = [](const StatusSnapshot &s) { return BreakOverlayPresentation::subtitleOf(s, kNow, offset); };
 
 // Paused when `pausedFor` is not negative.
 StatusSnapshot snap(TimerPhase phase, std::optional<BreakType> kind, std::int64_t remaining, std::int64_t length = 20,
@@ -65,8 +66,7 @@ TEST(BreakOverlayPresentation, TextsFollowTheKindOfBreak)
         const auto p = BreakOverlayPresentation::make(snap(breakTime, type, remaining), kNow, offset);
         EXPECT_EQ(p.headline + "|" + p.skipTitle + "|" + p.subtitle + "|" + p.postponeTitle, texts);
     }
-    EXPECT_TRUE(
-        BreakOverlayPresentation::subtitleOf(snap(breakTime, micro, INT64_MAX), kNow, offset).startsWith("Back"));
+    EXPECT_TRUE(subtitle(snap(breakTime, micro, INT64_MAX)).startsWith("Back at T+"));
 }
 
 // The session under way counts from the sessions done; the break under way ends the last one.
@@ -83,8 +83,7 @@ TEST(StatusMenuPresentation, SessionAndBreakNumbersCountWithinTheCycle)
         EXPECT_EQ(
             StatusMenuPresentation(s).sessionLine(),
             QStringLiteral("Session %1 of %2 • %3 completed").arg(c[2]).arg(c[4]).arg(std::max<std::int64_t>(c[0], 0)));
-        EXPECT_EQ(BreakOverlayPresentation::subtitleOf(s, kNow, offset),
-                  QStringLiteral("Break %1 of %2").arg(c[3]).arg(c[4]));
+        EXPECT_EQ(subtitle(s), QStringLiteral("Break %1 of %2").arg(c[3]).arg(c[4]));
     }
 }
 
