@@ -79,8 +79,7 @@ TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)
     h.play("expire, mark, toggle, run 1s, expire, mark");
     h.e().onBreakStarted = [&, guard = std::make_shared<int>(7)](BreakType, std::int64_t) {
         h.e().onBreakStarted = nullptr; // destroys this lambda's stored copy
-        h.events.push_back("started " + std::to_string(*guard));
-        h.e().skip();
+        h.events.push_back("started " + std::to_string(*guard)), h.e().skip();
     };
     h.e().onPausedReminder = [&](std::int64_t) { h.e().togglePause(); };
     h.e().startBreakNow(BreakType::micro), h.e().startBreakNow(BreakType::micro), h.e().togglePause();
@@ -92,14 +91,9 @@ TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)
 TEST(BreakEngineScenarioTest, TicksArePostedAndDieWithTheEngine)
 {
     EngineHarness h;
-    h.e().advanceForTesting(1489);
-    h.loop.fireTimersOnce(false);
-    EXPECT_EQ(h.e().remainingSeconds(), 11); // the firing itself did not tick
+    h.e().advanceForTesting(1489), h.loop.fireTimersOnce(false), h.mark(); // the firing itself did not tick
     h.clock.advance(1s), h.loop.runPending();
-    EXPECT_EQ(h.take(), (Events{"warning:10"}));
-    h.loop.fireTimersOnce(false);
-    h.engine.reset();
-    EXPECT_EQ(h.loop.activeTimerCount(), 0u);
-    h.loop.runPending();
-    EXPECT_TRUE(h.take().empty());
+    EXPECT_EQ(h.take(), (Events{"focus 11 #0", "warning:10"}));
+    h.loop.fireTimersOnce(false), h.engine.reset(), h.loop.runPending();
+    EXPECT_TRUE(h.loop.activeTimerCount() == 0 && h.take().empty());
 }

@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kCorrupt = "Tavelo: ignoring corrupt settings.json, using defaults: ";
 constexpr std::string_view kSaveFailed = "Failed to save settings: ";
 const fs::path kFolder = "/home/u/.config/Tavelo";
 const fs::path kFile = kFolder / "settings.json";
@@ -68,7 +67,7 @@ TEST_F(BreakSettingsStoreTest, LoadsSanitisedSettingsOrTheDefaults)
          {std::string(), std::string("hello"), std::string("{\"focusMinutes\": 7}\0junk", 24),
           std::string("{\"note\xFF\": 1}"), std::string("\x01\x02\n\x1B[31m"), big + "   "}) {
         EXPECT_EQ(loadFrom(corrupt), BreakSettings::standard) << corrupt.substr(0, 40);
-        expectOneLine(kCorrupt);
+        expectOneLine("Tavelo: ignoring corrupt settings.json, using defaults: ");
     }
 }
 
