@@ -9,8 +9,7 @@ using namespace tavelo;
 
 TEST(AppVersionTest, ParsesTheLeadingAsciiDigitsOfEachPiece)
 {
-    using C = std::vector<std::int64_t>;
-    const std::pair<const char *, C> cases[] = {
+    const std::pair<const char *, std::vector<std::int64_t>> cases[] = {
         {"1.2.3", {1, 2, 3}},
         {".1..2.", {1, 2}},
         {"1.2.3b4-beta", {1, 2, 3}},

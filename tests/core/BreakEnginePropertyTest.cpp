@@ -20,9 +20,10 @@ namespace {
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 using Uniform = std::uniform_int_distribution<std::int64_t>;
+using std::chrono::seconds;
 constexpr std::int64_t kTenYears = 315'360'000;
 // Clear of the end of the clock type (2262).
-const TimePoint kLatestClock = TimePoint(std::chrono::seconds(8'000'000'000));
+const TimePoint kLatestClock{seconds(8'000'000'000)};
 
 const auto phaseOf = [](std::int64_t minutes) {
     return minutes >= kTenYears / 60 ? kTenYears : std::max<std::int64_t>(minutes * 60, 1);
@@ -70,11 +71,7 @@ struct Sequence {
         const auto f = [this](std::int64_t lo, std::int64_t hi) { return pick(5) < 3 ? between(lo, hi) : extreme(); };
         return BreakSettings{f(0, 3), f(0, 40), f(0, 2), f(0, 5), f(0, 2), f(-5, 70), f(0, 400), pick(2) == 0};
     }
-    void jump(std::int64_t s)
-    {
-        if (h.clock.now() + std::chrono::seconds(s) < kLatestClock)
-            h.clock.advance(std::chrono::seconds(s));
-    }
+    void jump(std::int64_t s) { h.clock.advance(seconds(h.clock.now() + seconds(s) < kLatestClock ? s : 0)); }
     void newCountdown() { warnings = rearms = 0; }
     void complain(bool broken, const char *what) { problems.insert(problems.end(), broken, what); }
 
@@ -173,7 +170,7 @@ const Op kOps[] = {
 
 std::string Sequence::firstProblem()
 {
-    h.clock.set(pick(10) == 0 ? TimePoint(std::chrono::seconds(7'000'000'000)) : h.clock.now()); // set far ahead?
+    h.clock.set(pick(10) == 0 ? TimePoint(seconds(7'000'000'000)) : h.clock.now()); // set far ahead?
     h.engine = std::make_unique<BreakEngine>(randomSettings(), h.clock, h.loop);
     wire();
     const std::int64_t lead = e().settings().preBreakWarningSeconds;
@@ -206,14 +203,14 @@ std::string Sequence::firstProblem()
 // Checks the state each callback sees, and the rhythm of warnings and reminders.
 void Sequence::wire()
 {
-    e().onBreakStarted = [this](BreakType type, std::int64_t seconds) {
+    e().onBreakStarted = [this](BreakType type, std::int64_t length) {
         h.events.push_back(started(type));
-        complain(e().phase() != TimerPhase::breakTime || e().activeBreak() != type ||
-                     e().remainingSeconds() != seconds || seconds != breakLength(e().settings(), type) ||
-                     e().isPaused(),
+        const State now(e());
+        complain(now.phase != TimerPhase::breakTime || now.active != type || now.remaining != length || now.paused ||
+                     length != breakLength(now.settings, type),
                  "onBreakStarted sees an inconsistent state");
-        complain(inTick && e().settings().preBreakWarningSeconds >= 1 && warnings == 0, "a break without a warning");
-        const bool longDue = e().completedFocusSessions() % e().settings().longBreakEvery == 0;
+        complain(inTick && now.settings.preBreakWarningSeconds >= 1 && warnings == 0, "a break without a warning");
+        const bool longDue = now.count % now.settings.longBreakEvery == 0;
         complain(inTick && type != (longDue ? BreakType::long_ : BreakType::micro), "a break of the wrong type");
         newCountdown();
     };
@@ -227,18 +224,18 @@ void Sequence::wire()
         complain(e().phase() != TimerPhase::focus || e().isPaused(), "onBreakCancelled sees a wrong state");
         newCountdown();
     };
-    e().onBreakWarning = [this](std::int64_t seconds) {
+    e().onBreakWarning = [this](std::int64_t lead) {
         h.events.push_back("warning");
-        complain(e().phase() != TimerPhase::focus || e().isPaused() || e().isAway() || seconds < 1 ||
-                     seconds != e().settings().preBreakWarningSeconds || e().remainingSeconds() > seconds,
+        complain(e().phase() != TimerPhase::focus || e().isPaused() || e().isAway() || lead < 1 ||
+                     lead != e().settings().preBreakWarningSeconds || e().remainingSeconds() > lead,
                  "onBreakWarning sees an inconsistent state");
         complain(++warnings > 1 + rearms, "a second warning in one countdown without a settings update");
     };
-    e().onPausedReminder = [this](std::int64_t seconds) {
+    e().onPausedReminder = [this](std::int64_t elapsed) {
         h.events.push_back("reminder");
-        complain(!e().isPaused() || seconds != e().pausedElapsedSeconds() || seconds < lastReminder + 3600,
+        complain(!e().isPaused() || elapsed != e().pausedElapsedSeconds() || elapsed < lastReminder + 3600,
                  "a paused reminder too early or with a wrong count");
-        lastReminder = seconds;
+        lastReminder = elapsed;
     };
 }
 

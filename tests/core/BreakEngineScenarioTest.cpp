@@ -64,11 +64,8 @@ TEST(BreakEngineScenarioTest, CallbacksAndPublishedState)
         // A countdown shortened while paused is not given the pause on top.
         {"advance 300, toggle, run 10min, focus 5, run 5min, toggle, run 1s, mark", {"focus 299 #0"}},
     };
-    for (const auto &[script, expected] : scenarios) {
-        EngineHarness h;
-        h.play(script);
-        EXPECT_EQ(h.take(), expected) << script;
-    }
+    for (const auto &[script, expected] : scenarios)
+        EXPECT_EQ(EngineHarness().playAndTake(script), expected) << script;
 }
 
 TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)

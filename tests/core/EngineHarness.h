@@ -83,6 +83,7 @@ public:
 
     // The events so far, cleared.
     Events take() { return std::exchange(events, {}); }
+    Events playAndTake(const std::string &script) { return play(script), take(); }
 
     ManualClock clock;
     ManualMainLoop loop;

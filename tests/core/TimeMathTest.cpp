@@ -25,8 +25,7 @@ TEST(TimeMathTest, ArithmeticAndInstantsSaturateAndCountdownsRoundUp)
     EXPECT_EQ(minutesToPhaseSeconds(kMax), kMaxPhaseSeconds);
     EXPECT_EQ(minutesToPhaseSeconds(kMin), 0);
     const TimePoint now{std::chrono::seconds(1767603600)};
-    const TimePoint latest = addSeconds(now, kMax);
-    const TimePoint earliest = addSeconds(addSeconds(now, kMin), kMin);
+    const TimePoint latest = addSeconds(now, kMax), earliest = addSeconds(addSeconds(now, kMin), kMin);
     EXPECT_TRUE(latest > addSeconds(now, 200LL * 365 * 86400) && addSeconds(latest, 1) == latest);
     EXPECT_EQ(addNanos(earliest, kMin), earliest);
     EXPECT_TRUE(nanosBetween(latest, earliest) == kMax && nanosBetween(earliest, latest) == kMin);

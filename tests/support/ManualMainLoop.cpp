@@ -30,8 +30,7 @@ void ManualMainLoop::runPending()
 
 void ManualMainLoop::fireTimersOnce(bool runPosted)
 {
-    const auto timers = m_timers;
-    for (const auto &timer : timers) {
+    for (const auto &timer : std::vector(m_timers)) { // a copy: tasks may add timers
         if (timer->token->active && timer->repeats()) {
             timer->next = m_clock.now() + timer->interval;
             timer->task();
@@ -68,8 +67,7 @@ void ManualMainLoop::advance(std::chrono::nanoseconds d)
 
 std::size_t ManualMainLoop::activeTimerCount() const
 {
-    return static_cast<std::size_t>(std::count_if(m_timers.begin(), m_timers.end(),
-                                                  [](const auto &t) { return t->token->active && t->repeats(); }));
+    return std::ranges::count_if(m_timers, [](auto &t) { return t->token->active && t->repeats(); });
 }
 
 } // namespace tavelo::test
