@@ -4,6 +4,7 @@
 
 #include "core/AppVersion.h"
 #include "core/ReleaseNote.h"
+#include "core/ReleaseNotes.h"
 
 using namespace tavelo;
 
@@ -26,7 +27,7 @@ TEST(AppVersionTest, ParsesTheLeadingAsciiDigitsOfEachPiece)
         EXPECT_EQ(AppVersion(raw).components(), components) << raw;
 }
 
-TEST(AppVersionTest, ComparesNumericallyWithMissingComponentsAsZeroAndKeepsNoteOrder)
+TEST(AppVersionTest, ComparesNumericallyWithMissingComponentsAsZeroAndOrdersNotes)
 {
     const auto v = [](const char *raw) { return AppVersion(raw); };
     EXPECT_TRUE(v("1.2") == v("1.02.0.0") && v("") == v("0.0") && v("2.0-rc1") == v("2.0"));
@@ -42,4 +43,13 @@ TEST(AppVersionTest, ComparesNumericallyWithMissingComponentsAsZeroAndKeepsNoteO
     EXPECT_EQ(AppVersion::notesNewer(std::nullopt, notes), notes);
     EXPECT_EQ(AppVersion::notesNewer(v("0.1"), notes), (Notes{notes[0], notes[2], notes[3]}));
     EXPECT_EQ(AppVersion::notesNewer(v("0.2"), notes), Notes{notes[0]});
+    // The shipped notes are newest first; notesNewer gives them oldest first.
+    const auto &all = ReleaseNotes::all();
+    ASSERT_GE(all.size(), 2u);
+    for (std::size_t i = 1; i < all.size(); ++i)
+        EXPECT_GT(all[i - 1].version, all[i].version);
+    EXPECT_EQ(ReleaseNotes::notesNewer(std::nullopt).front().version, all.back().version);
+    EXPECT_EQ(ReleaseNotes::notesNewer("banana").size(), all.size());
+    EXPECT_EQ(ReleaseNotes::notesNewer(all[1].version.raw() + ".0").size(), 1u);
+    EXPECT_TRUE(ReleaseNotes::notesNewer(all.front().version.raw()).empty());
 }

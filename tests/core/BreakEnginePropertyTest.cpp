@@ -147,16 +147,13 @@ const Op kOps[] = {
         s.timedPause = false, s.lastReminder = 0, s.e().togglePause();
         s.complain(s.e().isPaused() == s.b.paused || s.e().pauseRemainingSeconds() != 0, "no toggle"); }},
     {"idle", 2, [](Sequence &s) {
-        if (s.pick(2) == 0)
-            s.e().noteIdle(s.argument(0, 500));
-        else
-            s.e().setCurrentIdleSeconds(s.arg = std::max<std::int64_t>(s.argument(0, 500), 0));
+        s.pick(2) == 0 ? s.e().noteIdle(s.argument(0, 500))
+                       : s.e().setCurrentIdleSeconds(s.arg = std::max<std::int64_t>(s.argument(0, 500), 0));
         s.complain(s.e().currentIdleSeconds() != std::max<std::int64_t>(s.arg, 0) ||
                    s.e().remainingSeconds() != s.b.remaining, "recording the idle time did more"); }},
     {"(sleep and) compensateForSleep", 2, [](Sequence &s) {
         s.arg = s.pick(3) == 0 ? s.extreme() : s.between(0, 864'000);
-        s.jump(s.arg > 0 && s.arg <= 864'000 && s.pick(2) == 0 ? s.arg : 0);
-        s.e().compensateForSleep(s.arg);
+        s.jump(s.arg > 0 && s.arg <= 864'000 && s.pick(2) == 0 ? s.arg : 0), s.e().compensateForSleep(s.arg);
         const State a(s.e()), &b = s.b;
         s.complain(a.phase != b.phase || a.paused != b.paused || a.pausedFor != b.pausedFor ||
                    (s.arg < 1 && (a.remaining != b.remaining || a.pauseLeft != b.pauseLeft)) ||
@@ -177,8 +174,7 @@ std::string Sequence::firstProblem()
     warnings = lead >= 1 && lead >= e().remainingSeconds(); // warned before anyone listened
     std::string log;
     for (int step = 0; step < 30; ++step) {
-        b = State(e());
-        h.events.clear(), expected.clear();
+        b = State(e()), h.events.clear(), expected.clear();
         arg = sessions = 0, inTick = ticked = atMostOne = expired = stopped = false;
         const Op *op = kOps;
         for (auto draw = static_cast<int>(pick(20)); draw >= op->weight; ++op)
@@ -245,8 +241,8 @@ void Sequence::effectRules(const State &a)
     if (!inTick)
         return complain(a.count != b.count + sessions || h.events != expected, "wrong callbacks or session count");
     const Events &ev = h.events;
-    const auto count = [&](std::string_view prefix) {
-        return std::count_if(ev.begin(), ev.end(), [&](const std::string &s) { return s.starts_with(prefix); });
+    const auto count = [&](std::string_view p) {
+        return std::ranges::count_if(ev, [&](auto &s) { return s.starts_with(p); });
     };
     complain(count("cancelled") != 0 || a.count != b.count + count("started"), "a tick cancelled or did not count");
     complain(stopped && !ev.empty(), "callbacks after stop()");
@@ -260,8 +256,7 @@ void Sequence::effectRules(const State &a)
         complain(b.paused && !quiet, "a paused tick did more than remind");
         complain(!quiet && ev != Events{"warning"} && (b.phase == TimerPhase::focus) == (ev == Events{"finished"}),
                  "a phase ended that was not running");
-        complain(ticked && b.paused && a.paused && ev.empty() && a.pausedFor >= 3600 &&
-                     a.pausedFor >= lastReminder + 3600,
+        complain(ticked && b.paused && a.paused && ev.empty() && a.pausedFor >= lastReminder + 3600,
                  "a due paused reminder did not come");
     }
     complain(ticked && !b.paused && !a.paused && e().isAway() != b.away(), "isAway does not follow the idle time");
