@@ -4,13 +4,13 @@
 
 #include "core/AppVersion.h"
 #include "core/ReleaseNote.h"
+#include "core/ReleaseNotes.h"
 
 using namespace tavelo;
 
 TEST(AppVersionTest, ParsesTheLeadingAsciiDigitsOfEachPiece)
 {
-    using C = std::vector<std::int64_t>;
-    const std::pair<const char *, C> cases[] = {
+    const std::pair<const char *, std::vector<std::int64_t>> cases[] = {
         {"1.2.3", {1, 2, 3}},
         {".1..2.", {1, 2}},
         {"1.2.3b4-beta", {1, 2, 3}},
@@ -27,7 +27,7 @@ TEST(AppVersionTest, ParsesTheLeadingAsciiDigitsOfEachPiece)
         EXPECT_EQ(AppVersion(raw).components(), components) << raw;
 }
 
-TEST(AppVersionTest, ComparesNumericallyWithMissingComponentsAsZero)
+TEST(AppVersionTest, ComparesNumericallyWithMissingComponentsAsZeroAndOrdersNotes)
 {
     const auto v = [](const char *raw) { return AppVersion(raw); };
     EXPECT_TRUE(v("1.2") == v("1.02.0.0") && v("") == v("0.0") && v("2.0-rc1") == v("2.0"));
@@ -36,14 +36,20 @@ TEST(AppVersionTest, ComparesNumericallyWithMissingComponentsAsZero)
     std::unordered_set<AppVersion> set{v("1.2"), v("1.2.0"), v("01.2"), v("0"), v(""), v("0.1"), v("0.0.1"), v("x")};
     EXPECT_EQ(set.size(), 4u); // equal versions hash alike
     EXPECT_TRUE(set.contains(v("1.2.0.0")) && !set.contains(v("1.0.2")));
-}
-
-TEST(AppVersionTest, NotesNewerKeepsTheGivenOrder)
-{
-    const std::vector<ReleaseNote> notes{ReleaseNote("0.3", "c", {}), ReleaseNote("0.1", "a", {"x"}),
-                                         ReleaseNote("0.2.0", "b", {}), ReleaseNote("0.2", "b2", {})};
+    // notesNewer keeps the given order.
+    using Notes = std::vector<ReleaseNote>;
+    const Notes notes{ReleaseNote("0.3", "c", {}), ReleaseNote("0.1", "a", {"x"}), ReleaseNote("0.2.0", "b", {}),
+                      ReleaseNote("0.2", "b2", {})};
     EXPECT_EQ(AppVersion::notesNewer(std::nullopt, notes), notes);
-    EXPECT_EQ(AppVersion::notesNewer(AppVersion("0.1"), notes),
-              (std::vector<ReleaseNote>{notes[0], notes[2], notes[3]}));
-    EXPECT_EQ(AppVersion::notesNewer(AppVersion("0.2"), notes), std::vector<ReleaseNote>{notes[0]});
+    EXPECT_EQ(AppVersion::notesNewer(v("0.1"), notes), (Notes{notes[0], notes[2], notes[3]}));
+    EXPECT_EQ(AppVersion::notesNewer(v("0.2"), notes), Notes{notes[0]});
+    // The shipped notes are newest first; notesNewer gives them oldest first.
+    const auto &all = ReleaseNotes::all();
+    ASSERT_GE(all.size(), 2u);
+    for (std::size_t i = 1; i < all.size(); ++i)
+        EXPECT_GT(all[i - 1].version, all[i].version);
+    EXPECT_EQ(ReleaseNotes::notesNewer(std::nullopt).front().version, all.back().version);
+    EXPECT_EQ(ReleaseNotes::notesNewer("banana").size(), all.size());
+    EXPECT_EQ(ReleaseNotes::notesNewer(all[1].version.raw() + ".0").size(), 1u);
+    EXPECT_TRUE(ReleaseNotes::notesNewer(all.front().version.raw()).empty());
 }

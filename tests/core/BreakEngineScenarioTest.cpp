@@ -64,11 +64,8 @@ TEST(BreakEngineScenarioTest, CallbacksAndPublishedState)
         // A countdown shortened while paused is not given the pause on top.
         {"advance 300, toggle, run 10min, focus 5, run 5min, toggle, run 1s, mark", {"focus 299 #0"}},
     };
-    for (const auto &[script, expected] : scenarios) {
-        EngineHarness h;
-        h.play(script);
-        EXPECT_EQ(h.take(), expected) << script;
-    }
+    for (const auto &[script, expected] : scenarios)
+        EXPECT_EQ(EngineHarness().playAndTake(script), expected) << script;
 }
 
 TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)
@@ -79,8 +76,7 @@ TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)
     h.play("expire, mark, toggle, run 1s, expire, mark");
     h.e().onBreakStarted = [&, guard = std::make_shared<int>(7)](BreakType, std::int64_t) {
         h.e().onBreakStarted = nullptr; // destroys this lambda's stored copy
-        h.events.push_back("started " + std::to_string(*guard));
-        h.e().skip();
+        h.events.push_back("started " + std::to_string(*guard)), h.e().skip();
     };
     h.e().onPausedReminder = [&](std::int64_t) { h.e().togglePause(); };
     h.e().startBreakNow(BreakType::micro), h.e().startBreakNow(BreakType::micro), h.e().togglePause();
@@ -92,14 +88,9 @@ TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)
 TEST(BreakEngineScenarioTest, TicksArePostedAndDieWithTheEngine)
 {
     EngineHarness h;
-    h.e().advanceForTesting(1489);
-    h.loop.fireTimersOnce(false);
-    EXPECT_EQ(h.e().remainingSeconds(), 11); // the firing itself did not tick
+    h.e().advanceForTesting(1489), h.loop.fireTimersOnce(false), h.mark(); // the firing itself did not tick
     h.clock.advance(1s), h.loop.runPending();
-    EXPECT_EQ(h.take(), (Events{"warning:10"}));
-    h.loop.fireTimersOnce(false);
-    h.engine.reset();
-    EXPECT_EQ(h.loop.activeTimerCount(), 0u);
-    h.loop.runPending();
-    EXPECT_TRUE(h.take().empty());
+    EXPECT_EQ(h.take(), (Events{"focus 11 #0", "warning:10"}));
+    h.loop.fireTimersOnce(false), h.engine.reset(), h.loop.runPending();
+    EXPECT_TRUE(h.loop.activeTimerCount() == 0 && h.take().empty());
 }

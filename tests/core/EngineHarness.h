@@ -25,14 +25,12 @@ class EngineHarness {
 public:
     EngineHarness() : loop(clock), engine(std::make_unique<BreakEngine>(BreakSettings::standard, clock, loop))
     {
-        const auto note = [this](std::string what, std::int64_t n) { events.push_back(what + std::to_string(n)); };
-        engine->onBreakStarted = [=](BreakType type, std::int64_t s) {
-            note("started:" + std::string(rawValue(type)) + ":", s);
-        };
+        const auto note = [this](const std::string &what, auto n) { events.push_back(what + ':' + std::to_string(n)); };
+        engine->onBreakStarted = [=](BreakType t, std::int64_t s) { note("started:" + std::string(rawValue(t)), s); };
         engine->onBreakFinished = [this] { events.push_back("finished"); };
         engine->onBreakCancelled = [this] { events.push_back("cancelled"); };
-        engine->onBreakWarning = [=](std::int64_t s) { note("warning:", s); };
-        engine->onPausedReminder = [=](std::int64_t s) { note("reminder:", s); };
+        engine->onBreakWarning = [=](std::int64_t s) { note("warning", s); };
+        engine->onPausedReminder = [=](std::int64_t s) { note("reminder", s); };
     }
 
     BreakEngine &e() { return *engine; }
@@ -59,16 +57,11 @@ public:
             {"mark", [](auto &h, auto, auto) { h.mark(); }},
         };
         std::istringstream steps(script);
-        for (std::string step; std::getline(steps, step, ',');) {
-            std::istringstream words(step);
-            std::string verb, unit;
+        for (std::string step, verb, unit; std::getline(steps, step, ',');) {
             std::int64_t n = 0;
-            words >> verb >> n >> unit;
+            std::istringstream(step) >> verb >> n >> unit;
             const std::int64_t ms = n * (unit == "ms" ? 1 : unit == "min" ? 60'000 : unit == "h" ? 3'600'000 : 1000);
-            if (const auto found = kSteps.find(verb); found != kSteps.end())
-                found->second(*this, n, std::chrono::milliseconds(ms));
-            else
-                ADD_FAILURE() << "unknown step " << step;
+            kSteps.at(verb)(*this, n, std::chrono::milliseconds(ms)); // throws on an unknown step
         }
     }
 
@@ -81,16 +74,16 @@ public:
 
     void mark()
     {
-        const BreakEngine &x = *engine;
         std::ostringstream s;
-        s << rawValue(x.phase()) << ' ' << x.remainingSeconds() << " #" << x.completedFocusSessions();
-        if (x.isPaused())
-            s << " paused " << x.pauseRemainingSeconds() << '/' << x.pausedElapsedSeconds();
-        events.push_back(x.isAway() ? s.str() + " away" : s.str());
+        s << rawValue(engine->phase()) << ' ' << engine->remainingSeconds() << " #" << engine->completedFocusSessions();
+        if (engine->isPaused())
+            s << " paused " << engine->pauseRemainingSeconds() << '/' << engine->pausedElapsedSeconds();
+        events.push_back(engine->isAway() ? s.str() + " away" : s.str());
     }
 
     // The events so far, cleared.
     Events take() { return std::exchange(events, {}); }
+    Events playAndTake(const std::string &script) { return play(script), take(); }
 
     ManualClock clock;
     ManualMainLoop loop;

@@ -6,21 +6,17 @@
 
 using namespace tavelo;
 
-TEST(UpdateFeedTest, ReadsEitherEntryAndFallsBackToTheGenericOne)
+TEST(UpdateFeedTest, ReadsEitherEntryAndFallsBackToTheGenericOneOrRejectsTheWholeFeed)
 {
     const auto feed = UpdateFeed::decode(R"({"linux": {"version": "1.4.0", "url": "a", "sha256": "ab"},
                                              "linuxArm64": {"version": "1.4.1", "url": "b"}, "mac": {"version": 7}})");
-    ASSERT_TRUE(feed);
+    const auto generic = UpdateFeed::decode(R"({"linux": {"version": "1", "url": "a"}, "linuxArm64": null})");
+    ASSERT_TRUE(feed && generic);
     EXPECT_EQ(feed->entryFor(FeedArchitecture::arm64)->url, "b");
     EXPECT_EQ(feed->entryFor(FeedArchitecture::generic)->url, "a");
-    const auto generic = UpdateFeed::decode(R"({"linux": {"version": "1", "url": "a"}, "linuxArm64": null})");
-    ASSERT_TRUE(generic);
     EXPECT_EQ(generic->entryFor(FeedArchitecture::arm64)->url, "a");
     EXPECT_EQ(UpdateFeed::decode("\xEF\xBB\xBF {}\n")->entryFor(FeedArchitecture::arm64), nullptr);
-}
-
-TEST(UpdateFeedTest, AnythingUnreadableSpoilsTheWholeFeed)
-{
+    // Anything unreadable spoils the whole feed.
     for (const std::string json :
          {R"({"linux": {"version": "1"}, "linuxArm64": {"version": "2", "url": "u"}})", R"({"linux": {"url": "u"}})",
           R"({"linuxArm64": {"version": "1", "url": null}})", R"({"linux": {"version": 1.4, "url": "u"}})",

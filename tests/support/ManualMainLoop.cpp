@@ -1,21 +1,22 @@
 #include "support/ManualMainLoop.h"
 
 #include <algorithm>
-#include <optional>
+#include <utility>
 
 namespace tavelo::test {
 
 TimerHandle ManualMainLoop::every(std::chrono::milliseconds interval, Task task)
 {
-    auto token = std::make_shared<TimerToken>();
     const auto step = std::max(interval, std::chrono::milliseconds(1));
-    m_timers.push_back(std::make_shared<Timer>(Timer{token, step, m_clock.now() + step, std::move(task)}));
-    return TimerHandle(token);
+    m_timers.push_back(
+        std::make_shared<Timer>(Timer{std::make_shared<TimerToken>(), step, m_clock.now() + step, std::move(task)}));
+    return TimerHandle(m_timers.back()->token);
 }
 
 void ManualMainLoop::postAfter(std::chrono::milliseconds delay, Task task)
 {
-    m_delayed.push_back(Delayed{m_clock.now() + std::max(delay, std::chrono::milliseconds(0)), std::move(task)});
+    const TimePoint when = m_clock.now() + std::max(delay, std::chrono::milliseconds(0));
+    m_timers.push_back(std::make_shared<Timer>(Timer{std::make_shared<TimerToken>(), {}, when, std::move(task)}));
 }
 
 void ManualMainLoop::runPending()
@@ -29,9 +30,8 @@ void ManualMainLoop::runPending()
 
 void ManualMainLoop::fireTimersOnce(bool runPosted)
 {
-    const auto timers = m_timers;
-    for (const auto &timer : timers) {
-        if (timer->token->active) {
+    for (const auto &timer : std::vector(m_timers)) { // a copy: tasks may add timers
+        if (timer->token->active && timer->repeats()) {
             timer->next = m_clock.now() + timer->interval;
             timer->task();
         }
@@ -46,32 +46,19 @@ void ManualMainLoop::advance(std::chrono::nanoseconds d)
     runPending();
     for (;;) {
         std::erase_if(m_timers, [](const auto &t) { return !t->token->active; });
-        std::shared_ptr<Timer> nextTimer;
+        // The earliest; among equals delayed tasks before timers, then the first added.
+        std::shared_ptr<Timer> next;
         for (const auto &t : m_timers) {
-            if (!nextTimer || t->next < nextTimer->next)
-                nextTimer = t;
+            if (!next || std::pair(t->next, t->repeats()) < std::pair(next->next, next->repeats()))
+                next = t;
         }
-        // The earliest delayed task; among equals the first posted.
-        std::optional<std::size_t> nextDelayed;
-        for (std::size_t i = 0; i < m_delayed.size(); ++i) {
-            if (!nextDelayed || m_delayed[i].when < m_delayed[*nextDelayed].when)
-                nextDelayed = i;
-        }
-        const bool timerDue = nextTimer && nextTimer->next <= target;
-        const bool delayedDue = nextDelayed && m_delayed[*nextDelayed].when <= target;
-        if (!timerDue && !delayedDue)
+        if (!next || next->next > target)
             break;
-        if (delayedDue && (!timerDue || m_delayed[*nextDelayed].when <= nextTimer->next)) {
-            Delayed item = std::move(m_delayed[*nextDelayed]);
-            m_delayed.erase(m_delayed.begin() + static_cast<std::ptrdiff_t>(*nextDelayed));
-            m_clock.set(std::max(m_clock.now(), item.when));
-            item.task();
-        } else {
-            // Like a real repeating timer, one that fell behind fires once, not once per missed interval.
-            m_clock.set(std::max(m_clock.now(), nextTimer->next));
-            nextTimer->next = m_clock.now() + nextTimer->interval;
-            nextTimer->task();
-        }
+        // Like a real repeating timer, one that fell behind fires once, not once per missed interval.
+        m_clock.set(std::max(m_clock.now(), next->next));
+        next->next = m_clock.now() + next->interval;
+        next->token->active = next->repeats();
+        next->task();
         runPending();
     }
     m_clock.set(target);
@@ -80,8 +67,7 @@ void ManualMainLoop::advance(std::chrono::nanoseconds d)
 
 std::size_t ManualMainLoop::activeTimerCount() const
 {
-    return static_cast<std::size_t>(
-        std::count_if(m_timers.begin(), m_timers.end(), [](const auto &t) { return t->token->active; }));
+    return std::ranges::count_if(m_timers, [](auto &t) { return t->token->active && t->repeats(); });
 }
 
 } // namespace tavelo::test

@@ -32,21 +32,18 @@ public:
     std::size_t activeTimerCount() const;
 
 private:
+    // A repeating timer, or a delayed task (no interval) that runs once.
     struct Timer {
         std::shared_ptr<TimerToken> token;
         std::chrono::milliseconds interval;
         TimePoint next;
         Task task;
-    };
-    struct Delayed {
-        TimePoint when;
-        Task task;
+        bool repeats() const { return interval.count() > 0; }
     };
 
     ManualClock &m_clock;
-    std::vector<std::shared_ptr<Timer>> m_timers;
+    std::vector<std::shared_ptr<Timer>> m_timers; // in the order added
     std::deque<Task> m_posted;
-    std::vector<Delayed> m_delayed; // in the order posted
 };
 
 } // namespace tavelo::test
