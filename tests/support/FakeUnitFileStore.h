@@ -20,9 +20,7 @@ public:
 
     std::optional<std::filesystem::path> unitPath(const std::string &label) const override
     {
-        if (!configHome)
-            return std::nullopt;
-        return *configHome / "systemd" / "user" / (label + ".service");
+        return configHome ? std::optional(*configHome / "systemd" / "user" / (label + ".service")) : std::nullopt;
     }
     bool exists(const std::filesystem::path &path) const override { return files.count(path) > 0; }
     std::optional<std::string> write(const std::filesystem::path &path,
