@@ -46,33 +46,22 @@ TEST_F(AppModelTest, StartsFromTheSavedSettingsAndAnnouncesThenShowsThenHidesThe
 }
 
 // The overlay's buttons act on the engine, whose callback hides the overlay and withdraws
-// the break notices.
-TEST_F(AppModelTest, SkipAndPostponeFromTheOverlayEndTheBreak)
+// the break notices; reset ends a break silently, so the model hides the overlay itself.
+TEST_F(AppModelTest, SkipPostponeOrResetEndTheBreakAndALongPauseIsReported)
 {
     auto &m = started();
-    for (bool postpone : {false, true}) {
+    enum Action { skip, postpone, reset };
+    for (Action action : {skip, postpone, reset}) {
         m.startBreakNow(BreakType::long_);
         center.clearCalls();
         overlayLog.clear();
-        (postpone ? overlayActions.postpone : overlayActions.skip)();
+        action == reset ? m.resetFocus() : (action == postpone ? overlayActions.postpone : overlayActions.skip)();
         EXPECT_EQ(overlayLog, Calls{"hide"});
         EXPECT_EQ(center.count(Kind::add), 0u);
-        EXPECT_GT(center.count(Kind::removeDelivered), 0u);
-        EXPECT_EQ(m.engine().remainingSeconds(), postpone ? 300 : 1500);
+        EXPECT_EQ(center.count(Kind::removeDelivered) > 0, action != reset);
+        EXPECT_EQ(center.calls().empty(), action == reset);
+        EXPECT_EQ(m.engine().remainingSeconds(), action == postpone ? 300 : 1500);
     }
-}
-
-// Reset ends a break silently: the model hides the overlay itself.
-TEST_F(AppModelTest, ResetHidesTheOverlayAndALongPauseIsReported)
-{
-    auto &m = started();
-    m.startBreakNow(BreakType::micro);
-    center.clearCalls();
-    m.resetFocus();
-    EXPECT_EQ(overlayLog.back(), "hide");
-    EXPECT_TRUE(center.calls().empty());
-    EXPECT_EQ(m.engine().remainingSeconds(), 1500);
-
     m.togglePause();
     m.engine().advancePausedClockForTesting(3600);
     EXPECT_EQ(titles(), Calls{"Timer still paused"});
@@ -162,6 +151,8 @@ TEST_F(AppModelTest, NotInstalledShowsNothingAtLaunchButTheMenuCommandsWork)
     bundle.version.reset();
     AppModel &m = started();
     EXPECT_EQ(m.appVersionString(), "0");
+    m.checkForUpdates();
+    EXPECT_TRUE(http.requestedUrls.empty());
     defaults.values[OnboardingStore::lastVersionKey] = std::string("0.2.0");
     EXPECT_FALSE(m.canShowWhatsNew());
     m.openWhatsNew();
@@ -199,18 +190,13 @@ TEST_F(AppModelTest, LaunchAtLoginSwitchPublishesTheStateOrTheFailureWhenDone)
 
 TEST_F(AppModelTest, UpdateChecksAndSettingsOnRequest)
 {
-    for (bool installed : {true, false}) {
-        test::AppFixture f;
-        f.bundle.installed = installed;
-        AppModel &m = f.start();
-        m.checkForUpdates();
-        EXPECT_EQ(f.http.requestedUrls.size(), installed ? 1u : 0u);
-        // A check the user asked for answers even when it fails; an automatic one would not.
-        f.http.fail();
-        EXPECT_EQ(f.titles(), installed ? Calls{"Update check failed"} : Calls{});
-        m.openSettings();
-        EXPECT_EQ(f.settingsWindow.shownFor, std::vector<AppModel *>{&m});
-    }
+    auto &m = started();
+    m.checkForUpdates();
+    // A check the user asked for answers even when it fails; an automatic one would not.
+    EXPECT_TRUE(http.fail());
+    EXPECT_EQ(titles(), Calls{"Update check failed"});
+    m.openSettings();
+    EXPECT_EQ(settingsWindow.shownFor, std::vector<AppModel *>{&m});
 }
 
 } // namespace

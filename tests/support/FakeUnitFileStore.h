@@ -26,17 +26,15 @@ public:
     std::optional<std::string> write(const std::filesystem::path &path,
                                      const std::filesystem::path &executable) override
     {
-        if (writeError)
-            return writeError;
-        files[path] = executable;
-        return std::nullopt;
+        if (!writeError)
+            files[path] = executable;
+        return writeError;
     }
     std::optional<std::string> remove(const std::filesystem::path &path) override
     {
-        if (removeError)
-            return removeError;
-        files.erase(path);
-        return std::nullopt;
+        if (!removeError)
+            files.erase(path);
+        return removeError;
     }
 };
 
