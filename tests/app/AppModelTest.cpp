@@ -26,65 +26,45 @@ TEST_F(AppModelTest, StartsFromTheSavedSettingsAndAnnouncesThenShowsThenHidesThe
     auto &m = started();
     EXPECT_EQ(m.engine().remainingSeconds(), 120);
     m.engine().expireForTesting();
-    ASSERT_EQ(overlayCalls(), Calls{"show gentle"});
-    EXPECT_EQ(overlayLog[0].notificationCallsBefore, center.calls().size());
+    ASSERT_EQ(overlayLog, Calls{"show gentle"});
+    EXPECT_EQ(noticesBeforeOverlay[0], center.calls().size());
 
-    // The strict flag is read when each break starts.
-    BreakSettings strict = m.settings();
-    strict.strictMode = true;
-    m.applySettings(strict);
-    center.clearCalls();
-    m.engine().expireForTesting();
-    EXPECT_EQ(overlayLog.at(1).notificationCallsBefore, 0u);
-    EXPECT_EQ(titles(), Calls{"Break complete"});
-    m.engine().expireForTesting();
-    EXPECT_EQ(overlayCalls(), (Calls{"show gentle", "hide", "show strict"}));
-}
-
-// The overlay's buttons act on the engine, whose callback hides the overlay and withdraws
-// the break notices.
-TEST_F(AppModelTest, SkipAndPostponeFromTheOverlayEndTheBreak)
-{
-    for (bool postpone : {false, true}) {
-        test::AppFixture f;
-        AppModel &m = f.start();
-        m.startBreakNow(BreakType::long_);
-        f.center.clearCalls();
-        f.overlayLog.clear();
-        (postpone ? f.overlayActions.postpone : f.overlayActions.skip)();
-        EXPECT_EQ(f.overlayCalls(), Calls{"hide"});
-        EXPECT_EQ(f.center.count(Kind::add), 0u);
-        EXPECT_GT(f.center.count(Kind::removeDelivered), 0u);
-        EXPECT_EQ(m.engine().remainingSeconds(), postpone ? 300 : 1500);
-    }
-}
-
-// Reset ends a break silently: the model hides the overlay itself.
-TEST_F(AppModelTest, ResetHidesTheOverlayAndALongPauseIsReported)
-{
-    auto &m = started();
-    m.startBreakNow(BreakType::micro);
-    center.clearCalls();
-    m.resetFocus();
-    EXPECT_EQ(overlayCalls().back(), "hide");
-    EXPECT_TRUE(center.calls().empty());
-    EXPECT_EQ(m.engine().remainingSeconds(), 1500);
-
-    m.togglePause();
-    m.engine().advancePausedClockForTesting(3600);
-    EXPECT_EQ(titles(), Calls{"Timer still paused"});
-}
-
-TEST_F(AppModelTest, ApplySettingsSendsTheSameSanitisedRecordEverywhere)
-{
-    auto &m = started();
+    // One clean record goes everywhere; the strict flag is read when each break starts.
     int notified = 0;
     auto connection = m.changed.connect([&] { ++notified; });
-    const BreakSettings wild{0, 1, -4, 0, 0, 600, 99999, false};
+    const BreakSettings wild{0, 1, -4, 0, 0, 600, 99999, true};
     m.applySettings(wild);
     EXPECT_EQ(m.engine().settings(), wild.sanitized());
     EXPECT_EQ(settingsStore.load(), wild.sanitized());
     EXPECT_EQ(notified, 1);
+    center.clearCalls();
+    m.engine().expireForTesting();
+    EXPECT_EQ(noticesBeforeOverlay.at(1), 0u);
+    EXPECT_EQ(titles(), Calls{"Break complete"});
+    m.engine().expireForTesting();
+    EXPECT_EQ(overlayLog, (Calls{"show gentle", "hide", "show strict"}));
+}
+
+// The overlay's buttons act on the engine, whose callback hides the overlay and withdraws
+// the break notices; reset ends a break silently, so the model hides the overlay itself.
+TEST_F(AppModelTest, SkipPostponeOrResetEndTheBreakAndALongPauseIsReported)
+{
+    auto &m = started();
+    enum Action { skip, postpone, reset };
+    for (Action action : {skip, postpone, reset}) {
+        m.startBreakNow(BreakType::long_);
+        center.clearCalls();
+        overlayLog.clear();
+        action == reset ? m.resetFocus() : (action == postpone ? overlayActions.postpone : overlayActions.skip)();
+        EXPECT_EQ(overlayLog, Calls{"hide"});
+        EXPECT_EQ(center.count(Kind::add), 0u);
+        EXPECT_EQ(center.count(Kind::removeDelivered) > 0, action != reset);
+        EXPECT_EQ(center.calls().empty(), action == reset);
+        EXPECT_EQ(m.engine().remainingSeconds(), action == postpone ? 300 : 1500);
+    }
+    m.togglePause();
+    m.engine().advancePausedClockForTesting(3600);
+    EXPECT_EQ(titles(), Calls{"Timer still paused"});
 }
 
 TEST_F(AppModelTest, NotificationTexts)
@@ -137,32 +117,27 @@ TEST_F(AppModelTest, NothingHappensOnceTheModelIsGone)
 
 TEST_F(AppModelTest, LaunchScreenFollowsTheRecordedVersion)
 {
-    struct Case {
-        bool completed;
-        std::optional<std::string> lastSeen;
-        std::string running;
-        std::vector<Shown> shown;
-        std::size_t notes;
-    };
-    for (const Case &c :
+    // completed, last seen, running, what shows, how many notes
+    using Case = std::tuple<bool, std::optional<std::string>, std::string, std::vector<Shown>, std::size_t>;
+    for (const auto &[completed, lastSeen, running, shown, notes] :
          {Case{false, "9.0", "0.2.0", {Shown::tour}, 0}, Case{true, "0.1.0", "0.2.0", {Shown::whatsNew}, 1},
           Case{true, "unknown", "0.2.0", {Shown::whatsNew}, 2}, Case{true, "0.2.0", "0.2.0", {}, 0},
           Case{true, "0.2", "0.2.0", {}, 0}, Case{true, "0.2.0", "0.1.0", {}, 0},
           Case{true, std::nullopt, "0.2.0", {}, 0}, Case{true, "0.2.0", "9.0", {}, 0}}) {
-        SCOPED_TRACE(c.lastSeen.value_or("(none)") + " -> " + c.running);
+        SCOPED_TRACE(lastSeen.value_or("(none)") + " -> " + running);
         test::AppFixture f;
-        f.defaults.values[OnboardingStore::completedKey] = c.completed;
-        if (c.lastSeen)
-            f.defaults.values[OnboardingStore::lastVersionKey] = *c.lastSeen;
-        f.bundle.version = c.running;
+        f.defaults.values[OnboardingStore::completedKey] = completed;
+        if (lastSeen)
+            f.defaults.values[OnboardingStore::lastVersionKey] = *lastSeen;
+        f.bundle.version = running;
         std::optional<std::string> recordedWhenShown;
         f.onboarding.onShow = [&] { recordedWhenShown = f.onboardingStore.lastSeenVersion(); };
         f.start();
-        EXPECT_EQ(f.shownKinds(), c.shown);
-        EXPECT_EQ(f.onboardingStore.lastSeenVersion(), c.running);
-        if (!c.shown.empty()) {
-            EXPECT_EQ(recordedWhenShown, c.running);
-            EXPECT_EQ(f.onboarding.shown[0].notes.size(), c.notes);
+        EXPECT_EQ(f.shownKinds(), shown);
+        EXPECT_EQ(f.onboardingStore.lastSeenVersion(), running);
+        if (!shown.empty()) {
+            EXPECT_EQ(recordedWhenShown, running);
+            EXPECT_EQ(f.onboarding.shown[0].notes.size(), notes);
         }
         f.onboarding.finish();
         EXPECT_TRUE(f.onboardingStore.onboardingCompleted());
@@ -176,6 +151,8 @@ TEST_F(AppModelTest, NotInstalledShowsNothingAtLaunchButTheMenuCommandsWork)
     bundle.version.reset();
     AppModel &m = started();
     EXPECT_EQ(m.appVersionString(), "0");
+    m.checkForUpdates();
+    EXPECT_TRUE(http.requestedUrls.empty());
     defaults.values[OnboardingStore::lastVersionKey] = std::string("0.2.0");
     EXPECT_FALSE(m.canShowWhatsNew());
     m.openWhatsNew();
@@ -184,7 +161,6 @@ TEST_F(AppModelTest, NotInstalledShowsNothingAtLaunchButTheMenuCommandsWork)
     m.openWhatsNew();
     m.openTour();
     EXPECT_EQ(shownKinds(), (std::vector<Shown>{Shown::whatsNew, Shown::tour}));
-    EXPECT_EQ(onboarding.shown[0].notes.size(), 1u);
     EXPECT_EQ(defaults.writes, 0);
 }
 
@@ -213,18 +189,13 @@ TEST_F(AppModelTest, LaunchAtLoginSwitchPublishesTheStateOrTheFailureWhenDone)
 
 TEST_F(AppModelTest, UpdateChecksAndSettingsOnRequest)
 {
-    for (bool installed : {true, false}) {
-        test::AppFixture f;
-        f.bundle.installed = installed;
-        AppModel &m = f.start();
-        m.checkForUpdates();
-        EXPECT_EQ(f.http.requestedUrls.size(), installed ? 1u : 0u);
-        // A check the user asked for answers even when it fails; an automatic one would not.
-        f.http.fail();
-        EXPECT_EQ(f.titles(), installed ? Calls{"Update check failed"} : Calls{});
-        m.openSettings();
-        EXPECT_EQ(f.settingsWindow.shownFor, std::vector<AppModel *>{&m});
-    }
+    auto &m = started();
+    m.checkForUpdates();
+    // A check the user asked for answers even when it fails; an automatic one would not.
+    EXPECT_TRUE(http.fail());
+    EXPECT_EQ(titles(), Calls{"Update check failed"});
+    m.openSettings();
+    EXPECT_EQ(settingsWindow.shownFor, std::vector<AppModel *>{&m});
 }
 
 } // namespace

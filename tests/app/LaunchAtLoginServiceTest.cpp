@@ -10,6 +10,7 @@ using namespace tavelo;
 using Status = LoginItemService::Status;
 using Outcome = ProcessRunner::Result::Outcome;
 using Lines = std::vector<std::string>;
+using UnitFiles = std::map<std::filesystem::path, std::filesystem::path>;
 
 namespace {
 
@@ -40,22 +41,17 @@ TEST_F(LaunchAtLoginServiceTest, StateFollowsTheLoginItemThenTheFallbackUnit)
 {
     const std::string fallback = "Enabled via systemd user service fallback.";
     const std::string approve = "Enabled. Approve in your desktop's startup settings if needed.";
-    struct Case {
-        bool installed;
-        Status status;
-        bool unit;
-        LaunchAtLoginService::State state;
-    };
-    for (const Case &c : {Case{false, Status::enabled, true, {false, "Install Tavelo to enable this option."}},
-                          Case{true, Status::requiresApproval, true, {true, approve}},
-                          Case{true, Status::notFound, true, {true, fallback}},
-                          Case{true, Status::notRegistered, false, {false, {}}}}) {
-        bundle.installed = c.installed;
-        loginItem.currentStatus = c.status;
-        units.files.clear();
-        if (c.unit)
-            units.files[kUnit] = kExecutable;
-        EXPECT_EQ(service.refreshState(), c.state) << int(c.status) << c.unit;
+    // installed, login item, fallback unit present, state
+    using Case = std::tuple<bool, Status, bool, LaunchAtLoginService::State>;
+    for (const auto &[installed, status, unit, state] :
+         {Case{false, Status::enabled, true, {false, "Install Tavelo to enable this option."}},
+          Case{true, Status::requiresApproval, true, {true, approve}},
+          Case{true, Status::notFound, true, {true, fallback}},
+          Case{true, Status::notRegistered, false, {false, {}}}}) {
+        bundle.installed = installed;
+        loginItem.currentStatus = status;
+        units.files = unit ? UnitFiles{{kUnit, kExecutable}} : UnitFiles{};
+        EXPECT_EQ(service.refreshState(), state) << int(status) << unit;
     }
 }
 
@@ -63,31 +59,25 @@ TEST_F(LaunchAtLoginServiceTest, StateFollowsTheLoginItemThenTheFallbackUnit)
 // the links are no reason to stop.
 TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
 {
-    struct Case {
-        bool enable;
-        std::optional<std::string> registerError;
-        bool unitBefore;
-        std::optional<std::string> removeError;
-        std::string result;
+    runner.respond = [](const auto &call) {
+        return ProcessRunner::Result{Outcome::exited, call.arguments[1] == "disable", "no such unit", false, {}, {}};
     };
-    for (const Case &c : {Case{true, {}, true, "denied", "ok"}, Case{false, {}, true, {}, "ok"},
-                          Case{false, {}, true, "denied", "denied"}, Case{false, {}, false, "denied", "ok"},
-                          Case{true, "read-only", false, {}, "ok"}}) {
+    using Error = std::optional<std::string>;
+    // enable, register error, old unit present, remove error, result
+    using Case = std::tuple<bool, Error, bool, Error, std::string>;
+    for (const auto &[enable, registerError, unitBefore, removeError, result] :
+         {Case{true, {}, true, "denied", "ok"}, Case{false, {}, true, {}, "ok"},
+          Case{false, {}, true, "denied", "denied"}, Case{false, {}, false, "denied", "ok"},
+          Case{true, "read-only", false, {}, "ok"}}) {
         loginItem.calls.clear();
-        loginItem.registerError = c.registerError;
+        loginItem.registerError = registerError;
         runner.calls.clear();
-        units.files.clear();
-        if (c.unitBefore)
-            units.files[kUnit] = "/old/tavelo";
-        units.removeError = c.removeError;
-        runner.respond = [](const auto &call) {
-            return ProcessRunner::Result{
-                Outcome::exited, call.arguments[1] == "disable", "no such unit", false, {}, {}};
-        };
-        EXPECT_EQ(set(c.enable), c.result);
-        EXPECT_EQ(loginItem.calls, Lines{c.enable ? "register" : "unregister"});
-        EXPECT_EQ(runner.commandLines(), (c.registerError ? Lines{kDisable, kEnable} : Lines{kDisable}));
-        EXPECT_EQ(units.files.count(kUnit), (c.unitBefore && c.removeError) || c.registerError ? 1u : 0u);
+        units.files = unitBefore ? UnitFiles{{kUnit, "/old/tavelo"}} : UnitFiles{};
+        units.removeError = removeError;
+        EXPECT_EQ(set(enable), result);
+        EXPECT_EQ(loginItem.calls, Lines{enable ? "register" : "unregister"});
+        EXPECT_EQ(runner.commandLines(), (registerError ? Lines{kDisable, kEnable} : Lines{kDisable}));
+        EXPECT_EQ(units.files.count(kUnit), (unitBefore && removeError) || registerError ? 1u : 0u);
     }
     EXPECT_EQ(runner.calls[0].program, "/fake/systemctl");
     EXPECT_EQ(units.files.at(kUnit), kExecutable);

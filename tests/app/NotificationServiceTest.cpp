@@ -1,3 +1,4 @@
+#include <array>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -26,10 +27,7 @@ protected:
     {
         Lines lines;
         for (const auto &call : center.calls()) {
-            std::string line = call.kind == Kind::add               ? "add"
-                               : call.kind == Kind::removeDelivered ? "delivered"
-                               : call.kind == Kind::removePending   ? "pending"
-                                                                    : "query";
+            std::string line = std::array{"add", "delivered", "pending", "query", "request"}[int(call.kind)];
             for (const std::string &id : call.identifiers)
                 line += " " + (id.starts_with("tavelo.") ? id.substr(7) : "<new>");
             lines.push_back(call.request ? line + " | " + call.request->title + " | " + call.request->body : line);

@@ -57,35 +57,29 @@ TEST_F(UpdateServiceTest, WhatACheckAnnounces)
         "tavelo.update-check-result | You're up to date | Tavelo v1.3.2 is the latest version.";
     const std::string failed = "tavelo.update-check-result | Update check failed | Tavelo could not find out whether "
                                "a newer version exists. Try again later.";
-    struct Case {
-        std::string answer; // served with status 500, which is not looked at
-        std::optional<std::string> announcedBefore;
-        std::string automatic, asked; // the notice, if any
-    };
-    const std::vector<Case> cases = {
-        {feed("1.4.0"), std::nullopt, available, available},
-        {feed("1.4.0"), "1.4.0", "", available},
-        {feed("1.3.2.0"), std::nullopt, "", upToDate},
-        {"<html><body>500 Internal Server Error</body></html>", std::nullopt, "", failed},
-        {feed("9.0", "http://tavelo.app/tavelo.tar.gz"), std::nullopt, "", failed},
-    };
+    // The answer (served with status 500, which is not looked at), the version announced
+    // before, and the notice of an automatic check and of an asked one, if any.
+    using Case = std::tuple<std::string, std::optional<std::string>, std::string, std::string>;
     UpdateService &s = start(false);
-    for (std::size_t i = 0; i < cases.size(); ++i) {
+    for (const auto &[answer, announcedBefore, automatic, onRequest] :
+         {Case{feed("1.4.0"), std::nullopt, available, available}, Case{feed("1.4.0"), "1.4.0", "", available},
+          Case{feed("1.3.2.0"), std::nullopt, "", upToDate},
+          Case{"<html><body>500 Internal Server Error</body></html>", std::nullopt, "", failed},
+          Case{feed("9.0", "http://tavelo.app/tavelo.tar.gz"), std::nullopt, "", failed}}) {
         for (bool asked : {false, true}) {
-            const Case &c = cases[i];
-            SCOPED_TRACE(std::to_string(i) + (asked ? " asked" : ""));
+            SCOPED_TRACE(answer + (asked ? " asked" : ""));
             center.clearCalls();
             defaults.values.clear();
-            if (c.announcedBefore)
-                defaults.values[kLastNotified] = *c.announcedBefore;
+            if (announcedBefore)
+                defaults.values[kLastNotified] = *announcedBefore;
             s.checkForUpdates(asked);
-            ASSERT_TRUE(session.respond(c.answer, 500));
-            const std::string expected = asked ? c.asked : c.automatic;
+            ASSERT_TRUE(session.respond(answer, 500));
+            const std::string expected = asked ? onRequest : automatic;
             std::string notice;
             for (const auto &n : center.added())
                 notice += n.identifier + " | " + n.title + " | " + n.body + (n.playSound ? " | sound" : "");
             EXPECT_EQ(notice, expected);
-            EXPECT_EQ(defaults.string(kLastNotified), expected == available ? "1.4.0" : c.announcedBefore);
+            EXPECT_EQ(defaults.string(kLastNotified), expected == available ? "1.4.0" : announcedBefore);
         }
     }
 }

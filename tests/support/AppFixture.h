@@ -45,8 +45,8 @@ namespace tavelo::test {
 // before `build()` or `start()`.
 class AppFixture {
 public:
-    // Logs the overlay's calls, each with how many notification calls came before it,
-    // so that the order across the two shows.
+    // Logs the overlay's calls, and how many notification calls came before each, so that
+    // the order across the two shows.
     class RecordingOverlay final : public OverlayPresenter {
     public:
         explicit RecordingOverlay(AppFixture &fixture) : m_fixture(fixture) {}
@@ -58,14 +58,11 @@ public:
         void record(std::string what, bool visible)
         {
             m_visible = visible;
-            m_fixture.overlayLog.push_back({std::move(what), m_fixture.center.calls().size()});
+            m_fixture.overlayLog.push_back(std::move(what));
+            m_fixture.noticesBeforeOverlay.push_back(m_fixture.center.calls().size());
         }
         AppFixture &m_fixture;
         bool m_visible = false;
-    };
-    struct OverlayEvent {
-        std::string what;
-        std::size_t notificationCallsBefore;
     };
 
     // Builds the model; what its constructor queued has not run yet.
@@ -74,14 +71,13 @@ public:
         // Built here: it reads whether the build is installed when it starts.
         updates =
             std::make_unique<UpdateService>(http, center, defaults, bundle, workspace, loop, FeedArchitecture::generic);
-        model = std::make_unique<AppModel>(AppModel::Collaborators{settingsStore, notifier,
-                                                                   [this](BreakEngine &, OverlayActions actions) {
-                                                                       overlayActions = std::move(actions);
-                                                                       return std::make_unique<RecordingOverlay>(*this);
-                                                                   },
-                                                                   bundle, clock, loop, onboarding, onboardingStore,
-                                                                   launchAtLogin, settingsWindow, idleMonitor,
-                                                                   sleepWatcher, *updates});
+        auto makeOverlay = [this](BreakEngine &, OverlayActions actions) -> std::unique_ptr<OverlayPresenter> {
+            overlayActions = std::move(actions);
+            return std::make_unique<RecordingOverlay>(*this);
+        };
+        model = std::make_unique<AppModel>(AppModel::Collaborators{
+            settingsStore, notifier, makeOverlay, bundle, clock, loop, onboarding, onboardingStore, launchAtLogin,
+            settingsWindow, idleMonitor, sleepWatcher, *updates});
         return *model;
     }
     // Builds the model and runs what construction queued.
@@ -92,13 +88,6 @@ public:
         return *model;
     }
     BreakEngine &engine() { return model->engine(); }
-    std::vector<std::string> overlayCalls() const
-    {
-        std::vector<std::string> calls;
-        for (const auto &event : overlayLog)
-            calls.push_back(event.what);
-        return calls;
-    }
     std::vector<FakeOnboardingPresenter::Shown::Kind> shownKinds() const
     {
         std::vector<FakeOnboardingPresenter::Shown::Kind> kinds;
@@ -139,14 +128,14 @@ public:
     FakeProcessRunner runner;
     LaunchAtLoginService launchAtLogin{{bundle, loginItem, units, runner, "/usr/bin/tavelo"}};
     FakeSettingsWindowPresenter settingsWindow;
-    double idleSeconds = 0;
-    FakeIdleTimeSource idleSource{[this] { return std::optional(idleSeconds); }};
+    FakeIdleTimeSource idleSource{[] { return std::optional(0.0); }};
     IdleMonitor idleMonitor{idleSource};
     FakeSleepWatcher sleepWatcher;
     FakeHttpSession http;
     std::unique_ptr<UpdateService> updates;
     OverlayActions overlayActions;
-    std::vector<OverlayEvent> overlayLog;
+    std::vector<std::string> overlayLog;
+    std::vector<std::size_t> noticesBeforeOverlay;
     std::unique_ptr<AppModel> model;
 };
 

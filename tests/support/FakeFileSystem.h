@@ -25,18 +25,16 @@ public:
 
     std::optional<std::string> ensureFolder(const std::filesystem::path &folder) override
     {
-        if (folderError)
-            return folderError;
-        folders.insert(folder);
-        return std::nullopt;
+        if (!folderError)
+            folders.insert(folder);
+        return folderError;
     }
 
     std::optional<std::string> replaceFile(const std::filesystem::path &path, const std::string &bytes) override
     {
-        if (replaceError)
-            return replaceError;
-        files[path] = bytes;
-        return std::nullopt;
+        if (!replaceError)
+            files[path] = bytes;
+        return replaceError;
     }
 
     std::map<std::filesystem::path, std::string> files;

@@ -9,14 +9,11 @@
 namespace tavelo::test {
 
 // Answers with whatever `read` returns.
-class FakeIdleTimeSource final : public IdleTimeSource {
-public:
-    explicit FakeIdleTimeSource(std::function<std::optional<double>()> read) : m_read(std::move(read)) {}
+struct FakeIdleTimeSource final : IdleTimeSource {
+    explicit FakeIdleTimeSource(std::function<std::optional<double>()> read) : read(std::move(read)) {}
+    std::optional<double> idleSeconds() override { return read(); }
 
-    std::optional<double> idleSeconds() override { return m_read(); }
-
-private:
-    std::function<std::optional<double>()> m_read;
+    std::function<std::optional<double>()> read;
 };
 
 } // namespace tavelo::test

@@ -18,39 +18,30 @@ public:
     enum class Kind { add, removeDelivered, removePending, getAuthorizationStatus, requestAuthorization };
     struct Call {
         Kind kind;
-        std::vector<std::string> identifiers; // the request's identifier for `add`
-        std::optional<NotificationRequest> request;
+        std::vector<std::string> identifiers = {}; // the request's identifier for `add`
+        std::optional<NotificationRequest> request = {};
     };
 
     std::optional<AuthorizationStatus> autoStatus;
     std::optional<bool> autoGrant;
 
-    void add(const NotificationRequest &request) override
-    {
-        m_calls.push_back({Kind::add, {request.identifier}, request});
-    }
+    void add(const NotificationRequest &r) override { m_calls.push_back({Kind::add, {r.identifier}, r}); }
     void removeDelivered(const std::vector<std::string> &ids) override
     {
-        m_calls.push_back({Kind::removeDelivered, ids, {}});
+        m_calls.push_back({Kind::removeDelivered, ids});
     }
-    void removePending(const std::vector<std::string> &ids) override
-    {
-        m_calls.push_back({Kind::removePending, ids, {}});
-    }
+    void removePending(const std::vector<std::string> &ids) override { m_calls.push_back({Kind::removePending, ids}); }
     void getAuthorizationStatus(std::function<void(AuthorizationStatus)> completion) override
     {
-        m_calls.push_back({Kind::getAuthorizationStatus, {}, {}});
+        m_calls.push_back({Kind::getAuthorizationStatus});
         autoStatus ? completion(*autoStatus) : m_statusCompletions.push_back(std::move(completion));
     }
     void requestAuthorization(std::function<void(bool)> completion) override
     {
-        m_calls.push_back({Kind::requestAuthorization, {}, {}});
+        m_calls.push_back({Kind::requestAuthorization});
         autoGrant ? completion(*autoGrant) : m_authorizationCompletions.push_back(std::move(completion));
     }
-    void setClickHandler(std::function<void(const std::string &)> handler) override
-    {
-        m_clickHandler = std::move(handler);
-    }
+    void setClickHandler(std::function<void(const std::string &)> handler) override { m_clickHandler = handler; }
 
     // Answer the oldest waiting query or request; false when none waits.
     bool answerStatus(AuthorizationStatus status) { return answer(m_statusCompletions, status); }

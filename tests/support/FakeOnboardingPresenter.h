@@ -1,8 +1,7 @@
 #pragma once
 
 #include <functional>
-#include <optional>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/OnboardingPresenter.h"
@@ -16,35 +15,32 @@ public:
     struct Shown {
         enum class Kind { tour, whatsNew } kind;
         std::vector<ReleaseNote> notes;
-        AppModel *model = nullptr;
     };
 
     std::vector<Shown> shown;
     std::function<void()> pendingDone;
     std::function<void()> onShow;
 
-    void showTour(AppModel &model, std::function<void()> onDone) override
-    {
-        shown.push_back({Shown::Kind::tour, {}, &model});
-        pendingDone = std::move(onDone);
-        if (onShow)
-            onShow();
-    }
+    void showTour(AppModel &, std::function<void()> onDone) override { record({Shown::Kind::tour, {}}, onDone); }
     void showWhatsNew(std::vector<ReleaseNote> notes, std::function<void()> onDone) override
     {
-        shown.push_back({Shown::Kind::whatsNew, std::move(notes), nullptr});
-        pendingDone = std::move(onDone);
-        if (onShow)
-            onShow();
+        record({Shown::Kind::whatsNew, std::move(notes)}, onDone);
     }
 
     // The user is done with the window on screen.
     void finish()
     {
-        auto done = std::move(pendingDone);
-        pendingDone = nullptr;
-        if (done)
+        if (auto done = std::exchange(pendingDone, nullptr))
             done();
+    }
+
+private:
+    void record(Shown shownNow, std::function<void()> &onDone)
+    {
+        shown.push_back(std::move(shownNow));
+        pendingDone = std::move(onDone);
+        if (onShow)
+            onShow();
     }
 };
 

@@ -46,10 +46,9 @@ public:
     {
         std::vector<std::string> lines;
         for (const Call &call : calls) {
-            std::string line;
+            lines.emplace_back();
             for (const std::string &argument : call.arguments)
-                line += (line.empty() ? "" : " ") + argument;
-            lines.push_back(line);
+                lines.back() += (lines.back().empty() ? "" : " ") + argument;
         }
         return lines;
     }

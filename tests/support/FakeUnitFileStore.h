@@ -20,25 +20,21 @@ public:
 
     std::optional<std::filesystem::path> unitPath(const std::string &label) const override
     {
-        if (!configHome)
-            return std::nullopt;
-        return *configHome / "systemd" / "user" / (label + ".service");
+        return configHome ? std::optional(*configHome / "systemd" / "user" / (label + ".service")) : std::nullopt;
     }
     bool exists(const std::filesystem::path &path) const override { return files.count(path) > 0; }
     std::optional<std::string> write(const std::filesystem::path &path,
                                      const std::filesystem::path &executable) override
     {
-        if (writeError)
-            return writeError;
-        files[path] = executable;
-        return std::nullopt;
+        if (!writeError)
+            files[path] = executable;
+        return writeError;
     }
     std::optional<std::string> remove(const std::filesystem::path &path) override
     {
-        if (removeError)
-            return removeError;
-        files.erase(path);
-        return std::nullopt;
+        if (!removeError)
+            files.erase(path);
+        return removeError;
     }
 };
 

@@ -21,26 +21,14 @@ public:
         const std::string *value = it == values.end() ? nullptr : std::get_if<std::string>(&it->second);
         return value ? std::optional(*value) : std::nullopt;
     }
-    void setString(const std::string &key, const std::string &value) override
-    {
-        values[key] = value;
-        ++writes;
-    }
     bool boolean(const std::string &key) const override
     {
         auto it = values.find(key);
         return it != values.end() && std::holds_alternative<bool>(it->second) && std::get<bool>(it->second);
     }
-    void setBoolean(const std::string &key, bool value) override
-    {
-        values[key] = value;
-        ++writes;
-    }
-    void remove(const std::string &key) override
-    {
-        values.erase(key);
-        ++writes;
-    }
+    void setString(const std::string &key, const std::string &value) override { values[key] = value, ++writes; }
+    void setBoolean(const std::string &key, bool value) override { values[key] = value, ++writes; }
+    void remove(const std::string &key) override { values.erase(key), ++writes; }
 };
 
 } // namespace tavelo::test

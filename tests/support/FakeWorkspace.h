@@ -31,8 +31,7 @@ public:
     bool startDetached(const std::string &program, const std::vector<std::string> &arguments) override
     {
         startedCommands.push_back({program, arguments});
-        auto it = programResults.find(program);
-        return it == programResults.end() || it->second;
+        return !programResults.contains(program) || programResults.at(program);
     }
 };
 

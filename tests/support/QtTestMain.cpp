@@ -1,5 +1,5 @@
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -18,14 +18,13 @@ namespace {
 // Returns the configuration file to remove once the platform has read it.
 std::string useTwoOffscreenScreens()
 {
-    const char *platform = std::getenv("QT_QPA_PLATFORM");
-    if (!platform || std::string_view(platform) != "offscreen")
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
         return {};
     const std::string path = "/tmp/tavelo-offscreen-" + std::to_string(getpid()) + ".json";
     std::ofstream(path) << R"({"screens": [)"
                            R"({"name": "a", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96},)"
                            R"({"name": "b", "x": 1280, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}]})";
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString("offscreen:configfile=" + path));
     return path;
 }
 
@@ -35,12 +34,10 @@ std::string useTwoOffscreenScreens()
 // (offscreen for widget tests, xcb inside a private desktop for integration tests).
 int main(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        // Listing tests needs no display.
-        if (std::string_view(argv[i]) == "--gtest_list_tests") {
-            ::testing::InitGoogleMock(&argc, argv);
-            return RUN_ALL_TESTS();
-        }
+    // Listing tests needs no display.
+    if (std::find(argv + 1, argv + argc, std::string_view("--gtest_list_tests")) != argv + argc) {
+        ::testing::InitGoogleMock(&argc, argv);
+        return RUN_ALL_TESTS();
     }
     const std::string screenConfig = useTwoOffscreenScreens();
     QApplication app(argc, argv);
