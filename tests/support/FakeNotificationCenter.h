@@ -26,11 +26,8 @@ public:
     std::optional<bool> autoGrant;
 
     void add(const NotificationRequest &r) override { m_calls.push_back({Kind::add, {r.identifier}, r}); }
-    void removeDelivered(const std::vector<std::string> &ids) override
-    {
-        m_calls.push_back({Kind::removeDelivered, ids});
-    }
-    void removePending(const std::vector<std::string> &ids) override { m_calls.push_back({Kind::removePending, ids}); }
+    void removeDelivered(const std::vector<std::string> &i) override { m_calls.push_back({Kind::removeDelivered, i}); }
+    void removePending(const std::vector<std::string> &i) override { m_calls.push_back({Kind::removePending, i}); }
     void getAuthorizationStatus(std::function<void(AuthorizationStatus)> completion) override
     {
         m_calls.push_back({Kind::getAuthorizationStatus});

@@ -27,10 +27,7 @@ public:
     void run(const std::string &program, const std::vector<std::string> &arguments, Completion done) override
     {
         calls.push_back({program, arguments});
-        if (autoFinish)
-            done(respond ? respond(calls.back()) : Result{});
-        else
-            pending.push_back(std::move(done));
+        autoFinish ? done(respond ? respond(calls.back()) : Result{}) : pending.push_back(std::move(done));
     }
 
     // Finishes the oldest waiting run with `result`.

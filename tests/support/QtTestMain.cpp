@@ -1,8 +1,6 @@
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <string_view>
 
 #include <unistd.h>
 
@@ -34,16 +32,14 @@ std::string useTwoOffscreenScreens()
 // (offscreen for widget tests, xcb inside a private desktop for integration tests).
 int main(int argc, char **argv)
 {
+    ::testing::InitGoogleMock(&argc, argv);
     // Listing tests needs no display.
-    if (std::find(argv + 1, argv + argc, std::string_view("--gtest_list_tests")) != argv + argc) {
-        ::testing::InitGoogleMock(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
-    }
     const std::string screenConfig = useTwoOffscreenScreens();
     QApplication app(argc, argv);
     if (!screenConfig.empty())
         std::remove(screenConfig.c_str());
     QApplication::setQuitOnLastWindowClosed(false);
-    ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }
