@@ -24,13 +24,6 @@ void clickAt(const QPoint &point)
     test::xdotool({"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
 }
 
-template <typename T> T demarshall(const QVariant &value)
-{
-    T out{};
-    value.value<QDBusArgument>() >> out;
-    return out;
-}
-
 } // namespace
 
 // The tray icon in tint2: shown once it is painted there; real clicks on it open the panel
@@ -85,7 +78,7 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
     test::FakeStatusNotifierHost host;
     host.listenTo(service);
     EXPECT_EQ(host.property(service, "XAyatanaLabel").toString(), "1:24:59");
-    EXPECT_EQ(demarshall<StatusNotifierPixmaps>(host.property(service, "IconPixmap")).size(), 1);
+    EXPECT_EQ(qdbus_cast<StatusNotifierPixmaps>(host.property(service, "IconPixmap")).size(), 1);
     host.received.clear();
 
     QImage small(16, 16, QImage::Format_ARGB32);
@@ -99,9 +92,9 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
     chooser.setToolTip("24:59");
     EXPECT_EQ(host.property(service, "XAyatanaLabelGuide").toString(), "00:00");
     EXPECT_EQ(host.received, (QStringList{"NewIcon", "XAyatanaNewLabel 24:59 00:00", "NewToolTip"}));
-    const auto toolTip = demarshall<StatusNotifierToolTip>(host.property(service, "ToolTip"));
+    const auto toolTip = qdbus_cast<StatusNotifierToolTip>(host.property(service, "ToolTip"));
     EXPECT_EQ(toolTip.title + " " + toolTip.text, "Tavelo 24:59");
-    const auto pixmaps = demarshall<StatusNotifierPixmaps>(host.property(service, "IconPixmap"));
+    const auto pixmaps = qdbus_cast<StatusNotifierPixmaps>(host.property(service, "IconPixmap"));
     ASSERT_EQ(pixmaps.size(), 2);
     EXPECT_EQ(pixmaps[1].width * pixmaps[1].height * 4, pixmaps[1].argb.size());
     // Alpha first, then red, green and blue, whatever the machine's byte order.
