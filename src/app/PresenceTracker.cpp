@@ -67,8 +67,9 @@ void PresenceTracker::handleDidWake()
         return;
     const TimePoint sleptAt = *m_sleepDate;
     m_sleepDate.reset();
-    const std::int64_t slept = std::clamp<std::int64_t>(timemath::truncSecondsBetween(m_clock.now(), sleptAt), 0,
-                                                        kMaxSleepCompensationSeconds);
+    // Given back whole, however long: the deadline is on the same wall clock, so even a
+    // clock reset during the sleep leaves the countdown where it stood.
+    const std::int64_t slept = std::max<std::int64_t>(timemath::truncSecondsBetween(m_clock.now(), sleptAt), 0);
     m_engine.compensateForSleep(slept);
     sampleIdle();
 }

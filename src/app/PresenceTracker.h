@@ -21,8 +21,6 @@ class SleepWatcher;
 class PresenceTracker {
 public:
     static constexpr std::chrono::milliseconds kSampleInterval{5000};
-    // Longer sleeps count as this much: twelve hours.
-    static constexpr std::int64_t kMaxSleepCompensationSeconds = 43200;
 
     PresenceTracker(BreakEngine &engine, IdleMonitor &idleMonitor, SleepWatcher &sleepWatcher, const Clock &clock,
                     MainLoop &loop);

@@ -21,7 +21,7 @@ template <typename Fn, typename... Args> void notify(const Fn &callback, Args...
 } // namespace
 
 BreakEngine::BreakEngine(const BreakSettings &settings, const Clock &clock, MainLoop &loop)
-    : m_clock(clock), m_loop(loop), m_deadline(clampInstant(clock.now()))
+    : m_clock(clock), m_loop(loop), m_deadline(clampInstant(clock.now())), m_countedAt(m_deadline)
 {
     m_settings = settings.sanitized();
     transitionToFocus(focusSeconds(), false);
@@ -65,9 +65,10 @@ std::int64_t BreakEngine::focusSeconds() const
     return minutesToPhaseSeconds(m_settings.focusMinutes);
 }
 
-std::int64_t BreakEngine::secondsUntilDeadline() const
+void BreakEngine::measureCountdown(std::optional<TimePoint> at)
 {
-    return std::max<std::int64_t>(ceilSecondsBetween(m_deadline, now()), 0);
+    m_countedAt = at.value_or(now());
+    m_remainingSeconds = std::max<std::int64_t>(ceilSecondsBetween(m_deadline, m_countedAt), 0);
 }
 
 TimePoint BreakEngine::countdownReference() const
@@ -101,10 +102,12 @@ void BreakEngine::tick()
     if (absenceCheckFroze())
         return;
 
-    m_remainingSeconds = secondsUntilDeadline();
+    measureCountdown();
 
-    if (m_phase == TimerPhase::focus && !m_breakWarningSent && m_settings.preBreakWarningSeconds >= 1 &&
-        m_settings.preBreakWarningSeconds >= m_remainingSeconds) {
+    // A warning nobody hears is not spent: the first tick runs before the owner has wired
+    // its callbacks, and a lead as long as the focus would otherwise never be announced.
+    if (m_phase == TimerPhase::focus && !m_breakWarningSent && onBreakWarning &&
+        m_settings.preBreakWarningSeconds >= 1 && m_settings.preBreakWarningSeconds >= m_remainingSeconds) {
         m_breakWarningSent = true;
         notify(onBreakWarning, m_settings.preBreakWarningSeconds);
         // A handler that paused keeps its pause: the break waits for the resume.
@@ -150,8 +153,10 @@ bool BreakEngine::absenceCheckFroze()
     if (threshold >= 1 && m_currentIdleSeconds >= threshold) {
         m_isAway = true;
         if (m_phase == TimerPhase::focus) {
-            m_deadline = addSeconds(m_deadline, 1);
-            m_remainingSeconds = secondsUntilDeadline();
+            // Held at the last count whatever the spacing of the ticks, so a late tick
+            // (or a clock set back) neither takes nor gives focus time.
+            m_deadline = addNanos(m_deadline, nanosBetween(now(), m_countedAt));
+            measureCountdown();
             return true;
         }
         return false;
@@ -173,8 +178,9 @@ void BreakEngine::beginBreak(BreakType type)
     m_phase = TimerPhase::breakTime;
     m_activeBreak = type;
     const std::int64_t duration = breakDuration(type);
-    m_deadline = addSeconds(now(), duration);
-    m_remainingSeconds = duration;
+    const TimePoint t = now();
+    m_deadline = addSeconds(t, duration);
+    measureCountdown(t);
     notify(onBreakStarted, type, duration);
 }
 
@@ -190,8 +196,9 @@ void BreakEngine::transitionToFocus(std::int64_t afterSeconds, bool notifyBreakF
     m_phase = TimerPhase::focus;
     m_activeBreak = std::nullopt;
     const std::int64_t length = std::max<std::int64_t>(capPhaseSeconds(afterSeconds), 1);
-    m_deadline = addSeconds(now(), length);
-    m_remainingSeconds = length;
+    const TimePoint t = now();
+    m_deadline = addSeconds(t, length);
+    measureCountdown(t);
     m_breakWarningSent = false;
     if (notifyBreakFinished)
         notify(onBreakFinished);
@@ -210,7 +217,7 @@ void BreakEngine::postpone()
     m_deadline = addSeconds(m_deadline, p);
     if (nanosBetween(m_deadline, t) < kNanosPerSecond)
         m_deadline = addSeconds(t, p);
-    m_remainingSeconds = std::max<std::int64_t>(ceilSecondsBetween(m_deadline, t), 1);
+    measureCountdown(t);
 }
 
 void BreakEngine::skip()
@@ -236,15 +243,17 @@ void BreakEngine::updateSettings(const BreakSettings &settings)
             return;
         const std::int64_t d = breakDuration(*running);
         if (d < m_remainingSeconds) {
-            m_deadline = addSeconds(countdownReference(), d);
-            m_remainingSeconds = d;
+            const TimePoint t = countdownReference();
+            m_deadline = addSeconds(t, d);
+            measureCountdown(t);
         }
         return;
     }
     const std::int64_t f = std::max<std::int64_t>(focusSeconds(), 1);
     if (f < m_remainingSeconds) {
-        m_deadline = addSeconds(countdownReference(), f);
-        m_remainingSeconds = f;
+        const TimePoint t = countdownReference();
+        m_deadline = addSeconds(t, f);
+        measureCountdown(t);
     }
     if (m_settings.preBreakWarningSeconds < m_remainingSeconds)
         m_breakWarningSent = false;
@@ -285,6 +294,7 @@ void BreakEngine::resumeFromPause()
     if (pausedNanos > 0)
         m_deadline = addNanos(m_deadline, pausedNanos);
     clearPauseState();
+    measureCountdown();
 }
 
 void BreakEngine::clearPauseState()
@@ -313,7 +323,7 @@ void BreakEngine::compensateForSleep(std::int64_t sleptSeconds)
         return;
     }
     m_deadline = addSeconds(m_deadline, s);
-    m_remainingSeconds = secondsUntilDeadline();
+    measureCountdown();
 }
 
 void BreakEngine::advanceForTesting(std::int64_t seconds)

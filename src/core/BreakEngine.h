@@ -83,7 +83,8 @@ private:
     void clearPauseState();
     std::int64_t breakDuration(BreakType type) const;
     std::int64_t focusSeconds() const;
-    std::int64_t secondsUntilDeadline() const;
+    // Publishes the whole seconds left from `at` (now by default) and remembers when.
+    void measureCountdown(std::optional<TimePoint> at = std::nullopt);
     // The instant the countdown is measured from: now, or while paused the moment the
     // countdown stood still.
     TimePoint countdownReference() const;
@@ -106,6 +107,9 @@ private:
     std::int64_t m_currentIdleSeconds = 0;
     TimerHandle m_ticker;
     TimePoint m_deadline;
+    // When the published countdown was last measured against the deadline: the span since
+    // then is what a freeze while away holds back, however late the tick.
+    TimePoint m_countedAt;
     std::optional<TimePoint> m_pausedAt;
     std::optional<TimePoint> m_pausedUntil;
     bool m_breakWarningSent = false;

@@ -82,7 +82,7 @@ TEST(BreakEngineScenarioTest, CallbacksMayCallBackIntoTheEngine)
     h.e().startBreakNow(BreakType::micro), h.e().startBreakNow(BreakType::micro), h.e().togglePause();
     h.e().advancePausedClockForTesting(3600), h.mark();
     EXPECT_EQ(h.take(), (Events{"focus 0 #0 paused 0/0", "started:micro:20", "started:long:900", "breakTime 900 #1",
-                                "started 7", "cancelled", "breakTime 20 #1"}));
+                                "started 7", "cancelled", "breakTime 3620 #1"}));
 }
 
 TEST(BreakEngineScenarioTest, TicksArePostedAndDieWithTheEngine)

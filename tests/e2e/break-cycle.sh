@@ -31,12 +31,12 @@ pids+=($!)
 # A private bus stands in for the system bus, with a stand-in for logind on it.
 dbus-daemon --session --nofork --print-address=3 3>"$work/system-bus" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$work/system-bus" ] && break; sleep 0.05; done
+for _ in $(seq 400); do [ -s "$work/system-bus" ] && break; sleep 0.05; done
 export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$work/system-bus")
 "$fake_logind" "$DBUS_SYSTEM_BUS_ADDRESS" >"$work/logind.log" 2>&1 &
 logind=$!
 pids+=($logind)
-for _ in $(seq 100); do grep -q ready "$work/logind.log" && break; sleep 0.05; done
+for _ in $(seq 400); do grep -q ready "$work/logind.log" && break; sleep 0.05; done
 
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/Tavelo"
@@ -51,7 +51,8 @@ cat >"$XDG_CONFIG_HOME/Tavelo/settings.json" <<'JSON'
 }
 JSON
 settings_sum=$(sha256sum "$XDG_CONFIG_HOME/Tavelo/settings.json")
-sleep 1 # let dbus-monitor subscribe
+# dbus-monitor reports losing its own name once it has become a monitor.
+for _ in $(seq 400); do grep -q NameLost "$work/notify.log" && break; sleep 0.05; done
 
 start_ns=$(date +%s%N)
 "$stage/bin/tavelo" >"$out/tavelo.log" 2>&1 &
@@ -103,7 +104,7 @@ if wait_until 15 has_notice "Break complete"; then
 else
   fail "no \"Break complete\" notice"
 fi
-wait_until 3 overlay_count_is 0 && pass "overlay gone after the break" || fail "overlay still up after the break"
+wait_until 10 overlay_count_is 0 && pass "overlay gone after the break" || fail "overlay still up after the break"
 
 # 4. Suspend for ten seconds during the next focus session: the next break moves by as much.
 sleep 3
@@ -128,7 +129,7 @@ if wait_until 20 overlay_count_is 2; then
   pass "second break at $(elapsed_int)s"
   sleep 1
   xdotool key Escape
-  wait_until 3 overlay_count_is 0 && pass "Esc took the overlay down" || fail "overlay still up after Esc"
+  wait_until 10 overlay_count_is 0 && pass "Esc took the overlay down" || fail "overlay still up after Esc"
   sleep 7
   [ "$(notices "Break complete")" -eq 1 ] && pass "no \"Break complete\" after postponing" ||
     fail "\"Break complete\" after postponing"
