@@ -25,7 +25,10 @@ using namespace tavelo;
 
 int main(int argc, char **argv)
 {
-    preparePlatformBeforeApplication();
+    if (const std::optional<std::string> problem = preparePlatformBeforeApplication(argc, argv)) {
+        std::fprintf(stderr, "tavelo: %s\n", problem->c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavelo"));
     QApplication::setOrganizationName(QStringLiteral("Tavelo"));
