@@ -1,5 +1,7 @@
 // The tavelo executable: builds the collaborators in order, hands them to the model
 // and runs the event loop. There is no main window; the status item is the way in.
+#include <cstdio>
+
 #include <QApplication>
 
 #include "app/AppModel.h"
@@ -23,7 +25,10 @@ using namespace tavelo;
 
 int main(int argc, char **argv)
 {
-    preparePlatformBeforeApplication();
+    if (const std::optional<std::string> problem = preparePlatformBeforeApplication(argc, argv)) {
+        std::fprintf(stderr, "tavelo: %s\n", problem->c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavelo"));
     QApplication::setOrganizationName(QStringLiteral("Tavelo"));
@@ -39,6 +44,10 @@ int main(int argc, char **argv)
     });
     if (claim == SingleInstance::Claim::secondaryNotified)
         return 0;
+    if (claim == SingleInstance::Claim::alreadyRunning) {
+        std::fprintf(stderr, "%s\n", qPrintable(QApplication::translate("main", "Tavelo is already running.")));
+        return 0;
+    }
 
     SystemClock clock;
     MainLoop &loop = platform->mainLoop();

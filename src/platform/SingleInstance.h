@@ -10,7 +10,8 @@ public:
     enum class Claim {
         primary,           // this process is the one instance; `onActivate` runs on later launches
         secondaryNotified, // another instance runs and has been asked to open its panel
-        unavailable,       // no way to tell (no session bus): run anyway
+        alreadyRunning,    // another instance runs but cannot be asked to do anything: say so and exit
+        unavailable,       // no way to tell: run anyway
     };
 
     virtual ~SingleInstance() = default;

@@ -99,6 +99,8 @@ TEST_F(AppModelTest, NothingHappensOnceTheModelIsGone)
     loop.runPending();
     EXPECT_TRUE(onboarding.shown.empty());
 
+    // Through the fallback unit, so that systemctl keeps the request waiting.
+    loginItem.registerError = "refused";
     runner.autoFinish = false;
     start().setLaunchAtLogin(true, [] { FAIL(); });
     auto breakStarted = engine().onBreakStarted;
@@ -166,6 +168,7 @@ TEST_F(AppModelTest, NotInstalledShowsNothingAtLaunchButTheMenuCommandsWork)
 
 TEST_F(AppModelTest, LaunchAtLoginSwitchPublishesTheStateOrTheFailureWhenDone)
 {
+    loginItem.registerError = "refused";
     runner.autoFinish = false;
     auto &m = started();
     bool done = false;

@@ -56,19 +56,20 @@ TEST_F(LaunchAtLoginServiceTest, StateFollowsTheLoginItemThenTheFallbackUnit)
 }
 
 // Failing to remove an old fallback is no failure to enable; systemctl's complaints about
-// the links are no reason to stop.
+// the links are no reason to stop. systemctl only hears of units that exist.
 TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
 {
     runner.respond = [](const auto &call) {
         return ProcessRunner::Result{Outcome::exited, call.arguments[1] == "disable", "no such unit", false, {}, {}};
     };
     using Error = std::optional<std::string>;
-    // enable, register error, old unit present, remove error, result
-    using Case = std::tuple<bool, Error, bool, Error, std::string>;
-    for (const auto &[enable, registerError, unitBefore, removeError, result] :
-         {Case{true, {}, true, "denied", "ok"}, Case{false, {}, true, {}, "ok"},
-          Case{false, {}, true, "denied", "denied"}, Case{false, {}, false, "denied", "ok"},
-          Case{true, "read-only", false, {}, "ok"}}) {
+    // enable, register error, old unit present, remove error, systemctl runs, result
+    using Case = std::tuple<bool, Error, bool, Error, Lines, std::string>;
+    for (const auto &[enable, registerError, unitBefore, removeError, commands, result] :
+         {Case{true, {}, true, "denied", {kDisable}, "ok"}, Case{false, {}, true, {}, {kDisable}, "ok"},
+          Case{false, {}, true, "denied", {kDisable}, "denied"}, Case{false, {}, false, "denied", {}, "ok"},
+          Case{true, {}, false, {}, {}, "ok"}, Case{true, "read-only", false, {}, {kEnable}, "ok"},
+          Case{true, "read-only", true, {}, {kDisable, kEnable}, "ok"}}) {
         loginItem.calls.clear();
         loginItem.registerError = registerError;
         runner.calls.clear();
@@ -76,7 +77,7 @@ TEST_F(LaunchAtLoginServiceTest, SwitchingUsesTheLoginItemElseTheUserUnit)
         units.removeError = removeError;
         EXPECT_EQ(set(enable), result);
         EXPECT_EQ(loginItem.calls, Lines{enable ? "register" : "unregister"});
-        EXPECT_EQ(runner.commandLines(), (registerError ? Lines{kDisable, kEnable} : Lines{kDisable}));
+        EXPECT_EQ(runner.commandLines(), commands);
         EXPECT_EQ(units.files.count(kUnit), (unitBefore && removeError) || registerError ? 1u : 0u);
     }
     EXPECT_EQ(runner.calls[0].program, "/fake/systemctl");
@@ -121,7 +122,6 @@ TEST_F(LaunchAtLoginServiceTest, RequestsWaitForTheOneRunning)
     service.setEnabled(true, [&](const auto &error) { finished.push_back(error ? "on failed" : "on"); });
     service.setEnabled(false, [&](const auto &error) { finished.push_back(error ? "off failed" : "off"); });
     EXPECT_EQ(runner.pending.size(), 1u);
-    runner.finishNext(); // disable before enable
     runner.finishNext(); // enable
     EXPECT_EQ(finished, Lines{"on"});
     runner.finishNext(); // the second request's disable

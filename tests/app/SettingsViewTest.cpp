@@ -89,7 +89,6 @@ TEST_F(SettingsViewTest, ApplyLaunchAtLoginAndRestoreDefaultsActWhenAskedAndConf
     EXPECT_EQ(std::pair(launch->isChecked(), launch->isEnabled()), std::pair(true, false));
     EXPECT_EQ(feedback(), "Changes applied.");
 
-    h.runner.finishNext();
     h.runner.finishNext({ProcessRunner::Result::Outcome::exited, 1, "Access denied", false, {}, {}});
     EXPECT_TRUE(launch->isEnabled());
     EXPECT_EQ(feedback(), "Launch-at-login updated.");

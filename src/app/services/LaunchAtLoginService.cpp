@@ -159,12 +159,17 @@ void LaunchAtLoginService::enableLaunchAgent(const std::filesystem::path &execut
         done(LaunchAtLoginError::missingBundleIdentifier());
         return;
     }
+    const bool replacing = m_env.units.exists(*path);
     if (std::optional<std::string> error = m_env.units.write(*path, executable)) {
         done(LaunchAtLoginError::platform(std::move(*error)));
         return;
     }
     const std::string unit = path->filename().string();
-    // Disabling first drops links left by an earlier unit, whatever it said.
+    if (!replacing) {
+        runSystemctl({"--user", "enable", unit}, std::move(done));
+        return;
+    }
+    // Disabling first drops links left by the unit this one replaces, whatever it said.
     runSystemctl({"--user", "disable", unit},
                  m_liveness.guard([this, unit, done](const std::optional<LaunchAtLoginError> &) {
                      runSystemctl({"--user", "enable", unit}, done);
@@ -174,7 +179,7 @@ void LaunchAtLoginService::enableLaunchAgent(const std::filesystem::path &execut
 void LaunchAtLoginService::disableLaunchAgent(Step done)
 {
     const std::optional<std::filesystem::path> path = launchAgentPath();
-    if (!path) {
+    if (!path || !m_env.units.exists(*path)) {
         done(std::nullopt);
         return;
     }

@@ -7,6 +7,7 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/LinuxBundleInfo.h"
 #include "platform/linux/LinuxWorkspace.h"
+#include "platform/linux/LockFileSingleInstance.h"
 #include "platform/linux/LogindSleepWatcher.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/QSettingsUserDefaults.h"
@@ -44,7 +45,7 @@ LinuxPlatform::~LinuxPlatform() = default;
 
 SingleInstance &LinuxPlatform::singleInstance()
 {
-    return made(m_singleInstance);
+    return made(m_singleInstance, std::make_unique<DBusSingleInstance>());
 }
 
 MainLoop &LinuxPlatform::mainLoop()

@@ -4,10 +4,10 @@
 
 namespace tavelo {
 
-class DBusSingleInstance;
 class FreedesktopNotificationCenter;
 class LinuxBundleInfo;
 class LinuxWorkspace;
+class LockFileSingleInstance;
 class LogindSleepWatcher;
 class PosixFileSystem;
 class QSettingsUserDefaults;
@@ -48,7 +48,7 @@ public:
 
 private:
     // Declared in the order they are usually made, so they go in the reverse one.
-    std::unique_ptr<DBusSingleInstance> m_singleInstance;
+    std::unique_ptr<LockFileSingleInstance> m_singleInstance;
     std::unique_ptr<QtMainLoop> m_mainLoop;
     std::unique_ptr<PosixFileSystem> m_fileSystem;
     std::unique_ptr<LinuxBundleInfo> m_bundleInfo;

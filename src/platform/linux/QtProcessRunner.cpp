@@ -1,6 +1,9 @@
 #include "platform/linux/QtProcessRunner.h"
 
+#include <csignal>
 #include <memory>
+
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -26,6 +29,22 @@ void append(Run &run, const QByteArray &bytes)
         run.result.standardErrorTruncated = true;
 }
 
+// The child leads a process group of its own, so that whatever it starts can be stopped
+// with it; and it gets the default for the signals this program ignores.
+void becomeGroupLeader()
+{
+    ::setpgid(0, 0);
+    ::signal(SIGXFSZ, SIG_DFL);
+}
+
+// Ends the child and everything it started that is still in its group.
+void killGroup(QProcess &process)
+{
+    if (const qint64 pid = process.processId(); pid > 0)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+    process.kill();
+}
+
 } // namespace
 
 QtProcessRunner::QtProcessRunner(std::chrono::milliseconds timeout) : m_timeout(timeout) {}
@@ -35,7 +54,7 @@ QtProcessRunner::~QtProcessRunner()
     // Completions must not run now: their owners may be going away too.
     for (QProcess *process : m_children.findChildren<QProcess *>(Qt::FindDirectChildrenOnly)) {
         process->disconnect();
-        process->kill();
+        killGroup(*process);
         process->waitForFinished(1000);
     }
 }
@@ -54,6 +73,7 @@ void QtProcessRunner::run(const std::string &program, const std::vector<std::str
     process->setArguments(args);
     process->setProcessChannelMode(QProcess::ForwardedOutputChannel);
     process->setInputChannelMode(QProcess::ForwardedInputChannel);
+    process->setChildProcessModifier(becomeGroupLeader);
 
     auto *timer = new QTimer(process);
     timer->setSingleShot(true);
@@ -100,7 +120,7 @@ void QtProcessRunner::run(const std::string &program, const std::vector<std::str
     QObject::connect(timer, &QTimer::timeout, process, [process, run] {
         run->result.outcome = ProcessRunner::Result::Outcome::timedOut;
         // `finished` follows once the child is gone.
-        process->kill();
+        killGroup(*process);
     });
 
     timer->start(m_timeout);

@@ -9,7 +9,7 @@
 namespace tavelo {
 
 // Runs children with QProcess on the event loop: standard error is drained as it
-// arrives, and a child still running after the time-out is killed.
+// arrives, and a child still running after the time-out is killed with all it started.
 class QtProcessRunner final : public ProcessRunner {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{10'000};
