@@ -39,8 +39,12 @@ bool needsDisplay(const QStringList &platforms)
 std::optional<std::string> preparePlatformBeforeApplication(int argc, char **argv)
 {
     // Past a file size limit a write fails with EFBIG, reported like any other failed
-    // write, instead of the signal ending the program.
-    ::signal(SIGXFSZ, SIG_IGN);
+    // write, instead of the signal ending the program. Caught rather than ignored, so
+    // that every program started from here gets the default back at exec.
+    struct sigaction onFileSizeLimit = {};
+    onFileSizeLimit.sa_handler = [](int) {};
+    sigemptyset(&onFileSizeLimit.sa_mask);
+    ::sigaction(SIGXFSZ, &onFileSizeLimit, nullptr);
 
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");

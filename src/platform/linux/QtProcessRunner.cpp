@@ -30,11 +30,10 @@ void append(Run &run, const QByteArray &bytes)
 }
 
 // The child leads a process group of its own, so that whatever it starts can be stopped
-// with it; and it gets the default for the signals this program ignores.
+// with it.
 void becomeGroupLeader()
 {
     ::setpgid(0, 0);
-    ::signal(SIGXFSZ, SIG_DFL);
 }
 
 // Ends the child and everything it started that is still in its group.
