@@ -30,6 +30,8 @@ AppModel::AppModel(Collaborators collaborators)
     m_overlay = m_deps.makeOverlay(*m_engine, OverlayActions{m_liveness.guard([this] { skipBreak(); }),
                                                              m_liveness.guard([this] { postponeBreak(); })});
     m_deps.notifier.requestAuthorizationIfNeeded();
+    if (const auto &copy = m_deps.settingsStore.damagedCopy())
+        m_deps.notifier.notifySettingsCopiedAside(copy->string());
     refreshLaunchAtLoginState();
     wireEngineCallbacks();
     m_presence = std::make_unique<PresenceTracker>(*m_engine, m_deps.idleMonitor, m_deps.sleepWatcher, m_deps.clock,
@@ -73,13 +75,14 @@ void AppModel::hideOverlay()
     m_overlay->hide();
 }
 
-void AppModel::applySettings(const BreakSettings &settings)
+std::optional<std::string> AppModel::applySettings(const BreakSettings &settings)
 {
     const BreakSettings clean = settings.sanitized();
     m_settings = clean;
     changed.notify();
-    m_deps.settingsStore.save(clean);
+    auto failure = m_deps.settingsStore.save(clean);
     m_engine->updateSettings(clean);
+    return failure;
 }
 
 void AppModel::handleNotificationCTA(std::function<void(const std::string &)> completion)

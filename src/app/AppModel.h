@@ -64,7 +64,8 @@ public:
     const BreakSettings &settings() const { return m_settings; }
     Signal<> changed;
 
-    void applySettings(const BreakSettings &settings);
+    // Runs on `settings` from now on; returns why they could not be saved, if they were not.
+    std::optional<std::string> applySettings(const BreakSettings &settings);
 
     // The enable-notifications action; `completion` (optional) receives the text to show.
     void handleNotificationCTA(std::function<void(const std::string &)> completion);

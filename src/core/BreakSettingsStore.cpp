@@ -1,5 +1,7 @@
 #include "core/BreakSettingsStore.h"
 
+#include <chrono>
+#include <cstdio>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
@@ -14,6 +16,8 @@ namespace {
 constexpr const char *kFileName = "settings.json";
 constexpr const char *kCorruptPrefix = "Tavelo: ignoring corrupt settings.json, using defaults: ";
 constexpr const char *kSaveFailedPrefix = "Failed to save settings: ";
+// Names tried for the copy of a corrupt file when one from the same second is there.
+constexpr int kCopyNames = 5;
 
 // Error texts can carry bytes from the file or a path; keep the message one
 // readable line by escaping control characters and malformed UTF-8.
@@ -40,19 +44,42 @@ std::string printable(std::string_view text)
     return out;
 }
 
+// "20260105-090000", in UTC.
+std::string timestamp(TimePoint now)
+{
+    namespace chrono = std::chrono;
+    const auto day = chrono::floor<chrono::days>(now);
+    const chrono::year_month_day date(day);
+    const chrono::hh_mm_ss time(chrono::floor<chrono::seconds>(now - day));
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02u%02u-%02ld%02ld%02ld", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<long>(time.hours().count()), static_cast<long>(time.minutes().count()),
+                  static_cast<long>(time.seconds().count()));
+    return text;
+}
+
 } // namespace
 
 BreakSettingsStore::BreakSettingsStore(FileSystem &files, std::optional<std::filesystem::path> folder,
-                                       std::ostream &errors)
-    : m_files(files), m_folder(std::move(folder)), m_errors(&errors)
+                                       std::ostream &errors, const Clock &clock)
+    : m_files(files), m_folder(std::move(folder)), m_errors(&errors), m_clock(clock)
 {
     if (m_folder && !m_folder->is_absolute())
         m_folder.reset();
 }
 
-void BreakSettingsStore::report(const std::string &prefix, const std::string &description) const
+const Clock &BreakSettingsStore::systemClock()
 {
-    *m_errors << prefix << printable(description) << '\n' << std::flush;
+    static const SystemClock clock;
+    return clock;
+}
+
+std::string BreakSettingsStore::report(const std::string &prefix, const std::string &description) const
+{
+    std::string line = printable(description);
+    *m_errors << prefix << line << '\n' << std::flush;
+    return line;
 }
 
 std::string BreakSettingsStore::encode(const BreakSettings &settings)
@@ -61,8 +88,9 @@ std::string BreakSettingsStore::encode(const BreakSettings &settings)
     return settings.sanitized().toJson().dump(2) + "\n";
 }
 
-BreakSettings BreakSettingsStore::load() const
+BreakSettings BreakSettingsStore::load()
 {
+    m_damagedCopy.reset();
     // The folder is made on load too, so a first start leaves it for the user to find.
     if (!m_folder || m_files.ensureFolder(*m_folder))
         return BreakSettings::standard;
@@ -78,38 +106,48 @@ BreakSettings BreakSettingsStore::load() const
     }
     // The JSON parser stops at a NUL byte and would take what comes after for
     // the end of input; JSON text never holds one unescaped.
-    if (read.bytes.find('\0') != std::string::npos) {
-        report(kCorruptPrefix, "NUL byte in the file");
-        return BreakSettings::standard;
-    }
-    std::string error;
-    const auto decoded = BreakSettings::decode(read.bytes, &error);
+    std::string error = "NUL byte in the file";
+    const auto decoded =
+        read.bytes.find('\0') == std::string::npos ? BreakSettings::decode(read.bytes, &error) : std::nullopt;
     if (!decoded) {
-        report(kCorruptPrefix, error);
+        report(kCorruptPrefix, error + keepCopy(read.bytes));
         return BreakSettings::standard;
     }
     return decoded->sanitized();
 }
 
-void BreakSettingsStore::save(const BreakSettings &settings) const
+std::string BreakSettingsStore::keepCopy(const std::string &bytes)
+{
+    if (bytes.empty())
+        return {};
+    const std::string base = (*m_folder / kFileName).string() + ".damaged-" + timestamp(m_clock.now());
+    std::optional<std::string> failure;
+    for (int n = 1; n <= kCopyNames; ++n) {
+        const std::filesystem::path copy = n == 1 ? base : base + "-" + std::to_string(n);
+        failure = m_files.createFile(copy, bytes);
+        if (!failure) {
+            m_damagedCopy = copy;
+            return "; copied to " + copy.string();
+        }
+    }
+    return "; could not keep a copy: " + *failure;
+}
+
+std::optional<std::string> BreakSettingsStore::save(const BreakSettings &settings) const
 {
     std::string bytes;
     try {
         bytes = encode(settings);
     } catch (const std::exception &e) {
-        report(kSaveFailedPrefix, e.what());
-        return;
+        return report(kSaveFailedPrefix, e.what());
     }
-    if (!m_folder) {
-        report(kSaveFailedPrefix, "no absolute configuration folder");
-        return;
-    }
-    if (auto failure = m_files.ensureFolder(*m_folder)) {
-        report(kSaveFailedPrefix, *failure);
-        return;
-    }
+    if (!m_folder)
+        return report(kSaveFailedPrefix, "no absolute configuration folder");
+    if (auto failure = m_files.ensureFolder(*m_folder))
+        return report(kSaveFailedPrefix, *failure);
     if (auto failure = m_files.replaceFile(*m_folder / kFileName, bytes))
-        report(kSaveFailedPrefix, *failure);
+        return report(kSaveFailedPrefix, *failure);
+    return std::nullopt;
 }
 
 } // namespace tavelo

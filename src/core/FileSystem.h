@@ -27,6 +27,8 @@ public:
     // Atomic and durable: a reader sees the old content or the new, and the new survives
     // a power cut once this returns. On failure the old file is untouched.
     virtual std::optional<std::string> replaceFile(const std::filesystem::path &path, const std::string &bytes) = 0;
+    // A new file, whole and durable or not at all; fails when anything is at `path` already.
+    virtual std::optional<std::string> createFile(const std::filesystem::path &path, const std::string &bytes) = 0;
 };
 
 } // namespace tavelo

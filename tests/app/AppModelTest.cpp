@@ -190,6 +190,24 @@ TEST_F(AppModelTest, LaunchAtLoginSwitchPublishesTheStateOrTheFailureWhenDone)
     EXPECT_EQ(m.launchAtLoginMessage(), "Enabled via systemd user service fallback.");
 }
 
+// Hand edits in a file that does not parse survive the next save, in a copy the user is told about once.
+TEST_F(AppModelTest, ADamagedSettingsFileIsCopiedAsideAndTheUserToldWhere)
+{
+    const std::string damaged = R"({"focusMinutes": 50,})";
+    const std::filesystem::path earlier = "/config/Tavelo/settings.json.damaged-20260105-090000";
+    files.files[earlier] = "a copy from earlier";
+    files.files[settingsFile] = damaged;
+    AppModel &m = start();
+    const std::filesystem::path copy = earlier.string() + "-2";
+    EXPECT_EQ(std::pair(files.files[copy], files.files[earlier]),
+              std::pair(damaged, std::string("a copy from earlier")));
+    m.applySettings(BreakSettings::standard);
+    ASSERT_EQ(center.added().size(), 1u);
+    EXPECT_NE(center.added()[0].body.find(copy.string()), std::string::npos) << center.added()[0].body;
+    EXPECT_NE(errors.str().find(copy.string()), std::string::npos) << errors.str();
+    EXPECT_EQ(files.files[copy], damaged);
+}
+
 TEST_F(AppModelTest, UpdateChecksAndSettingsOnRequest)
 {
     auto &m = started();

@@ -109,6 +109,28 @@ TEST_F(SettingsViewTest, ApplyLaunchAtLoginAndRestoreDefaultsActWhenAskedAndConf
     EXPECT_FALSE(button("restoreDefaults")->isEnabled());
 }
 
+// The session runs on the edits meanwhile, but only a save ends the failure line and the retries.
+TEST_F(SettingsViewTest, AFailedSaveSaysWhyAndKeepsTheDraftForAnotherTry)
+{
+    h.files.replaceError = "write /config/Tavelo/.settings.json.7-0a: No space left on device";
+    type("focusMinutes", "40\r");
+    button("applyChanges")->click();
+    EXPECT_EQ(feedback(), "");
+    auto *failure = field<QLabel>("saveFailure");
+    ASSERT_NE(failure, nullptr);
+    EXPECT_EQ(failure->text(), "Could not save: write /config/Tavelo/.settings.json.7-0a: No space left on device.");
+    EXPECT_EQ(std::tuple(draft().focusMinutes, button("applyChanges")->isEnabled()), std::tuple(40, true));
+    button("restoreDefaults")->click();
+    EXPECT_EQ(std::tuple(feedback(), failure->isHidden(), button("applyChanges")->isEnabled()),
+              std::tuple("", false, true));
+
+    h.files.replaceError.reset();
+    button("applyChanges")->click();
+    EXPECT_EQ(std::tuple(feedback(), failure->isHidden(), button("applyChanges")->isEnabled()),
+              std::tuple("Changes applied.", true, false));
+    EXPECT_EQ(h.files.files[h.settingsFile], BreakSettingsStore::encode(BreakSettings::standard));
+}
+
 // Changes from elsewhere reach only an unedited draft; reopened, the window keeps the draft but not the feedback.
 TEST_F(SettingsViewTest, ChangesFromElsewhereAndReopeningUnderThePointerKeepAnEditedDraft)
 {

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     files.files[file] = content;
 
     std::ostringstream errors;
-    const BreakSettingsStore store(files, folder, errors);
+    BreakSettingsStore store(files, folder, errors);
     const BreakSettings loaded = store.load();
     const std::string message = errors.str();
     if (loaded.sanitized() != loaded || files.files[file] != content)

@@ -80,12 +80,74 @@ TEST(PosixFileSystem, ReadsSmallRegularFilesAndReplacesWholeOnes)
     EXPECT_EQ(read(file).bytes, "second");
     EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
 
+    // A new file never takes the place of anything, a dangling link included.
+    fs::create_symlink(folder / "elsewhere", folder / "copy");
+    EXPECT_TRUE(files.createFile(folder / "copy", "x"));
+    fs::remove(folder / "copy");
+    EXPECT_EQ(files.createFile(folder / "copy", "kept"), std::nullopt);
+    EXPECT_TRUE(files.createFile(folder / "copy", "x"));
+    EXPECT_EQ(read(folder / "copy").bytes, "kept");
+    EXPECT_EQ(entries(folder).size(), 2u);
+    fs::remove(folder / "copy");
+
     fs::remove(file);
     fs::create_directories(file / "inside");
     EXPECT_TRUE(files.replaceFile(file, "x")) << "a folder in the file's place";
     EXPECT_EQ(entries(folder), std::vector<std::string>{"settings.json"});
     EXPECT_TRUE(files.ensureFolder(root / "f" / "below")) << "a file in the folder's place";
     EXPECT_TRUE(files.replaceFile(root / "f" / "settings.json", "x"));
+}
+
+// A settings file kept in a dotfiles folder stays a link; its target takes the new content.
+TEST(PosixFileSystem, ReplacesTheTargetOfALinkAndKeepsTheLink)
+{
+    QTemporaryDir tmp;
+    const fs::path root = tmp.path().toStdString();
+    const fs::path link = root / "config" / "settings.json", target = root / "dotfiles" / "tavelo.json";
+    fs::create_directories(root / "config");
+    fs::create_directories(root / "dotfiles");
+    fs::create_symlink("../dotfiles/tavelo.json", link);
+    PosixFileSystem files;
+    // Each round leaves the link in place and no temporary file behind.
+    for (const char *content : {"made where the link points", "replaced"}) {
+        ASSERT_EQ(files.replaceFile(link, content), std::nullopt);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(files.readSmallFile(target, kLimit).bytes, content);
+        EXPECT_EQ(entries(root / "dotfiles"), std::vector<std::string>{"tavelo.json"});
+    }
+    fs::remove(link);
+    fs::create_symlink(root / "gone" / "tavelo.json", link);
+    EXPECT_TRUE(files.replaceFile(link, "x")) << "the target's folder is missing";
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+// Saves killed before their rename leave temporary files; a later save takes away those
+// of writers that are gone, and nothing else.
+TEST(PosixFileSystem, ASaveRemovesTheTemporaryFilesOfWritersThatAreGone)
+{
+    QTemporaryDir tmp;
+    const fs::path folder = tmp.path().toStdString();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string gone = ".settings.json." + std::to_string(child) + "-", hex = "0123456789abcdef";
+    const std::vector<std::string> kept{".settings.json.1-" + hex, // pid 1 never ends
+                                        gone + "0123456789abcde",
+                                        gone + "0123456789ABCDEF",
+                                        gone + hex + ".bak",
+                                        ".settings.json.-" + hex,
+                                        ".other.json." + std::to_string(child) + "-" + hex,
+                                        "settings.json"};
+    for (const std::string &name : kept)
+        std::ofstream(folder / name) << "x";
+    std::ofstream(folder / (gone + hex)) << "stale";
+    ASSERT_EQ(PosixFileSystem().replaceFile(folder / "settings.json", "new"), std::nullopt);
+    std::vector<std::string> left = entries(folder), expected = kept;
+    std::sort(left.begin(), left.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
 }
 
 TEST(PosixFileSystem, AKilledSaveLeavesEitherTheOldOrTheNewRecord)

@@ -113,8 +113,8 @@ public:
     static inline const std::filesystem::path settingsFile{"/config/Tavelo/settings.json"};
     FakeFileSystem files;
     std::ostringstream errors;
-    BreakSettingsStore settingsStore{files, settingsFile.parent_path(), errors};
     ManualClock clock;
+    BreakSettingsStore settingsStore{files, settingsFile.parent_path(), errors, clock};
     ManualMainLoop loop{clock};
     FakeNotificationCenter center;
     FakeBundleInfo bundle;

@@ -37,6 +37,14 @@ public:
         return replaceError;
     }
 
+    std::optional<std::string> createFile(const std::filesystem::path &path, const std::string &bytes) override
+    {
+        if (files.contains(path))
+            return "create " + path.string() + ": File exists";
+        files[path] = bytes;
+        return std::nullopt;
+    }
+
     std::map<std::filesystem::path, std::string> files;
     std::set<std::filesystem::path> folders;
     std::set<std::filesystem::path> unreadable;

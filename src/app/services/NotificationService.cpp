@@ -164,4 +164,11 @@ void NotificationService::cancelBreakNotifications()
     m_center.removePending({breakStartedIdentifier, breakWarningIdentifier});
 }
 
+void NotificationService::notifySettingsCopiedAside(const std::string &copyPath)
+{
+    post(settingsCopiedIdentifier, QCoreApplication::translate("NotificationService", "Settings could not be read"),
+         QCoreApplication::translate("NotificationService", "Using the defaults. Your file was copied to %1.")
+             .arg(QString::fromStdString(copyPath)));
+}
+
 } // namespace tavelo

@@ -26,6 +26,7 @@ public:
     static constexpr const char *breakWarningIdentifier = "tavelo.break-warning";
     static constexpr const char *breakStartedIdentifier = "tavelo.break-started";
     static constexpr const char *stillPausedIdentifier = "tavelo.still-paused";
+    static constexpr const char *settingsCopiedIdentifier = "tavelo.settings-copied";
 
     NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace, MainLoop &loop);
     NotificationService(const NotificationService &) = delete;
@@ -42,6 +43,8 @@ public:
     void notifyBreakEnded();
     void notifyStillPaused(std::int64_t elapsedSeconds);
     void cancelBreakNotifications();
+    // The settings file could not be read and was copied to `copyPath`.
+    void notifySettingsCopiedAside(const std::string &copyPath);
 
     bool notificationsAvailable() const { return m_notificationsAvailable; }
 

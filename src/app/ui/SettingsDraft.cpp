@@ -139,4 +139,13 @@ void SettingsDraft::flashAction(ActionHighlight action)
     }));
 }
 
+void SettingsDraft::clearConfirmation()
+{
+    if (!m_feedbackMessage && !m_highlightedAction)
+        return;
+    m_feedbackMessage.reset();
+    m_highlightedAction.reset();
+    transientChanged.notify();
+}
+
 } // namespace tavelo

@@ -80,6 +80,8 @@ public:
     // Shows `message` for kFeedbackDuration; a newer message keeps its own full time.
     void showFeedback(std::string message);
     void flashAction(ActionHighlight action);
+    // Takes back the confirmation and the highlight at once.
+    void clearConfirmation();
 
     // The feedback or the highlight changed, by a call above or by its timer.
     Signal<> transientChanged;

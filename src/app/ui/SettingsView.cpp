@@ -87,7 +87,7 @@ SettingsView::SettingsView(AppModel &model, MainLoop &loop, QWidget *parent)
     auto *save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, [this] {
         commitPendingEdits();
-        if (m_draft.canApply(m_model.settings()))
+        if (m_draft.canApply(m_model.settings()) || m_saveFailed)
             apply();
     });
     refresh();
@@ -140,6 +140,15 @@ void SettingsView::buildLayout()
     m_launchMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     useSecondaryColour(m_launchMessage);
     root->addWidget(m_launchMessage);
+
+    m_saveFailure = new QLabel(this);
+    m_saveFailure->setObjectName(QStringLiteral("saveFailure"));
+    m_saveFailure->setFont(footnote);
+    m_saveFailure->setWordWrap(true);
+    m_saveFailure->setTextFormat(Qt::PlainText);
+    m_saveFailure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_saveFailure->hide();
+    root->addWidget(m_saveFailure);
 
     m_feedback = new FeedbackCapsule(this);
     m_feedback->setObjectName(QStringLiteral("feedback"));
@@ -249,20 +258,29 @@ QWidget *SettingsView::toggleRow(const QString &title, const char *name, QCheckB
 void SettingsView::apply()
 {
     commitPendingEdits();
-    m_model.applySettings(m_draft.draft());
-    m_draft.showFeedback(tr("Changes applied.").toStdString());
-    m_draft.flashAction(ActionHighlight::apply);
+    confirmSave(m_model.applySettings(m_draft.draft()), tr("Changes applied."), ActionHighlight::apply);
     refresh();
 }
 
 void SettingsView::restoreDefaults()
 {
     m_draft.restoreDefaults();
-    m_model.applySettings(BreakSettings::standard);
-    m_draft.showFeedback(tr("Defaults restored.").toStdString());
-    m_draft.flashAction(ActionHighlight::restore);
+    confirmSave(m_model.applySettings(BreakSettings::standard), tr("Defaults restored."), ActionHighlight::restore);
     // Whatever was half-typed goes with the rest of the edits.
     refresh(true);
+}
+
+void SettingsView::confirmSave(const std::optional<std::string> &failure, const QString &done, ActionHighlight action)
+{
+    m_saveFailed = failure.has_value();
+    m_saveFailure->setVisible(m_saveFailed);
+    if (failure) {
+        m_draft.clearConfirmation();
+        m_saveFailure->setText(tr("Could not save: %1.").arg(QString::fromStdString(*failure)));
+        return;
+    }
+    m_draft.showFeedback(done.toStdString());
+    m_draft.flashAction(action);
 }
 
 void SettingsView::switchLaunchAtLogin(bool on)
@@ -341,7 +359,7 @@ void SettingsView::refreshButtons()
         m_apply->setIcon(m_icons[applied ? 3 : 2]);
     }
     m_restore->setEnabled(m_draft.canRestoreDefaults(m_model.settings()));
-    m_apply->setEnabled(m_draft.canApply(m_model.settings()) || hasPendingEdits());
+    m_apply->setEnabled(m_draft.canApply(m_model.settings()) || hasPendingEdits() || m_saveFailed);
 }
 
 void SettingsView::refreshTransient()

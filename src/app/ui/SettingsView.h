@@ -50,6 +50,8 @@ private:
     QWidget *toggleRow(const QString &title, const char *name, QCheckBox *&toggle);
     void edited(SettingsField field, int value);
     void switchLaunchAtLogin(bool on);
+    // Confirms a save with `done` and `action`, or shows why it failed.
+    void confirmSave(const std::optional<std::string> &failure, const QString &done, ActionHighlight action);
     // Takes what is typed in a field but not yet committed.
     void commitPendingEdits();
     bool hasPendingEdits() const;
@@ -63,12 +65,15 @@ private:
     Connection m_modelChanged;
     Connection m_transientChanged;
     bool m_launchPending = false;
+    // The settings in force are not on disk: Apply stays on for another try.
+    bool m_saveFailed = false;
 
     std::array<RangeSpinBox *, 7> m_fields{};
     std::array<QLabel *, 7> m_hints{};
     QCheckBox *m_strictMode = nullptr;
     QCheckBox *m_launchAtLogin = nullptr;
     QLabel *m_launchMessage = nullptr;
+    QLabel *m_saveFailure = nullptr;
     FeedbackCapsule *m_feedback = nullptr;
     QPushButton *m_restore = nullptr;
     QPushButton *m_apply = nullptr;

@@ -1,6 +1,8 @@
 #include "platform/linux/AtomicFileWriter.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +11,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,9 +72,44 @@ QString userText(const char *text, const fs::path &path, int error)
         .arg(QString::fromStdString(path.string()), QString::fromLocal8Bit(std::strerror(error)));
 }
 
+// The writer's pid in a temporary name's tail, "<pid>-<16 hex digits>", as uniqueSuffix makes it.
+std::optional<pid_t> temporaryWriter(std::string_view tail)
+{
+    const std::size_t dash = tail.find('-');
+    if (dash == std::string_view::npos || dash == 0 || tail[0] == '0' || tail.size() - dash - 1 != 16)
+        return std::nullopt;
+    const auto isHex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); };
+    if (!std::all_of(tail.begin() + static_cast<std::ptrdiff_t>(dash) + 1, tail.end(), isHex))
+        return std::nullopt;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(tail.data(), tail.data() + dash, pid);
+    if (error != std::errc() || end != tail.data() + dash || pid <= 0)
+        return std::nullopt;
+    return pid;
+}
+
 } // namespace
 
 std::optional<AtomicFileWriter::Failure> AtomicFileWriter::replace(const fs::path &path, std::string_view contents)
+{
+    return install(path, "replace", contents, [](int dir, const char *from, const char *to) {
+        return ::renameat(dir, from, dir, to) == 0 ? 0 : errno;
+    });
+}
+
+std::optional<AtomicFileWriter::Failure> AtomicFileWriter::create(const fs::path &path, std::string_view contents)
+{
+    // A second name for the temporary file, which link() never lets replace anything.
+    return install(path, "create", contents, [](int dir, const char *from, const char *to) {
+        const int error = ::linkat(dir, from, dir, to, 0) == 0 ? 0 : errno;
+        ::unlinkat(dir, from, 0);
+        return error;
+    });
+}
+
+std::optional<AtomicFileWriter::Failure>
+AtomicFileWriter::install(const fs::path &path, std::string_view step, std::string_view contents,
+                          const std::function<int(int, const char *, const char *)> &place)
 {
     const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
     const std::string name = path.filename().string();
@@ -97,10 +135,10 @@ std::optional<AtomicFileWriter::Failure> AtomicFileWriter::replace(const fs::pat
     if (!file)
         return Failure{"create " + (folder / ("." + name + ".")).string() + "*: no unused temporary name", EEXIST};
 
-    const auto discard = [&](std::string_view what, int error) {
+    const auto discard = [&](std::string_view what, const fs::path &shown, int error) {
         file.reset();
         ::unlinkat(dir.get(), tempName.c_str(), 0);
-        return failure(what, folder / tempName, error);
+        return failure(what, shown, error);
     };
     std::size_t written = 0;
     while (written < contents.size()) {
@@ -108,19 +146,37 @@ std::optional<AtomicFileWriter::Failure> AtomicFileWriter::replace(const fs::pat
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return discard("write", errno);
+            return discard("write", folder / tempName, errno);
         written += static_cast<std::size_t>(n);
     }
     if (::fsync(file.get()) != 0)
-        return discard("sync", errno);
+        return discard("sync", folder / tempName, errno);
     if (::close(file.release()) != 0)
-        return discard("close", errno);
-    if (::renameat(dir.get(), tempName.c_str(), dir.get(), name.c_str()) != 0)
-        return discard("replace", errno);
+        return discard("close", folder / tempName, errno);
+    if (const int error = place(dir.get(), tempName.c_str(), name.c_str()))
+        return discard(step, path, error);
     // The new content is in place; without this sync a power cut could still lose it.
     if (::fsync(dir.get()) != 0)
         return failure("sync folder", folder, errno);
     return std::nullopt;
+}
+
+void AtomicFileWriter::removeAbandoned(const fs::path &path)
+{
+    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    const std::string prefix = "." + path.filename().string() + ".";
+    UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir)
+        return;
+    std::error_code ec;
+    for (fs::directory_iterator entry(folder, ec); !ec && entry != fs::directory_iterator(); entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
+        const std::optional<pid_t> writer =
+            name.starts_with(prefix) ? temporaryWriter(name.substr(prefix.size())) : std::nullopt;
+        // A pid in use again keeps its file until the next save; a live writer keeps it.
+        if (writer && ::kill(*writer, 0) != 0 && errno == ESRCH)
+            ::unlinkat(dir.get(), name.c_str(), 0);
+    }
 }
 
 std::optional<std::string> AtomicFileWriter::write(const fs::path &path, const std::string &contents)

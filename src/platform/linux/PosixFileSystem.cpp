@@ -15,6 +15,11 @@ namespace tavelo {
 
 namespace fs = std::filesystem;
 
+namespace {
+// As many as the kernel follows in one path.
+constexpr int kMaxLinkHops = 40;
+} // namespace
+
 FileSystem::ReadResult PosixFileSystem::readSmallFile(const fs::path &path, std::size_t maxBytes)
 {
     // O_NONBLOCK: opening a FIFO left in the file's place must not hang start-up.
@@ -71,7 +76,24 @@ std::optional<std::string> PosixFileSystem::ensureFolder(const fs::path &folder)
 
 std::optional<std::string> PosixFileSystem::replaceFile(const fs::path &path, const std::string &bytes)
 {
-    if (auto failure = AtomicFileWriter::replace(path, bytes))
+    // A link (to a dotfiles checkout, say) stays: its target gets the new content.
+    fs::path target = path;
+    std::error_code ec;
+    for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec || hops == kMaxLinkHops)
+            return "resolve " + path.string() + ": " + std::system_category().message(ec ? ec.value() : ELOOP);
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    AtomicFileWriter::removeAbandoned(target);
+    if (auto failure = AtomicFileWriter::replace(target, bytes))
+        return std::move(failure->description);
+    return std::nullopt;
+}
+
+std::optional<std::string> PosixFileSystem::createFile(const fs::path &path, const std::string &bytes)
+{
+    if (auto failure = AtomicFileWriter::create(path, bytes))
         return std::move(failure->description);
     return std::nullopt;
 }

@@ -10,6 +10,7 @@ public:
     ReadResult readSmallFile(const std::filesystem::path &path, std::size_t maxBytes) override;
     std::optional<std::string> ensureFolder(const std::filesystem::path &folder) override;
     std::optional<std::string> replaceFile(const std::filesystem::path &path, const std::string &bytes) override;
+    std::optional<std::string> createFile(const std::filesystem::path &path, const std::string &bytes) override;
 };
 
 } // namespace tavelo
