@@ -56,7 +56,7 @@ int main(int argc, char **argv)
     NotificationCenter &center = platform->notificationCenter();
     WindowList &windowList = platform->windowList();
 
-    BreakSettingsStore settingsStore(platform->fileSystem(), platform->configFolder());
+    BreakSettingsStore settingsStore(platform->fileSystem(), platform->configFolder(), std::cerr, clock);
     NotificationService notifier(center, bundle, workspace, loop);
 
     IdleMonitor idleMonitor(platform->idleTimeSource());
