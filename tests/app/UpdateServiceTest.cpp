@@ -68,11 +68,11 @@ TEST_F(UpdateServiceTest, WhatACheckAnnounces)
           Case{feed("9.0", "http://tavelo.app/tavelo.tar.gz"), std::nullopt, "", failed}}) {
         for (bool asked : {false, true}) {
             SCOPED_TRACE(answer + (asked ? " asked" : ""));
-            center.clearCalls();
             defaults.values.clear();
             if (announcedBefore)
                 defaults.values[kLastNotified] = *announcedBefore;
             s.checkForUpdates(asked);
+            center.clearCalls();
             ASSERT_TRUE(session.respond(answer, 500));
             const std::string expected = asked ? onRequest : automatic;
             std::string notice;
@@ -113,6 +113,7 @@ TEST_F(UpdateServiceTest, ChecksSoonAfterStartThenEveryDayWhileItLivesInAnInstal
     // Gone before its first check, or with an answer on its way: nothing more happens.
     start(false).checkForUpdates(true);
     service.reset();
+    center.clearCalls();
     loop.advance(72h);
     EXPECT_EQ(session.requestedUrls.size(), 3u);
     while (session.respond(feed("1.5.0"))) {
@@ -127,6 +128,45 @@ TEST_F(UpdateServiceTest, ChecksSoonAfterStartThenEveryDayWhileItLivesInAnInstal
     loop.advance(72h);
     EXPECT_EQ(session.requestedUrls.size(), 3u);
     EXPECT_EQ(loop.activeTimerCount(), 0u);
+}
+
+// However slowly the feed arrives, an asked check shows it is running and ends within
+// half a minute as if the feed were unreachable; an automatic one ends as silently as ever.
+TEST_F(UpdateServiceTest, AnAskedCheckSaysItIsCheckingAndGivesUpAfterThirtySeconds)
+{
+    UpdateService &s = start(); // its automatic first check is under way
+    const auto titles = [&] {
+        std::vector<std::string> titles;
+        for (const auto &n : center.added())
+            titles.push_back(n.identifier + " | " + n.title);
+        return titles;
+    };
+    const std::string checking = "tavelo.update-check-result | Checking for updates…";
+    s.checkForUpdates(true);
+    loop.advance(29s);
+    EXPECT_EQ(titles(), std::vector<std::string>{checking});
+    loop.advance(1s);
+    EXPECT_EQ(titles(), (std::vector<std::string>{checking, "tavelo.update-check-result | Update check failed"}));
+    // Answers that come too late change nothing.
+    while (session.respond(feed("1.4.0"))) {
+    }
+    EXPECT_EQ(titles().size(), 2u);
+    EXPECT_EQ(defaults.string(kLastNotified), std::nullopt);
+}
+
+TEST_F(UpdateServiceTest, ReadsTheFeedAddressItWasGivenOnlyWhenItIsHttps)
+{
+    const std::string builtIn = "https://tavelo.app/latest.json";
+    for (const auto &[given, read] : std::vector<std::pair<std::optional<std::string>, std::string>>{
+             {std::nullopt, builtIn},
+             {"https://127.0.0.1:8443/feed.json", "https://127.0.0.1:8443/feed.json"},
+             {"http://127.0.0.1:8080/latest.json", builtIn},
+             {"file:///tmp/latest.json", builtIn},
+             {"tavelo.app/latest.json", builtIn}}) {
+        bundle.feedUrl = given;
+        start();
+        EXPECT_EQ(session.requestedUrls.back(), read) << given.value_or("none");
+    }
 }
 
 } // namespace
