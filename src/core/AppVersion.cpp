@@ -1,6 +1,7 @@
 #include "core/AppVersion.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 
 #include "core/ReleaseNote.h"
@@ -87,6 +88,22 @@ std::size_t AppVersion::hash() const
     for (std::size_t i = 0; i < length; ++i)
         seed = mix(seed, std::hash<std::int64_t>{}(m_components[i]));
     return seed;
+}
+
+bool AppVersion::isPlain(std::string_view text)
+{
+    while (true) {
+        const auto dot = text.find('.');
+        const std::string_view piece = text.substr(0, dot);
+        std::int64_t value = 0;
+        const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
+        // from_chars takes a leading minus sign, which the parser does not.
+        if (piece.empty() || piece.front() == '-' || error != std::errc() || end != piece.data() + piece.size())
+            return false;
+        if (dot == std::string_view::npos)
+            return true;
+        text.remove_prefix(dot + 1);
+    }
 }
 
 std::vector<ReleaseNote> AppVersion::notesNewer(const std::optional<AppVersion> &than,

@@ -32,6 +32,10 @@ public:
     // Equal versions hash alike: trailing zero components are ignored.
     std::size_t hash() const;
 
+    // True for dotted ASCII numbers only, each fitting 64 bits ("1.4.0", not "1.4-beta" or
+    // "1..4"): text the parser reads without dropping or zeroing any of it.
+    static bool isPlain(std::string_view text);
+
     // The notes whose version is greater than `than`, in the given order; all of
     // them when `than` is absent.
     static std::vector<ReleaseNote> notesNewer(const std::optional<AppVersion> &than,

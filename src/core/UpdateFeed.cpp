@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/AppVersion.h"
+
 namespace tavelo {
 
 namespace {
@@ -20,7 +22,12 @@ bool readEntry(const Json &feed, const char *key, std::optional<UpdateFeed::Plat
     const auto url = it->find("url");
     if (version == it->end() || url == it->end() || !version->is_string() || !url->is_string())
         return false;
-    entry = UpdateFeed::PlatformInfo{version->get<std::string>(), url->get<std::string>()};
+    const auto &versionText = version->get_ref<const std::string &>();
+    const auto &urlText = url->get_ref<const std::string &>();
+    if (versionText.size() > UpdateFeed::maxVersionLength || !AppVersion::isPlain(versionText) ||
+        urlText.size() > UpdateFeed::maxUrlLength)
+        return false;
+    entry = UpdateFeed::PlatformInfo{versionText, urlText};
     return true;
 }
 

@@ -17,6 +17,9 @@ public:
     virtual std::string identifier() const = 0;
     // The version the program was built as, e.g. "0.2.0".
     virtual std::optional<std::string> shortVersion() const = 0;
+    // The update feed address this run was told to use instead of the built-in one, as
+    // given (not checked); nothing when none was given.
+    virtual std::optional<std::string> updateFeedUrl() const = 0;
 };
 
 } // namespace tavelo

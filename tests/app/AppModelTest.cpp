@@ -214,7 +214,7 @@ TEST_F(AppModelTest, UpdateChecksAndSettingsOnRequest)
     m.checkForUpdates();
     // A check the user asked for answers even when it fails; an automatic one would not.
     EXPECT_TRUE(http.fail());
-    EXPECT_EQ(titles(), Calls{"Update check failed"});
+    EXPECT_EQ(titles(), (Calls{"Checking for updates…", "Update check failed"}));
     m.openSettings();
     EXPECT_EQ(settingsWindow.shownFor, std::vector<AppModel *>{&m});
 }

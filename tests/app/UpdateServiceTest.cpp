@@ -68,11 +68,11 @@ TEST_F(UpdateServiceTest, WhatACheckAnnounces)
           Case{feed("9.0", "http://tavelo.app/tavelo.tar.gz"), std::nullopt, "", failed}}) {
         for (bool asked : {false, true}) {
             SCOPED_TRACE(answer + (asked ? " asked" : ""));
-            center.clearCalls();
             defaults.values.clear();
             if (announcedBefore)
                 defaults.values[kLastNotified] = *announcedBefore;
             s.checkForUpdates(asked);
+            center.clearCalls();
             ASSERT_TRUE(session.respond(answer, 500));
             const std::string expected = asked ? onRequest : automatic;
             std::string notice;
@@ -113,6 +113,7 @@ TEST_F(UpdateServiceTest, ChecksSoonAfterStartThenEveryDayWhileItLivesInAnInstal
     // Gone before its first check, or with an answer on its way: nothing more happens.
     start(false).checkForUpdates(true);
     service.reset();
+    center.clearCalls();
     loop.advance(72h);
     EXPECT_EQ(session.requestedUrls.size(), 3u);
     while (session.respond(feed("1.5.0"))) {
@@ -127,6 +128,34 @@ TEST_F(UpdateServiceTest, ChecksSoonAfterStartThenEveryDayWhileItLivesInAnInstal
     loop.advance(72h);
     EXPECT_EQ(session.requestedUrls.size(), 3u);
     EXPECT_EQ(loop.activeTimerCount(), 0u);
+}
+
+// However slowly the feed arrives, an asked check shows it is running and ends within
+// half a minute as if the feed were unreachable; an automatic one ends as silently as ever.
+TEST_F(UpdateServiceTest, AnAskedCheckSaysItIsCheckingAndGivesUpAfterThirtySeconds)
+{
+    start().checkForUpdates(true); // while the automatic first check is under way
+    loop.advance(29s);
+    ASSERT_EQ(center.added().size(), 1u);
+    EXPECT_EQ(center.added()[0].title, "Checking for updates…");
+    loop.advance(1s);
+    while (session.respond(feed("1.4.0"))) { // too late: changes nothing
+    }
+    ASSERT_EQ(center.added().size(), 2u);
+    EXPECT_EQ(center.added()[1].identifier + " | " + center.added()[1].title,
+              "tavelo.update-check-result | Update check failed");
+}
+
+TEST_F(UpdateServiceTest, ReadsTheFeedAddressItWasGivenOnlyWhenItIsHttps)
+{
+    const std::string local = "https://127.0.0.1:8443/feed.json", builtIn = "https://tavelo.app/latest.json";
+    using Case = std::pair<std::string, std::string>;
+    for (const auto &[given, read] :
+         {Case{local, local}, Case{"http://127.0.0.1/latest.json", builtIn}, Case{"tavelo.app/latest.json", builtIn}}) {
+        bundle.feedUrl = given;
+        start();
+        EXPECT_EQ(session.requestedUrls.back(), read);
+    }
 }
 
 } // namespace

@@ -24,3 +24,17 @@ TEST(UpdateFeedTest, ReadsEitherEntryAndFallsBackToTheGenericOneOrRejectsTheWhol
           "{} trailing", "{\"linux\": {\"version\": \"\xff\", \"url\": \"u\"}}"})
         EXPECT_FALSE(UpdateFeed::decode(json)) << json;
 }
+
+// A feed whose fields could not come from a real release is refused whole, not trimmed.
+TEST(UpdateFeedTest, RefusesOversizeFieldsAndVersionsThatAreNotPlainDottedNumbers)
+{
+    const auto decode = [](const std::string &version, const std::string &url = "u") {
+        return UpdateFeed::decode(R"({"linux": {"version": ")" + version + R"(", "url": ")" + url + R"("}})");
+    };
+    const std::string longest = "1." + std::string(62, '0'), address(2048, 'a');
+    EXPECT_TRUE(decode(longest, address) && decode("07.1.9223372036854775807"));
+    for (const char *version : {"", "1.2-beta", "v1.2", "1..2", ".1", "1.2.", " 1.2", "1.9223372036854775808"})
+        EXPECT_FALSE(decode(version)) << version;
+    EXPECT_FALSE(decode(longest + "0"));
+    EXPECT_FALSE(decode("1.2", address + "a"));
+}

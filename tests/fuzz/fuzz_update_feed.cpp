@@ -1,5 +1,5 @@
-// Update feed decoding: never crashes, an entry is chosen as the build dictates, and
-// what decodes survives being written out and read back.
+// Update feed decoding: never crashes, an entry is chosen as the build dictates, what
+// decodes is within bounds, and it survives being written out and read back.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (arm) {
         // The service compares it with the running version.
         const tavelo::AppVersion offered(arm->version);
-        if (offered.raw() != arm->version)
+        if (offered.raw() != arm->version || !tavelo::AppVersion::isPlain(arm->version) ||
+            arm->version.size() > UpdateFeed::maxVersionLength || arm->url.size() > UpdateFeed::maxUrlLength)
             std::abort();
         (void)(tavelo::AppVersion("0.2.0") < offered);
     }

@@ -1,5 +1,7 @@
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -30,4 +32,25 @@ TEST(QSettingsUserDefaults, ValuesAreOnDiskAtOnceUnderTheirExactKeysAndOfTheRigh
     EXPECT_FALSE(edited.boolean(flag));
     EXPECT_TRUE(edited.boolean("com.tavelo.app.other"));
     EXPECT_EQ(edited.string(version), std::nullopt);
+}
+
+// Every start stores the same few values again; a file rewritten each time only wears it.
+TEST(QSettingsUserDefaults, StoringWhatIsAlreadyThereLeavesTheFileAlone)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tavelo.conf");
+    const auto inode = [&] {
+        struct stat info {};
+        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    QSettingsUserDefaults(path).setString("com.tavelo.app.lastSeenVersion", "0.2.0");
+    QSettingsUserDefaults(path).setBoolean("com.tavelo.app.onboardingCompleted", true);
+    const auto written = inode();
+    QSettingsUserDefaults again(path);
+    again.setString("com.tavelo.app.lastSeenVersion", "0.2.0");
+    again.setBoolean("com.tavelo.app.onboardingCompleted", true);
+    again.remove("com.tavelo.app.lastNotifiedUpdateVersion");
+    EXPECT_EQ(inode(), written);
+    again.setString("com.tavelo.app.lastSeenVersion", "0.3.0");
+    EXPECT_NE(inode(), written) << "a change is saved as a new file";
 }

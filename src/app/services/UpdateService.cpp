@@ -1,5 +1,6 @@
 #include "app/services/UpdateService.h"
 
+#include <iostream>
 #include <utility>
 
 #include <QCoreApplication>
@@ -12,23 +13,31 @@ namespace tavelo {
 
 namespace {
 
-// Only https download addresses are ever opened: a tampered feed must not be able to
+// Only https addresses are ever fetched or opened: a tampered feed must not be able to
 // open a local file or hand an address to some other program.
-bool isAcceptableDownloadUrl(const std::string &text)
+bool isHttpsAddress(const std::string &text)
 {
     const QUrl url(QString::fromStdString(text), QUrl::StrictMode);
     return url.isValid() && url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 &&
            !url.host().isEmpty();
 }
 
+std::string feedUrlFrom(const std::optional<std::string> &given)
+{
+    if (!given || isHttpsAddress(*given))
+        return given.value_or(UpdateService::defaultFeedUrl);
+    std::cerr << "Tavelo: update feed address is not https, using the built-in one: " << *given << '\n';
+    return UpdateService::defaultFeedUrl;
+}
+
 } // namespace
 
 UpdateService::UpdateService(HttpSession &session, NotificationCenter &center, UserDefaults &defaults,
                              const BundleInfo &bundle, Workspace &workspace, MainLoop &loop,
-                             FeedArchitecture architecture, std::string feedUrl)
+                             FeedArchitecture architecture)
     : m_isAvailable(bundle.isInstalled()), m_session(session), m_center(center), m_defaults(defaults), m_bundle(bundle),
-      m_workspace(workspace), m_architecture(architecture), m_feedUrl(std::move(feedUrl)),
-      m_self(std::make_shared<UpdateService *>(this))
+      m_workspace(workspace), m_loop(loop), m_architecture(architecture),
+      m_feedUrl(feedUrlFrom(bundle.updateFeedUrl())), m_self(std::make_shared<UpdateService *>(this))
 {
     if (!m_isAvailable)
         return;
@@ -51,10 +60,20 @@ void UpdateService::checkForUpdates(bool force)
 {
     if (!m_isAvailable)
         return;
+    if (force)
+        postChecking();
+    // Whichever comes first, the answer or the deadline, settles the check.
+    auto pending = std::make_shared<bool>(true);
     std::weak_ptr<UpdateService *> weak = m_self;
-    m_session.get(m_feedUrl, [weak, force](std::optional<HttpResponse> response, const std::string &) {
-        if (auto self = weak.lock())
+    m_session.get(m_feedUrl, [weak, force, pending](std::optional<HttpResponse> response, const std::string &) {
+        auto self = weak.lock();
+        if (self && std::exchange(*pending, false))
             (*self)->handleResponse(response, force);
+    });
+    m_loop.postAfter(checkDeadline, [weak, force, pending] {
+        auto self = weak.lock();
+        if (self && std::exchange(*pending, false))
+            (*self)->handleResponse(std::nullopt, force);
     });
 }
 
@@ -63,7 +82,7 @@ void UpdateService::handleResponse(const std::optional<HttpResponse> &response, 
     // The status is not examined: an error page simply does not decode as a feed.
     std::optional<UpdateFeed> feed = response ? UpdateFeed::decode(response->body) : std::nullopt;
     const UpdateFeed::PlatformInfo *entry = feed ? feed->entryFor(m_architecture) : nullptr;
-    if (!entry || !isAcceptableDownloadUrl(entry->url)) {
+    if (!entry || !isHttpsAddress(entry->url)) {
         if (force)
             postCheckFailed();
         return;
@@ -80,11 +99,20 @@ void UpdateService::handleUpdateFound(const std::string &version, const std::str
         return;
     m_defaults.setString(lastNotifiedKey, version);
     m_pendingDownloadUrl = url;
+    if (force)
+        m_center.removeDelivered({checkResultIdentifier});
     const QString body = QCoreApplication::translate("UpdateService", "Tavelo v%1 is ready to download.")
                              .arg(QString::fromStdString(version));
     m_center.add({updateAvailableIdentifier,
                   QCoreApplication::translate("UpdateService", "Update available").toStdString(), body.toStdString(),
                   true});
+}
+
+void UpdateService::postChecking()
+{
+    m_center.add(
+        {checkResultIdentifier, QCoreApplication::translate("UpdateService", "Checking for updates…").toStdString(),
+         QCoreApplication::translate("UpdateService", "Tavelo is looking for a newer version.").toStdString(), false});
 }
 
 void UpdateService::postUpToDate()

@@ -28,25 +28,28 @@ public:
     // The first check waits this long: the first https request loads the TLS stack
     // (some 30 ms on the main thread), which should not fall on start-up.
     static constexpr std::chrono::seconds firstCheckDelay{5};
+    // A check still unanswered after this long has failed, however the feed trickles in:
+    // a user who asked should not wait longer.
+    static constexpr std::chrono::seconds checkDeadline{30};
 
     // When installed: takes the centre's clicks, schedules a first check and starts the
-    // daily timer.
+    // daily timer. The feed is the bundle's updateFeedUrl() when that is an https address.
     UpdateService(HttpSession &session, NotificationCenter &center, UserDefaults &defaults, const BundleInfo &bundle,
-                  Workspace &workspace, MainLoop &loop, FeedArchitecture architecture,
-                  std::string feedUrl = defaultFeedUrl);
+                  Workspace &workspace, MainLoop &loop, FeedArchitecture architecture);
     ~UpdateService();
     UpdateService(const UpdateService &) = delete;
     UpdateService &operator=(const UpdateService &) = delete;
 
     bool isAvailable() const { return m_isAvailable; }
 
-    // Starts one check. `force` (the user asked) also answers when nothing is newer,
-    // and announces a version again even if it was announced before.
+    // Starts one check. `force` (the user asked) says the check is running, answers when
+    // nothing is newer, and announces a version again even if it was announced before.
     void checkForUpdates(bool force);
 
 private:
     void handleResponse(const std::optional<HttpResponse> &response, bool force);
     void handleUpdateFound(const std::string &version, const std::string &url, bool force);
+    void postChecking();
     void postUpToDate();
     void postCheckFailed();
     void handleClick(const std::string &identifier);
@@ -58,6 +61,7 @@ private:
     UserDefaults &m_defaults;
     const BundleInfo &m_bundle;
     Workspace &m_workspace;
+    MainLoop &m_loop;
     const FeedArchitecture m_architecture;
     const std::string m_feedUrl;
     TimerHandle m_timer;

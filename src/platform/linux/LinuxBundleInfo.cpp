@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxBundleInfo.h"
 
+#include <cstdlib>
 #include <system_error>
 
 namespace tavelo {
@@ -36,6 +37,14 @@ std::string LinuxBundleInfo::identifier() const
 std::optional<std::string> LinuxBundleInfo::shortVersion() const
 {
     return std::string(TAVELO_VERSION_STRING);
+}
+
+std::optional<std::string> LinuxBundleInfo::updateFeedUrl() const
+{
+    const char *value = std::getenv("TAVELO_UPDATE_FEED_URL");
+    if (!value || !*value)
+        return std::nullopt;
+    return std::string(value);
 }
 
 std::filesystem::path LinuxBundleInfo::desktopEntryPath() const

@@ -18,6 +18,8 @@ public:
     bool isInstalled() const override;
     std::string identifier() const override;
     std::optional<std::string> shortVersion() const override;
+    // From TAVELO_UPDATE_FEED_URL, when set and not empty.
+    std::optional<std::string> updateFeedUrl() const override;
 
     std::filesystem::path desktopEntryPath() const;
 

@@ -36,8 +36,12 @@ std::optional<std::string> QSettingsUserDefaults::string(const std::string &key)
     return value.toString().toStdString();
 }
 
+// Values stored again unchanged (the version seen, at every start) leave the file alone:
+// a sync with a change rewrites all of it.
 void QSettingsUserDefaults::setString(const std::string &key, const std::string &value)
 {
+    if (string(key) == value)
+        return;
     m_settings->setValue(toQt(key), toQt(value));
     // Written at once: the process may end without unwinding.
     m_settings->sync();
@@ -55,12 +59,16 @@ bool QSettingsUserDefaults::boolean(const std::string &key) const
 
 void QSettingsUserDefaults::setBoolean(const std::string &key, bool value)
 {
+    if (m_settings->contains(toQt(key)) && boolean(key) == value)
+        return;
     m_settings->setValue(toQt(key), value);
     m_settings->sync();
 }
 
 void QSettingsUserDefaults::remove(const std::string &key)
 {
+    if (!m_settings->contains(toQt(key)))
+        return;
     m_settings->remove(toQt(key));
     m_settings->sync();
 }
