@@ -11,8 +11,8 @@ namespace {
 constexpr int kDecisionTimeoutMs = 500;
 } // namespace
 
-StatusItemBackendChooser::StatusItemBackendChooser(QDBusConnection connection, QObject *parent)
-    : QObject(parent), m_connection(connection), m_probe(connection)
+StatusItemBackendChooser::StatusItemBackendChooser(QDBusConnection connection, MainLoop *loop, QObject *parent)
+    : QObject(parent), m_connection(connection), m_loop(loop ? *loop : m_qtLoop), m_probe(connection)
 {
     m_probe.onChanged = [this](bool available) {
         m_decisionTimeout.stop();
@@ -74,7 +74,7 @@ void StatusItemBackendChooser::choose(Kind kind)
     if (kind == Kind::statusNotifier)
         m_backend = std::make_unique<StatusNotifierBackend>(m_connection);
     else
-        m_backend = std::make_unique<TrayIconBackend>();
+        m_backend = std::make_unique<TrayIconBackend>(&m_loop);
     m_backend->onActivate = [this](const QPoint &point) {
         if (onActivate)
             onActivate(point);

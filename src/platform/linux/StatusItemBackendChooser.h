@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "platform/StatusItemBackend.h"
+#include "platform/linux/QtMainLoop.h"
 #include "platform/linux/StatusNotifierHostProbe.h"
 
 namespace tavelo {
@@ -19,8 +20,9 @@ class StatusItemBackendChooser final : public QObject, public StatusItemBackend 
 public:
     enum class Kind { undecided, statusNotifier, trayIcon };
 
+    // The back-ends wait and retry on `loop`, or on Qt's event loop when none is given.
     explicit StatusItemBackendChooser(QDBusConnection connection = QDBusConnection::sessionBus(),
-                                      QObject *parent = nullptr);
+                                      MainLoop *loop = nullptr, QObject *parent = nullptr);
     ~StatusItemBackendChooser() override;
 
     void setIcon(const std::vector<QImage> &images) override;
@@ -36,6 +38,8 @@ private:
     void choose(Kind kind);
 
     QDBusConnection m_connection;
+    QtMainLoop m_qtLoop{this};
+    MainLoop &m_loop;
     StatusNotifierHostProbe m_probe;
     QTimer m_decisionTimeout;
     Kind m_kind = Kind::undecided;
