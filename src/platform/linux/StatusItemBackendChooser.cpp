@@ -71,10 +71,17 @@ void StatusItemBackendChooser::choose(Kind kind)
     // The old item leaves the panel before the new one arrives.
     m_backend.reset();
     m_kind = kind;
-    if (kind == Kind::statusNotifier)
-        m_backend = std::make_unique<StatusNotifierBackend>(m_connection);
-    else
+    if (kind == Kind::statusNotifier) {
+        auto backend = std::make_unique<StatusNotifierBackend>(m_connection, &m_loop);
+        // Queued: the back-end that reports it must not be destroyed while it does.
+        backend->item().onRegistrationFailed = [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { choose(Kind::trayIcon); }, Qt::QueuedConnection);
+        };
+        m_backend = std::move(backend);
+    } else {
         m_backend = std::make_unique<TrayIconBackend>(&m_loop);
+    }
     m_backend->onActivate = [this](const QPoint &point) {
         if (onActivate)
             onActivate(point);

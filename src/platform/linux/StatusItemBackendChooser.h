@@ -13,9 +13,9 @@
 namespace tavelo {
 
 // The status item through whichever back-end the desktop can show: our own
-// StatusNotifierItem while a watcher with a host is on the session bus, else a
-// QSystemTrayIcon for XEmbed trays. Decided at start and again whenever a watcher
-// or host comes or goes; the new back-end is handed everything the old one had.
+// StatusNotifierItem while a watcher with a host is on the session bus and takes the
+// item, else a QSystemTrayIcon for XEmbed trays. Decided at start and again whenever a
+// watcher or host comes or goes; the new back-end is handed everything the old one had.
 class StatusItemBackendChooser final : public QObject, public StatusItemBackend {
 public:
     enum class Kind { undecided, statusNotifier, trayIcon };

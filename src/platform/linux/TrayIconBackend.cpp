@@ -23,10 +23,12 @@ QWidget *trayWindow()
 }
 
 using std::chrono::milliseconds;
+// Soon at first, for a tray that is still starting, then ever more rarely: some
+// 6 minutes in 20 looks. A tray that appears later is still used; only the "shown"
+// report gives up.
 constexpr milliseconds kFirstPoll{100};
-constexpr milliseconds kPollCap{100};
-// A tray that appears later than this is still used; only the "shown" report gives up.
-constexpr int kPollCount = 1200;
+constexpr milliseconds kPollCap{30'000};
+constexpr int kPollCount = 20;
 
 } // namespace
 
