@@ -100,6 +100,9 @@ void AppModel::handleNotificationCTA(std::function<void(const std::string &)> co
         case NotificationEnableResult::alreadyEnabled:
             completion(tr("Notifications are on ✓"));
             break;
+        case NotificationEnableResult::unavailable:
+            completion(tr("Notifications are not available on this desktop."));
+            break;
         }
     });
 }

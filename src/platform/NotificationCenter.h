@@ -6,8 +6,16 @@
 
 namespace tavelo {
 
-// The platform's permission state, with the values the notification logic compares against.
-enum class AuthorizationStatus { notDetermined = 0, denied = 1, authorized = 2, provisional = 3, ephemeral = 4 };
+// The platform's permission state, with the values the notification logic compares against;
+// `unavailable`: the desktop has no notification service, so there is nothing to allow.
+enum class AuthorizationStatus {
+    notDetermined = 0,
+    denied = 1,
+    authorized = 2,
+    provisional = 3,
+    ephemeral = 4,
+    unavailable = 5
+};
 
 struct NotificationRequest {
     std::string identifier;

@@ -64,6 +64,10 @@ TEST_F(OnboardingWindowControllerTest, TourMovesByButtonsDotsAndReturnAsksForNot
     ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::denied));
     h.advance(0s);
     EXPECT_EQ(feedback->text(), "Opening Notification Settings…");
+    child("enableNotifications")->click();
+    ASSERT_TRUE(h.center.answerStatus(AuthorizationStatus::unavailable));
+    h.advance(0s);
+    EXPECT_EQ(feedback->text(), "Notifications are not available on this desktop.");
     view.setPage(3);
     view.setPage(4);
     EXPECT_EQ(h.center.waitingStatusQueries(), 0u) << "once it has something to show, the page stops asking";

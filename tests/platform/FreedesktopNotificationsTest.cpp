@@ -1,4 +1,5 @@
 #include <map>
+#include <optional>
 #include <set>
 
 #include <QJsonArray>
@@ -73,4 +74,14 @@ TEST(DunstNotifications, ClickAddReplaceAndWithdraw)
     center.removePending({"tavelo.b"});
     settle();
     EXPECT_TRUE(shownNotices().empty());
+}
+
+// With no server to ask there is nothing to allow: not the same as a refusal.
+TEST(DunstNotifications, WithoutAServerNotificationsAreUnavailable)
+{
+    FreedesktopNotificationCenter center(QDBusConnection(QStringLiteral("no bus")));
+    std::optional<AuthorizationStatus> status;
+    center.getAuthorizationStatus([&](AuthorizationStatus s) { status = s; });
+    EXPECT_TRUE(waitFor([&] { return status.has_value(); }));
+    EXPECT_EQ(status, AuthorizationStatus::unavailable);
 }

@@ -13,6 +13,7 @@
 #include "support/AppFixture.h"
 #include "support/FakeStatusNotifierHost.h"
 #include "support/FakeStatusNotifierWatcher.h"
+#include "support/ManualMainLoop.h"
 
 using namespace tavelo;
 using test::waitFor;
@@ -45,6 +46,56 @@ TEST(StatusItemTray, ShowsInTheTrayAndClicksOpenAndCloseThePanel)
     ASSERT_TRUE(waitFor([&] { return !item.panel().isVisible(); }));
     QTest::qWait(400);
     EXPECT_FALSE(item.panel().isVisible()) << "the click that closed the panel opened it again";
+}
+
+// A desktop without a tray is looked at ever less often, then not at all.
+TEST(StatusItemTray, WithoutATrayLooksForOneEverLessOftenThenStops)
+{
+    test::ManualClock clock;
+    test::ManualMainLoop loop(clock);
+    TrayIconBackend backend(&loop);
+    int looks = 0;
+    backend.isTrayAvailable = [&] {
+        ++looks;
+        return false;
+    };
+    backend.show();
+    loop.advance(std::chrono::minutes(2));
+    EXPECT_LE(looks, 12);
+    loop.advance(std::chrono::hours(1));
+    const int total = looks;
+    loop.advance(std::chrono::hours(1));
+    EXPECT_EQ(looks, total) << "still looking after an hour";
+}
+
+// A watcher that never answers the item, or answers and then does not list it, is asked
+// a few times, ever later; then the tray takes the icon.
+TEST(StatusItemTray, AWatcherThatNeverTakesTheItemLeavesItToTheTray)
+{
+    using Fault = test::FakeStatusNotifierWatcher::Fault;
+    using Kind = StatusItemBackendChooser::Kind;
+    registerStatusNotifierDBusTypes();
+    // Qt asks once, blocking, whether its tray icon should go through a watcher; asked
+    // with ours on this thread that would stall. Asked now, it settles on tint2's tray.
+    QSystemTrayIcon::isSystemTrayAvailable();
+    for (Fault fault : {Fault::doesNotList, Fault::neverAnswers}) {
+        test::FakeStatusNotifierWatcher watcher;
+        watcher.fault = fault;
+        watcher.registerHost();
+        ASSERT_TRUE(watcher.start());
+        test::ManualClock clock;
+        test::ManualMainLoop loop(clock);
+        StatusItemBackendChooser chooser(QDBusConnection::sessionBus(), &loop);
+        chooser.show();
+        for (int tries = 1; tries < 4; ++tries) {
+            ASSERT_TRUE(waitFor([&] { return loop.activeTimerCount() == 1; })) << "no retry after try " << tries;
+            EXPECT_EQ(watcher.registrations().size(), tries);
+            EXPECT_EQ(chooser.kind(), Kind::statusNotifier);
+            loop.advance(std::chrono::seconds(4));
+        }
+        ASSERT_TRUE(waitFor([&] { return chooser.kind() == Kind::trayIcon; }));
+        EXPECT_EQ(watcher.registrations().size(), 4);
+    }
 }
 
 // Under tint2 the icon sits in the XEmbed tray; a panel with a watcher and a host takes

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QObject>
 #include <QStringList>
 
@@ -9,12 +10,16 @@ namespace tavelo::test {
 // A stand-in for the panel's org.kde.StatusNotifierWatcher on the session bus, on a
 // connection of its own, with no host until `registerHost`. Records every
 // RegisterStatusNotifierItem; `stop` plays a watcher that goes away (and forgets what was registered).
-class FakeStatusNotifierWatcher final : public QObject {
+// A broken one never answers a registration, or answers and does not list the item.
+class FakeStatusNotifierWatcher final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
 
 public:
+    enum class Fault { none, neverAnswers, doesNotList };
+
     ~FakeStatusNotifierWatcher() override { stop(); }
 
     // Owns org.kde.StatusNotifierWatcher; false when the name could not be had.
@@ -43,9 +48,26 @@ public:
         return m_hostRegistered;
     }
     int hostQueries() const { return m_hostQueries; }
+    // As a panel lists them: service and object path.
+    QStringList registeredItems() const
+    {
+        QStringList items;
+        if (fault == Fault::none) {
+            for (const QString &service : m_registrations)
+                items << service + "/StatusNotifierItem";
+        }
+        return items;
+    }
+
+    Fault fault = Fault::none;
 
 public Q_SLOTS:
-    Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service) { m_registrations.append(service); }
+    Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString &service)
+    {
+        m_registrations.append(service);
+        if (fault == Fault::neverAnswers)
+            setDelayedReply(true);
+    }
 
 Q_SIGNALS:
     Q_SCRIPTABLE void StatusNotifierHostRegistered();

@@ -82,6 +82,10 @@ void NotificationService::onEnableStatus(AuthorizationStatus status,
             finish(NotificationEnableResult::openedSettings);
         });
         break;
+    case AuthorizationStatus::unavailable:
+        // No settings can bring a missing service; saying so beats opening them.
+        postIfAlive([finish] { finish(NotificationEnableResult::unavailable); });
+        break;
     case AuthorizationStatus::notDetermined: {
         std::weak_ptr<NotificationService *> weak = m_self;
         m_center.requestAuthorization([weak, finish](bool) {

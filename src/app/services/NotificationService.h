@@ -15,8 +15,9 @@
 
 namespace tavelo {
 
-// The outcome of the enable-notifications action.
-enum class NotificationEnableResult { permissionRequested, openedSettings, alreadyEnabled };
+// The outcome of the enable-notifications action; `unavailable`: the desktop has no
+// notification service, so nothing was opened.
+enum class NotificationEnableResult { permissionRequested, openedSettings, alreadyEnabled, unavailable };
 
 // Posts, replaces and withdraws the break notices and handles notification permission.
 // Outside an installed build nothing is posted and the enable action does nothing;

@@ -83,7 +83,7 @@ void FreedesktopNotificationCenter::getAuthorizationStatus(std::function<void(Au
 {
     askServer([completion = std::move(completion)](bool answered) {
         if (completion)
-            completion(answered ? AuthorizationStatus::authorized : AuthorizationStatus::denied);
+            completion(answered ? AuthorizationStatus::authorized : AuthorizationStatus::unavailable);
     });
 }
 
@@ -211,6 +211,12 @@ void FreedesktopNotificationCenter::closeOnServer(std::uint32_t serverId)
 
 void FreedesktopNotificationCenter::askServer(std::function<void(bool answered)> done)
 {
+    // Calls on a bus that is gone never finish; the answer would never come.
+    if (!m_connection.isConnected()) {
+        QMetaObject::invokeMethod(
+            this, [done = std::move(done)] { done(false); }, Qt::QueuedConnection);
+        return;
+    }
     QDBusPendingCallWatcher *watcher = send(methodCall(QStringLiteral("GetServerInformation")));
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [done = std::move(done)](QDBusPendingCallWatcher *call) { done(!call->isError()); });

@@ -11,8 +11,8 @@ namespace {
 constexpr int kDecisionTimeoutMs = 500;
 } // namespace
 
-StatusItemBackendChooser::StatusItemBackendChooser(QDBusConnection connection, QObject *parent)
-    : QObject(parent), m_connection(connection), m_probe(connection)
+StatusItemBackendChooser::StatusItemBackendChooser(QDBusConnection connection, MainLoop *loop, QObject *parent)
+    : QObject(parent), m_connection(connection), m_loop(loop ? *loop : m_qtLoop), m_probe(connection)
 {
     m_probe.onChanged = [this](bool available) {
         m_decisionTimeout.stop();
@@ -71,10 +71,17 @@ void StatusItemBackendChooser::choose(Kind kind)
     // The old item leaves the panel before the new one arrives.
     m_backend.reset();
     m_kind = kind;
-    if (kind == Kind::statusNotifier)
-        m_backend = std::make_unique<StatusNotifierBackend>(m_connection);
-    else
-        m_backend = std::make_unique<TrayIconBackend>();
+    if (kind == Kind::statusNotifier) {
+        auto backend = std::make_unique<StatusNotifierBackend>(m_connection, &m_loop);
+        // Queued: the back-end that reports it must not be destroyed while it does.
+        backend->item().onRegistrationFailed = [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { choose(Kind::trayIcon); }, Qt::QueuedConnection);
+        };
+        m_backend = std::move(backend);
+    } else {
+        m_backend = std::make_unique<TrayIconBackend>(&m_loop);
+    }
     m_backend->onActivate = [this](const QPoint &point) {
         if (onActivate)
             onActivate(point);

@@ -7,20 +7,22 @@
 #include <QTimer>
 
 #include "platform/StatusItemBackend.h"
+#include "platform/linux/QtMainLoop.h"
 #include "platform/linux/StatusNotifierHostProbe.h"
 
 namespace tavelo {
 
 // The status item through whichever back-end the desktop can show: our own
-// StatusNotifierItem while a watcher with a host is on the session bus, else a
-// QSystemTrayIcon for XEmbed trays. Decided at start and again whenever a watcher
-// or host comes or goes; the new back-end is handed everything the old one had.
+// StatusNotifierItem while a watcher with a host is on the session bus and takes the
+// item, else a QSystemTrayIcon for XEmbed trays. Decided at start and again whenever a
+// watcher or host comes or goes; the new back-end is handed everything the old one had.
 class StatusItemBackendChooser final : public QObject, public StatusItemBackend {
 public:
     enum class Kind { undecided, statusNotifier, trayIcon };
 
+    // The back-ends wait and retry on `loop`, or on Qt's event loop when none is given.
     explicit StatusItemBackendChooser(QDBusConnection connection = QDBusConnection::sessionBus(),
-                                      QObject *parent = nullptr);
+                                      MainLoop *loop = nullptr, QObject *parent = nullptr);
     ~StatusItemBackendChooser() override;
 
     void setIcon(const std::vector<QImage> &images) override;
@@ -36,6 +38,8 @@ private:
     void choose(Kind kind);
 
     QDBusConnection m_connection;
+    QtMainLoop m_qtLoop{this};
+    MainLoop &m_loop;
     StatusNotifierHostProbe m_probe;
     QTimer m_decisionTimeout;
     Kind m_kind = Kind::undecided;

@@ -6,7 +6,8 @@
 
 namespace tavelo {
 
-StatusNotifierBackend::StatusNotifierBackend(QDBusConnection connection) : m_item(std::move(connection))
+StatusNotifierBackend::StatusNotifierBackend(QDBusConnection connection, MainLoop *loop)
+    : m_item(std::move(connection), loop)
 {
     m_item.onActivate = [this](QPoint point) {
         if (onActivate)

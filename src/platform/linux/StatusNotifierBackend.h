@@ -11,7 +11,8 @@ namespace tavelo {
 // beside the icon, for panels that host items over D-Bus.
 class StatusNotifierBackend final : public StatusItemBackend {
 public:
-    explicit StatusNotifierBackend(QDBusConnection connection = QDBusConnection::sessionBus());
+    explicit StatusNotifierBackend(QDBusConnection connection = QDBusConnection::sessionBus(),
+                                   MainLoop *loop = nullptr);
 
     void setIcon(const std::vector<QImage> &images) override;
     void setToolTip(const QString &text) override;

@@ -32,6 +32,9 @@ StatusNotifierHostProbe::StatusNotifierHostProbe(QDBusConnection connection, QOb
                     ++m_serial;
                     settle(false);
                 } else {
+                    // A new watcher is news even if it says what the old one said: an
+                    // item the old one would not take may be taken now.
+                    m_available.reset();
                     queryHost();
                 }
             });

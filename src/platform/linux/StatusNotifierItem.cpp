@@ -5,6 +5,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 
 #include "platform/linux/StatusNotifierItemAdaptor.h"
 
@@ -12,6 +13,13 @@ namespace tavelo {
 
 namespace {
 constexpr int kBusTimeoutMs = 5000;
+// A watcher that takes longer than this to register an item is taken as not answering.
+constexpr int kRegisterTimeoutMs = 2000;
+// Retries at 1, 2 and 4 s: a watcher still starting gets its chance, a broken one is
+// given up on within some 15 s.
+constexpr std::chrono::seconds kFirstRetry{1};
+constexpr std::chrono::seconds kLastRetry{4};
+constexpr int kRetries = 3;
 constexpr uint kDoNotQueue = 4;
 constexpr uint kPrimaryOwner = 1;
 constexpr uint kAlreadyOwner = 4;
@@ -31,8 +39,10 @@ QDBusMessage busDaemonCall(const char *method)
 }
 } // namespace
 
-StatusNotifierItem::StatusNotifierItem(QDBusConnection connection, QObject *parent)
-    : QObject(parent), m_connection(std::move(connection)), m_adaptor(new StatusNotifierItemAdaptor(this)),
+StatusNotifierItem::StatusNotifierItem(QDBusConnection connection, MainLoop *loop, QObject *parent)
+    : QObject(parent), m_connection(std::move(connection)),
+      m_retry(loop ? *loop : m_qtLoop, kFirstRetry, kLastRetry, kRetries),
+      m_adaptor(new StatusNotifierItemAdaptor(this)),
       m_watcherWatcher(new QDBusServiceWatcher(QString::fromLatin1(kWatcherService), m_connection,
                                                QDBusServiceWatcher::WatchForOwnerChange, this)),
       m_wellKnownName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
@@ -81,6 +91,7 @@ void StatusNotifierItem::hide()
     m_serviceName.clear();
     m_registeredWith.clear();
     m_registering = false;
+    m_retry.reset();
     setRegistered(false);
 }
 
@@ -110,29 +121,93 @@ void StatusNotifierItem::registerWithWatcher()
     request << m_serviceName;
     // No watcher now means none until one appears on its own, which we notice.
     request.setAutoStartService(false);
-    auto *call = new QDBusPendingCallWatcher(m_connection.asyncCall(request, kBusTimeoutMs), this);
+    auto *call = new QDBusPendingCallWatcher(m_connection.asyncCall(request, kRegisterTimeoutMs), this);
     m_registering = true;
     const unsigned generation = ++m_generation;
     connect(call, &QDBusPendingCallWatcher::finished, this, [this, call, generation] {
         call->deleteLater();
         if (generation != m_generation)
             return;
-        m_registering = false;
         if (call->isError()) {
-            setRegistered(false);
+            registrationFailed();
             return;
         }
         m_registeredWith = call->reply().service();
-        setRegistered(true);
-        // A watcher that restarted while we asked has not heard of us.
-        if (!m_watcherOwner.isEmpty() && m_watcherOwner != m_registeredWith)
+        verifyRegistration(generation);
+    });
+}
+
+// Some watchers answer and still never show the item; the list tells.
+void StatusNotifierItem::verifyRegistration(unsigned generation)
+{
+    QDBusMessage request =
+        QDBusMessage::createMethodCall(QString::fromLatin1(kWatcherService), QString::fromLatin1(kWatcherPath),
+                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    request << QString::fromLatin1(kWatcherService) << QStringLiteral("RegisteredStatusNotifierItems");
+    request.setAutoStartService(false);
+    auto *call = new QDBusPendingCallWatcher(m_connection.asyncCall(request, kRegisterTimeoutMs), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this, call, generation] {
+        call->deleteLater();
+        if (generation != m_generation)
+            return;
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        if (reply.isValid()) {
+            if (listsUs(reply.value().variant().toStringList()))
+                registrationTook();
+            else
+                registrationFailed();
+            return;
+        }
+        // A watcher without the list cannot be checked; its word is all there is.
+        const QDBusError::ErrorType error = reply.error().type();
+        if (error == QDBusError::UnknownProperty || error == QDBusError::UnknownInterface ||
+            error == QDBusError::InvalidArgs)
+            registrationTook();
+        else
+            registrationFailed();
+    });
+}
+
+bool StatusNotifierItem::listsUs(const QStringList &items) const
+{
+    // Listed by the name we gave or by our connection, alone or followed by the object path.
+    for (const QString &name : {m_serviceName, m_connection.baseService()}) {
+        for (const QString &item : items) {
+            if (item == name || item.startsWith(name + QLatin1Char('/')))
+                return true;
+        }
+    }
+    return false;
+}
+
+void StatusNotifierItem::registrationTook()
+{
+    m_registering = false;
+    m_retry.reset();
+    setRegistered(true);
+    // A watcher that restarted while we asked has not heard of us.
+    if (!m_watcherOwner.isEmpty() && m_watcherOwner != m_registeredWith)
+        registerWithWatcher();
+}
+
+void StatusNotifierItem::registrationFailed()
+{
+    m_registering = false;
+    m_registeredWith.clear();
+    setRegistered(false);
+    const bool again = m_retry.schedule([this] {
+        if (m_visible && m_exported && !m_registering && !m_serviceName.isEmpty())
             registerWithWatcher();
     });
+    if (!again && onRegistrationFailed)
+        onRegistrationFailed();
 }
 
 void StatusNotifierItem::watcherOwnerChanged(const QString &newOwner)
 {
     m_watcherOwner = newOwner;
+    // Another watcher gets tries of its own; none at all leaves nothing to retry.
+    m_retry.reset();
     if (newOwner.isEmpty()) {
         m_registeredWith.clear();
         setRegistered(false);

@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QPoint>
 
+#include "platform/linux/BackoffTimer.h"
+#include "platform/linux/QtMainLoop.h"
 #include "platform/linux/StatusNotifierDBusTypes.h"
 
 class QDBusServiceWatcher;
@@ -34,11 +36,14 @@ public:
     static constexpr const char *kTitle = "Tavelo";
     static constexpr const char *kNoMenu = "/NO_DBUSMENU";
 
-    explicit StatusNotifierItem(QDBusConnection connection = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+    // Retries wait on `loop`, or on Qt's event loop when none is given.
+    explicit StatusNotifierItem(QDBusConnection connection = QDBusConnection::sessionBus(), MainLoop *loop = nullptr,
+                                QObject *parent = nullptr);
     ~StatusNotifierItem() override;
 
     // Exports the item, claims its bus name and registers with the watcher, now and
-    // whenever a watcher (re)appears. `hide` withdraws it.
+    // whenever a watcher (re)appears. A registration counts once the watcher lists the
+    // item; until then it is retried a few times, ever later. `hide` withdraws it.
     void show();
     void hide();
     bool isVisible() const { return m_visible; }
@@ -64,6 +69,8 @@ public:
     std::function<void(QPoint)> onActivate;
     // The watcher accepted the item (true) or went away (false).
     std::function<void(bool)> onRegisteredChanged;
+    // The watcher there now did not take the item, however often asked.
+    std::function<void()> onRegistrationFailed;
 
     // The exported values, read by the adaptor.
     const StatusNotifierPixmaps &iconPixmaps() const { return m_icon; }
@@ -76,10 +83,16 @@ public:
 private:
     void requestName();
     void registerWithWatcher();
+    void verifyRegistration(unsigned generation);
+    void registrationTook();
+    void registrationFailed();
+    bool listsUs(const QStringList &items) const;
     void setRegistered(bool registered);
     void watcherOwnerChanged(const QString &newOwner);
 
     QDBusConnection m_connection;
+    QtMainLoop m_qtLoop{this};
+    BackoffTimer m_retry;
     StatusNotifierItemAdaptor *m_adaptor;
     QDBusServiceWatcher *m_watcherWatcher;
     QString m_wellKnownName;

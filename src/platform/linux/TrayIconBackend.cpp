@@ -22,20 +22,23 @@ QWidget *trayWindow()
     return nullptr;
 }
 
-constexpr int kPollIntervalMs = 100;
-// A tray that appears later than this is still used; only the "shown" report gives up.
-constexpr int kPollCount = 1200;
+using std::chrono::milliseconds;
+// Soon at first, for a tray that is still starting, then ever more rarely: some
+// 6 minutes in 20 looks. A tray that appears later is still used; only the "shown"
+// report gives up.
+constexpr milliseconds kFirstPoll{100};
+constexpr milliseconds kPollCap{30'000};
+constexpr int kPollCount = 20;
 
 } // namespace
 
-TrayIconBackend::TrayIconBackend(QObject *parent) : QObject(parent)
+TrayIconBackend::TrayIconBackend(MainLoop *loop, QObject *parent)
+    : QObject(parent), m_shownPoll(loop ? *loop : m_qtLoop, kFirstPoll, kPollCap, kPollCount)
 {
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) {
         if (onActivate)
             onActivate(QCursor::pos());
     });
-    m_shownPoll.setInterval(kPollIntervalMs);
-    connect(&m_shownPoll, &QTimer::timeout, this, [this] { watchForShown(); });
 }
 
 TrayIconBackend::~TrayIconBackend()
@@ -65,36 +68,27 @@ QRect TrayIconBackend::iconGeometry() const
 void TrayIconBackend::show()
 {
     m_tray.show();
-    m_pollsLeft = kPollCount;
+    m_shownPoll.reset();
     watchForShown();
 }
 
 void TrayIconBackend::watchForShown()
 {
-    if (m_shown || m_watchedWindow) {
-        m_shownPoll.stop();
+    if (m_shown || m_watchedWindow)
         return;
-    }
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (isTrayAvailable()) {
         QWidget *window = trayWindow();
         if (!window) {
             // The platform theme draws the icon itself (a D-Bus tray): it is up once shown.
-            m_shownPoll.stop();
             reportShown();
             return;
         }
         // Shown means painted inside the tray, which happens once the tray has embedded it.
         m_watchedWindow = window;
         window->installEventFilter(this);
-        m_shownPoll.stop();
         return;
     }
-    if (--m_pollsLeft <= 0) {
-        m_shownPoll.stop();
-        return;
-    }
-    if (!m_shownPoll.isActive())
-        m_shownPoll.start();
+    m_shownPoll.schedule([this] { watchForShown(); });
 }
 
 bool TrayIconBackend::eventFilter(QObject *watched, QEvent *event)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include "platform/StatusItemBackend.h"
+#include "platform/linux/BackoffTimer.h"
+#include "platform/linux/QtMainLoop.h"
 
 namespace tavelo {
 
@@ -13,7 +16,8 @@ namespace tavelo {
 // Qt platform theme provides. XEmbed trays show no text, so the label is dropped.
 class TrayIconBackend final : public QObject, public StatusItemBackend {
 public:
-    explicit TrayIconBackend(QObject *parent = nullptr);
+    // Waits for a tray on `loop`, or on Qt's event loop when none is given.
+    explicit TrayIconBackend(MainLoop *loop = nullptr, QObject *parent = nullptr);
     ~TrayIconBackend() override;
 
     void setIcon(const std::vector<QImage> &images) override;
@@ -21,6 +25,9 @@ public:
     void setLabel(const QString &) override {}
     void show() override;
     QRect iconGeometry() const override;
+
+    // Whether a tray is there to show the icon; replaceable so that a test can play one.
+    std::function<bool()> isTrayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -30,8 +37,8 @@ private:
     void reportShown();
 
     QSystemTrayIcon m_tray;
-    QTimer m_shownPoll;
-    int m_pollsLeft = 0;
+    QtMainLoop m_qtLoop{this};
+    BackoffTimer m_shownPoll;
     QPointer<QObject> m_watchedWindow;
     bool m_shown = false;
 };
