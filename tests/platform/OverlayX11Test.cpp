@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include "app/ui/BreakOverlayController.h"
@@ -43,6 +44,19 @@ int stackIndex(WId id)
     return at == children.end() ? -1 : int(at - children.begin());
 }
 
+// Where `id` is on screen, in root coordinates, as the X server has it.
+QRect rootGeometry(WId id)
+{
+    static Display *const display = XOpenDisplay(nullptr);
+    XWindowAttributes attributes{};
+    int x = 0, y = 0;
+    Window child = 0;
+    if (!XGetWindowAttributes(display, Window(id), &attributes) ||
+        !XTranslateCoordinates(display, Window(id), DefaultRootWindow(display), 0, 0, &x, &y, &child))
+        return {};
+    return {x, y, attributes.width, attributes.height};
+}
+
 } // namespace
 
 // Strict or gentle, the overlay stays above the active window, even when the window manager
@@ -67,6 +81,15 @@ TEST(OverlayX11, StaysAboveTheActiveWindow)
                           stackIndex(w->winId()) > stackIndex(other.winId());
                });
     };
+    // Each window on its own monitor, all of it: not where the window manager would put it.
+    const auto eachCoversItsScreen = [&] {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        for (int i = 0; i < screens.size(); ++i) {
+            if (rootGeometry(controller.windows().at(i)->winId()) != screens.at(i)->geometry())
+                return false;
+        }
+        return true;
+    };
     engine.startBreakNow(BreakType::micro);
     for (const bool strict : {false, true}) {
         SCOPED_TRACE(strict ? "strict" : "gentle");
@@ -81,6 +104,7 @@ TEST(OverlayX11, StaysAboveTheActiveWindow)
         controller.show(strict);
         ASSERT_EQ(controller.lastShowWasStrict(), strict);
         ASSERT_TRUE(waitFor([&] { return allAbove(active); }));
+        EXPECT_TRUE(waitFor(eachCoversItsScreen)) << "an overlay window is not where its monitor is";
 
         test::xdotool({"windowactivate", QString::number(active.winId())});
         test::xdotool({"windowraise", QString::number(active.winId())});

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -20,8 +21,8 @@ namespace tavelo {
 namespace {
 
 const QRect kFallbackFrame(0, 0, 1200, 800);
-// Another window may be raised above a strict overlay (a full-screen window the window
-// manager stacks high); raising again this often keeps it covered.
+// Another window may be raised above an overlay (a full-screen window the window manager
+// stacks high); raising again this often keeps it covered.
 constexpr std::chrono::milliseconds kKeepOnTopInterval{500};
 // A window this large in both directions counts as filling a display.
 constexpr double kFullscreenFraction = 0.95;
@@ -67,8 +68,17 @@ void BreakOverlayController::show(bool strictMode)
     if (strict) {
         m_keyboardGrabbed = false;
         takeKeyboard();
-        m_keepOnTop = m_loop.every(kKeepOnTopInterval, [this] { keepOnTop(); });
     }
+    m_keepOnTop = m_loop.every(kKeepOnTopInterval, [this, strict] { keepOnTop(strict); });
+}
+
+bool BreakOverlayController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (auto *window = qobject_cast<QWidget *>(watched); window && isOverlayWindow(window))
+            window->activateWindow();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void BreakOverlayController::hide()
@@ -100,12 +110,18 @@ QWidget *BreakOverlayController::makeWindow(const QRect &frame, QScreen *screen,
 {
     auto *view = new BreakOverlayView(m_engine, m_actions.skip, m_actions.postpone, m_clock);
     view->setWindowTitle(tr("Tavelo break"));
+    // Past the window manager either way: a managed window is placed where the manager
+    // likes (inside the work area, on the output with the pointer), not on its own output.
     if (strict) {
         view->setWindowFlags(Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
                              Qt::WindowStaysOnTopHint);
     } else {
-        view->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        // A utility window: compositors that hand focus to unmanaged windows leave these alone.
+        view->setWindowFlags(Qt::Tool | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
+                             Qt::WindowStaysOnTopHint);
         view->setAttribute(Qt::WA_ShowWithoutActivating);
+        // Nobody gives an unmanaged window focus on a click; keys work once it is clicked.
+        view->installEventFilter(this);
     }
     if (screen)
         view->setScreen(screen);
@@ -178,11 +194,12 @@ void BreakOverlayController::displaysChanged()
     });
 }
 
-void BreakOverlayController::keepOnTop()
+void BreakOverlayController::keepOnTop(bool strict)
 {
     for (QWidget *window : m_windows)
         window->raise();
-    takeKeyboard();
+    if (strict)
+        takeKeyboard();
 }
 
 void BreakOverlayController::takeKeyboard()

@@ -37,13 +37,16 @@ public:
     // Whether the last show took the strict set-up (false once full-screen content was found).
     bool lastShowWasStrict() const { return m_lastShowWasStrict; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWidget *makeWindow(const QRect &frame, QScreen *screen, bool strict);
     bool isFullscreenContentActive() const;
     void installScreenObserverIfNeeded();
     void observeScreen(QScreen *screen);
     void displaysChanged();
-    void keepOnTop();
+    void keepOnTop(bool strict);
     void takeKeyboard();
     bool isOverlayWindow(const QWidget *widget) const;
 
