@@ -85,6 +85,7 @@ TEST(DunstNotifications, AnExpiryReachesTheServer)
     const auto displayed = [](const char *count) {
         return waitFor([count] { return test::run("dunstctl", {"count", "displayed"}) == count; });
     };
+    // Posted first, it would also leave first if both had the server's time.
     center.add({"tavelo.kept", "Kept", "until acted on", false});
     center.add({"tavelo.record", "Record", "for the record", false, std::chrono::milliseconds(1500)});
     ASSERT_TRUE(displayed("2"));
