@@ -57,6 +57,7 @@ public:
     AppModel(const AppModel &) = delete;
     AppModel &operator=(const AppModel &) = delete;
 
+    const Clock &clock() const { return m_deps.clock; }
     BreakEngine &engine() { return *m_engine; }
     const BreakEngine &engine() const { return *m_engine; }
 

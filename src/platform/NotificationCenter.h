@@ -1,7 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavelo {
@@ -18,10 +21,20 @@ enum class AuthorizationStatus {
 };
 
 struct NotificationRequest {
+    NotificationRequest(std::string identifier, std::string title, std::string body, bool playSound = true,
+                        std::optional<std::chrono::milliseconds> expiresAfter = std::nullopt)
+        : identifier(std::move(identifier)), title(std::move(title)), body(std::move(body)), playSound(playSound),
+          expiresAfter(expiresAfter)
+    {
+    }
+
     std::string identifier;
     std::string title;
     std::string body;
     bool playSound = true;
+    // How long the popup stays before it goes to the server's history; none: the
+    // server's default, which on some servers is until the user acts on it.
+    std::optional<std::chrono::milliseconds> expiresAfter;
 };
 
 // The desktop's notification centre. A request whose identifier is already shown or on

@@ -30,7 +30,13 @@ protected:
             std::string line = std::array{"add", "delivered", "pending", "query", "request"}[int(call.kind)];
             for (const std::string &id : call.identifiers)
                 line += " " + (id.starts_with("tavelo.") ? id.substr(7) : "<new>");
-            lines.push_back(call.request ? line + " | " + call.request->title + " | " + call.request->body : line);
+            if (call.request) {
+                line += " | " + call.request->title + " | " + call.request->body;
+                // Only notices kept for the record leave the screen by themselves.
+                if (call.request->expiresAfter)
+                    line += " | expires in " + std::to_string(call.request->expiresAfter->count()) + " ms";
+            }
+            lines.push_back(line);
         }
         return lines;
     }
@@ -58,8 +64,8 @@ TEST_F(NotificationServiceTest, EachNoticeWithdrawsWhatItReplacesThenPosts)
         (Lines{"add break-warning | Break coming up | Your break will start in 1 seconds.", warning,
                "pending break-warning", "add break-started | Long break | Step away for about 2 minutes.", warning,
                "pending break-warning", "add break-started | Long break | Step away for about 1 minutes.",
-               "delivered break-started break-warning", "add <new> | Break complete | Focus session resumed.",
-               "delivered still-paused",
+               "delivered break-started break-warning",
+               "add <new> | Break complete | Focus session resumed. | expires in 10000 ms", "delivered still-paused",
                "add still-paused | Timer still paused | You've been paused for about an hour" + resume,
                "delivered still-paused",
                "add still-paused | Timer still paused | You've been paused for about 2 hours" + resume,

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ui/BreakOverlayPresentation.h"
 #include "app/ui/CountdownLabel.h"
 #include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusItem.h"
@@ -22,13 +23,21 @@ namespace {
 class RecordingBackend final : public StatusItemBackend {
 public:
     void setIcon(const std::vector<QImage> &) override { ++iconUpdates; }
-    void setToolTip(const QString &text) override { toolTip = text; }
-    void setLabel(const QString &text) override { label = text; }
+    void setToolTip(const QString &text) override
+    {
+        toolTip = text;
+        ++toolTipCalls;
+    }
+    void setLabel(const QString &text) override
+    {
+        label = text;
+        ++labelCalls;
+    }
     void show() override {}
     QRect iconGeometry() const override { return {300, 0, 22, 22}; }
     bool showsLabel() const override { return labelShown; }
 
-    int iconUpdates = 0;
+    int iconUpdates = 0, toolTipCalls = 0, labelCalls = 0;
     QString toolTip, label;
     bool labelShown = true;
 };
@@ -58,7 +67,10 @@ TEST_F(StatusItemTest, RedrawsTheIconOnlyWhenItsPictureChanges)
 {
     // 1500 s in 32 steps: the first step is crossed after 47 s.
     h.advance(46s);
-    EXPECT_EQ(std::tuple(backend->iconUpdates, backend->toolTip, backend->label), std::tuple(1, "24:14", "24:14"));
+    // The label counts down; the tooltip names the moment and holds still.
+    EXPECT_EQ(std::tuple(backend->iconUpdates, backend->label, backend->toolTipCalls), std::tuple(1, "24:14", 1));
+    EXPECT_EQ(backend->toolTip,
+              "Next: Microbreak at " + BreakOverlayPresentation::localShortTime(h.clock.now() + 1454s));
     h.advance(1s);
     EXPECT_EQ(std::pair(backend->iconUpdates, statusItem.iconKey().ringStep),
               std::pair(2, StatusIconRenderer::kRingSteps - 1));
@@ -69,16 +81,53 @@ TEST_F(StatusItemTest, RedrawsTheIconOnlyWhenItsPictureChanges)
     // The ring measures the whole break, not what was left when it was drawn.
     model.startBreakNow(BreakType::long_);
     h.advance(61s);
-    EXPECT_EQ(statusItem.iconKey(), (StatusIconKey{Symbol::breakTime, 30}));
+    EXPECT_EQ(statusItem.iconKey(), (StatusIconKey{Symbol::breakTime, 30, {}}));
+}
+
+TEST_F(StatusItemTest, WithoutALabelTheIconCarriesTheMinutesAndTicksLeaveTheTextsAlone)
+{
+    backend->labelShown = false;
+    backend->onHostChanged();
+    h.advance(60s);
+    const auto texts = std::pair(backend->toolTipCalls, backend->labelCalls);
+    const int icons = backend->iconUpdates;
+    h.advance(59s);
+    EXPECT_EQ(std::tuple(statusItem.iconKey().number, backend->iconUpdates, backend->label),
+              std::tuple("24", icons + 1, ""))
+        << "one ring step in that minute, no redraw for the seconds";
+    EXPECT_EQ(std::pair(backend->toolTipCalls, backend->labelCalls), texts);
+
+    backend->labelShown = true;
+    backend->onHostChanged();
+    h.advance(1s);
+    EXPECT_EQ(std::pair(backend->label, statusItem.iconKey().number), std::pair(QString("23:00"), QString()));
+}
+
+// The countdown is whole seconds: redrawn at a tick after a mid-second reset, now plus
+// the countdown lands up to a second later, here past a minute's turn.
+TEST_F(StatusItemTest, TheNamedMomentHoldsAcrossTheWobbleOfWholeSeconds)
+{
+    h.advance(59600ms);
+    model.resetFocus();
+    QCoreApplication::processEvents();
+    const auto named = std::pair(backend->toolTip, backend->toolTipCalls);
+    h.advance(400ms);
+    h.advance(90s);
+    EXPECT_EQ(std::pair(backend->toolTip, backend->toolTipCalls), named);
+    model.postponeBreak();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(backend->toolTipCalls, named.second + 1) << "a change of plan is named";
 }
 
 TEST(StatusIconRenderer, ImagesDifferBetweenStatesAndStartNoThreads)
 {
     const auto threads = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {}); };
     const auto before = threads();
-    const auto render = [](Symbol symbol, int step) { return StatusIconRenderer::render({symbol, step}, 44); };
-    const QImage images[] = {render(Symbol::focus, 20), render(Symbol::breakTime, 20), render(Symbol::paused, 20),
-                             render(Symbol::focus, 21)};
+    const auto render = [](Symbol symbol, int step, QString number = {}) {
+        return StatusIconRenderer::render({symbol, step, number}, 44);
+    };
+    const QImage images[] = {render(Symbol::focus, 20), render(Symbol::breakTime, 20),  render(Symbol::paused, 20),
+                             render(Symbol::focus, 21), render(Symbol::focus, 21, "9"), render(Symbol::focus, 21, "8")};
     for (std::size_t i = 0; i < std::size(images); ++i)
         for (std::size_t j = 0; j < i; ++j)
             EXPECT_NE(images[i], images[j]) << i << " and " << j;

@@ -54,6 +54,30 @@ TEST(StatusMenuPresentation, TextsAndButtonsFollowPauseAwayAndPhase)
     }
 }
 
+// The tooltip names the moment that comes next; the icon's number is the label's
+// countdown in whole minutes, rounded up, and nothing where the label counts nothing.
+TEST(StatusMenuPresentation, ToolTipNamesWhatComesNextAndTheIconNumberFollowsTheLabel)
+{
+    // tooltip | icon number where the host shows no label
+    const std::pair<StatusSnapshot, const char *> cases[] = {
+        {snap(focus, micro, 750), "Next: Long break at T+750|13"},
+        {snap(focus, micro, 61), "Next: Long break at T+61|2"},
+        {snap(focus, micro, -5), "Next: Long break at T+0|1"},
+        {snap(breakTime, micro, 60), "Microbreak until T+60|1"},
+        {snap(breakTime, std::nullopt, 5940), "Break until T+5940|99"},
+        {snap(breakTime, long_, 5941, 20, true), "Long break until T+5941|2h"},
+        {snap(focus, micro, 600, 20, true), "Away — focus resumes when you're back|"},
+        {snap(focus, {}, 600, 20, true, 59), "Paused|"},
+        {snap(breakTime, micro, 15, 20, false, 120, 299), "Paused until T+299|"},
+    };
+    for (const auto &[s, texts] : cases) {
+        const StatusMenuPresentation p(s);
+        const TimePoint due = kNow + std::chrono::seconds(p.toolTipSecondsAhead().value_or(-1));
+        EXPECT_EQ(p.toolTip(due, offset) + "|" + StatusIconRenderer::keyFor(s, true).number, texts);
+        EXPECT_EQ(StatusIconRenderer::keyFor(s).number, "") << texts;
+    }
+}
+
 TEST(BreakOverlayPresentation, TextsFollowTheKindOfBreak)
 {
     // headline | skip title | subtitle | postpone title
@@ -105,7 +129,7 @@ TEST(BreakOverlayPresentation, ProgressAndRingStepAreThePassedAndTheLeftShareOfT
     for (const auto &c : steps)
         EXPECT_EQ(StatusIconRenderer::ringStep(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
     EXPECT_EQ(StatusIconRenderer::keyFor(snap(breakTime, micro, 100, 1500, false, 0)),
-              (StatusIconKey{StatusIconKey::Symbol::paused, 3}));
+              (StatusIconKey{StatusIconKey::Symbol::paused, 3, {}}));
 }
 
 } // namespace

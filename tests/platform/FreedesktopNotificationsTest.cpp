@@ -1,3 +1,4 @@
+#include <chrono>
 #include <map>
 #include <optional>
 #include <set>
@@ -74,6 +75,24 @@ TEST(DunstNotifications, ClickAddReplaceAndWithdraw)
     center.removePending({"tavelo.b"});
     settle();
     EXPECT_TRUE(shownNotices().empty());
+}
+
+// A notice kept for the record leaves the screen when its time is up; one without a
+// time of its own is left to the server.
+TEST(DunstNotifications, AnExpiryReachesTheServer)
+{
+    FreedesktopNotificationCenter center;
+    const auto displayed = [](const char *count) {
+        return waitFor([count] { return test::run("dunstctl", {"count", "displayed"}) == count; });
+    };
+    // Posted first, it would also leave first if both had the server's time.
+    center.add({"tavelo.kept", "Kept", "until acted on", false});
+    center.add({"tavelo.record", "Record", "for the record", false, std::chrono::milliseconds(1500)});
+    ASSERT_TRUE(displayed("2"));
+    ASSERT_TRUE(displayed("1"));
+    const std::map<int, std::string> history = dunstHistory();
+    EXPECT_EQ(history.size(), 1u);
+    EXPECT_EQ(history.begin()->second, "Record | for the record");
 }
 
 // With no server to ask there is nothing to allow: not the same as a refusal.

@@ -117,11 +117,12 @@ void NotificationService::postIfAlive(std::function<void()> task)
     });
 }
 
-void NotificationService::post(const std::string &identifier, const QString &title, const QString &body)
+void NotificationService::post(const std::string &identifier, const QString &title, const QString &body,
+                               std::optional<std::chrono::milliseconds> expiresAfter)
 {
     if (!m_notificationsAvailable)
         return;
-    m_center.add(NotificationRequest{identifier, title.toStdString(), body.toStdString(), true});
+    m_center.add(NotificationRequest{identifier, title.toStdString(), body.toStdString(), true, expiresAfter});
 }
 
 void NotificationService::notifyBreakWarning(std::int64_t seconds)
@@ -147,10 +148,11 @@ void NotificationService::notifyBreakStarted(BreakType type, std::int64_t durati
 void NotificationService::notifyBreakEnded()
 {
     m_center.removeDelivered({breakStartedIdentifier, breakWarningIdentifier});
-    // Every break-complete notice stays; a fresh identifier keeps them from replacing one another.
+    // Every break-complete notice stays in the server's history; a fresh identifier keeps
+    // them from replacing one another, and the expiry from piling up on screen.
     const QString identifier = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     post(identifier.toStdString(), QCoreApplication::translate("NotificationService", "Break complete"),
-         QCoreApplication::translate("NotificationService", "Focus session resumed."));
+         QCoreApplication::translate("NotificationService", "Focus session resumed."), recordExpiry);
 }
 
 void NotificationService::notifyStillPaused(std::int64_t elapsedSeconds)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QString>
@@ -28,6 +30,8 @@ public:
     static constexpr const char *breakStartedIdentifier = "tavelo.break-started";
     static constexpr const char *stillPausedIdentifier = "tavelo.still-paused";
     static constexpr const char *settingsCopiedIdentifier = "tavelo.settings-copied";
+    // How long a notice kept only for the record stays on screen.
+    static constexpr std::chrono::seconds recordExpiry{10};
 
     NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace, MainLoop &loop);
     NotificationService(const NotificationService &) = delete;
@@ -50,7 +54,10 @@ public:
     bool notificationsAvailable() const { return m_notificationsAvailable; }
 
 private:
-    void post(const std::string &identifier, const QString &title, const QString &body);
+    // `expiresAfter`: for notices kept only for the record, so that their popups do not
+    // pile up on servers that keep them until clicked.
+    void post(const std::string &identifier, const QString &title, const QString &body,
+              std::optional<std::chrono::milliseconds> expiresAfter = std::nullopt);
     void onEnableStatus(AuthorizationStatus status, std::function<void(NotificationEnableResult)> completion);
     void openNotificationSettings();
     // Runs `task` on the main thread in a later turn, if this service still exists then.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -36,6 +38,8 @@ Colours coloursFor(Symbol symbol)
 // The glyphs are laid out on a 100-unit square; the badge is a disc of radius 34.
 constexpr QPointF kCentre(50, 50);
 constexpr qreal kBadgeRadius = 34;
+// Digits need more room than a symbol: the badge grows to just inside the ring.
+constexpr qreal kNumberBadgeRadius = 38;
 constexpr qreal kRingRadius = 44;
 constexpr qreal kRingWidth = 9;
 
@@ -115,7 +119,43 @@ void drawPause(QPainter &p)
     p.drawRoundedRect(QRectF(53.5, 33, 9.5, 34), 3, 3);
 }
 
+// Drawn in device pixels, on whole-pixel baselines and at a whole pixel size that fits,
+// so that the font's hinting keeps the digits sharp at 16 px.
+void drawNumber(QPainter &p, const QString &text, int size)
+{
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    const qreal room = size * 0.66;
+    int pixelSize = std::max(1, qRound(size * 0.52));
+    QRectF box;
+    for (;; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        box = QFontMetricsF(font).tightBoundingRect(text);
+        if (box.width() <= room || pixelSize <= size * 0.36)
+            break;
+    }
+    p.save();
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.translate(size / 2.0, 0);
+    // A font too wide even at the smallest size is narrowed rather than cut off.
+    if (box.width() > room)
+        p.scale(room / box.width(), 1);
+    p.drawText(QPointF(std::round(-box.center().x()), std::round(size / 2.0 - box.center().y())), text);
+    p.restore();
+}
+
 } // namespace
+
+QString StatusIconRenderer::numberFor(std::int64_t remainingSeconds)
+{
+    const std::int64_t minutes = std::max<std::int64_t>((remainingSeconds + 59) / 60, 1);
+    if (minutes < 100)
+        return QString::number(minutes);
+    return QString::number((minutes + 59) / 60) + u'h';
+}
 
 int StatusIconRenderer::ringStep(std::int64_t remainingSeconds, std::int64_t phaseLengthSeconds)
 {
@@ -125,7 +165,7 @@ int StatusIconRenderer::ringStep(std::int64_t remainingSeconds, std::int64_t pha
     return static_cast<int>((left * kRingSteps + length - 1) / length);
 }
 
-StatusIconKey StatusIconRenderer::keyFor(const StatusSnapshot &snapshot)
+StatusIconKey StatusIconRenderer::keyFor(const StatusSnapshot &snapshot, bool withNumber)
 {
     StatusIconKey key;
     if (snapshot.isPaused)
@@ -135,6 +175,10 @@ StatusIconKey StatusIconRenderer::keyFor(const StatusSnapshot &snapshot)
     else
         key.symbol = Symbol::focus;
     key.ringStep = ringStep(snapshot.remainingSeconds, snapshot.phaseLengthSeconds);
+    // As the label: no countdown while paused, nor while away from a focus session.
+    const bool counting = !snapshot.isPaused && !(snapshot.isAway && snapshot.phase == TimerPhase::focus);
+    if (withNumber && counting)
+        key.number = numberFor(snapshot.remainingSeconds);
     return key;
 }
 
@@ -172,6 +216,13 @@ QImage StatusIconRenderer::render(const StatusIconKey &key, int pixelSize)
 
     p.setPen(Qt::NoPen);
     p.setBrush(colours.badge);
+    if (!key.number.isEmpty()) {
+        p.drawEllipse(kCentre, kNumberBadgeRadius, kNumberBadgeRadius);
+        p.resetTransform();
+        drawNumber(p, key.number, size);
+        p.end();
+        return image;
+    }
     p.drawEllipse(kCentre, kBadgeRadius, kBadgeRadius);
 
     switch (key.symbol) {
@@ -210,7 +261,7 @@ QIcon StatusIconRenderer::icon(const StatusIconKey &key)
 
 QImage StatusIconRenderer::appIcon(int pixelSize)
 {
-    return render({Symbol::focus, kRingSteps}, pixelSize);
+    return render({Symbol::focus, kRingSteps, {}}, pixelSize);
 }
 
 } // namespace tavelo

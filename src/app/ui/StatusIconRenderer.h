@@ -5,12 +5,14 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QString>
 
 #include "app/ui/StatusSnapshot.h"
 
 namespace tavelo {
 
-// What the status icon shows: the state's symbol and how much of the ring is left.
+// What the status icon shows: the state's symbol, how much of the ring is left and,
+// where the host shows no label, the time left as a number in place of the symbol.
 // Callers redraw only when the key changes.
 struct StatusIconKey {
     enum class Symbol { focus, breakTime, paused };
@@ -18,6 +20,8 @@ struct StatusIconKey {
     Symbol symbol = Symbol::focus;
     // 0 (nothing left) to StatusIconRenderer::kRingSteps (the whole phase left).
     int ringStep = 0;
+    // Minutes left (hours from 100 minutes on), or empty: the symbol is drawn instead.
+    QString number;
 
     bool operator==(const StatusIconKey &) const = default;
 };
@@ -29,9 +33,13 @@ class StatusIconRenderer {
 public:
     static constexpr int kRingSteps = 32;
 
-    static StatusIconKey keyFor(const StatusSnapshot &snapshot);
+    // `withNumber`: the icon carries the time left, as the label would show it.
+    static StatusIconKey keyFor(const StatusSnapshot &snapshot, bool withNumber = false);
     // Whole steps, rounded up, so the ring empties only when nothing is left.
     static int ringStep(std::int64_t remainingSeconds, std::int64_t phaseLengthSeconds);
+    // Whole minutes, rounded up ("1" in the last minute); from 100 minutes on whole hours,
+    // rounded up, with "h", so that it keeps to two characters.
+    static QString numberFor(std::int64_t remainingSeconds);
 
     // A square image of `pixelSize` pixels, transparent around the badge.
     static QImage render(const StatusIconKey &key, int pixelSize);

@@ -7,6 +7,7 @@
 #include "app/AppModel.h"
 #include "app/ui/StatusMenuPresentation.h"
 #include "app/ui/StatusMenuView.h"
+#include "core/TimeMath.h"
 #include "platform/StatusItemBackend.h"
 
 namespace tavelo {
@@ -16,6 +17,10 @@ namespace {
 // A click on the icon while the panel is open closes the panel first (it is a popup);
 // the same click must not open it again.
 constexpr std::chrono::milliseconds kReopenGuard{300};
+
+// The countdown is whole seconds measured at each tick, so now + countdown wobbles by up
+// to a second around the true moment; a shift beyond that is a change of plan.
+constexpr std::int64_t kDueToleranceNanos = 2'000'000'000;
 
 } // namespace
 
@@ -31,6 +36,7 @@ StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backe
     };
     m_engineChanged = m_model.engine().changed.connect([this] { m_update.request(); });
     m_modelChanged = m_model.changed.connect([this] { m_update.request(); });
+    m_backend->onHostChanged = [this] { m_update.request(); };
     update();
 }
 
@@ -60,17 +66,37 @@ void StatusItem::activated(const QPoint &pointer)
 void StatusItem::update()
 {
     const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
-    const StatusIconKey key = StatusIconRenderer::keyFor(snapshot);
+    const bool labelShown = m_backend->showsLabel();
+    const StatusIconKey key = StatusIconRenderer::keyFor(snapshot, !labelShown);
     if (m_iconKey != key) {
         m_iconKey = key;
         m_backend->setIcon(StatusIconRenderer::images(key));
     }
-    const QString title = StatusMenuPresentation(snapshot).menuTitle();
-    if (title != m_title) {
-        m_title = title;
-        m_backend->setToolTip(title);
-        m_backend->setLabel(title);
+    const StatusMenuPresentation presentation(snapshot);
+    const QString label = labelShown ? presentation.menuTitle() : QString();
+    if (label != m_title) {
+        m_title = label;
+        m_backend->setLabel(label);
     }
+    const QString toolTip = presentation.toolTip(toolTipDue(presentation), BreakOverlayPresentation::localShortTime);
+    if (toolTip != m_toolTip) {
+        m_toolTip = toolTip;
+        m_backend->setToolTip(toolTip);
+    }
+}
+
+TimePoint StatusItem::toolTipDue(const StatusMenuPresentation &presentation)
+{
+    const std::optional<std::int64_t> ahead = presentation.toolTipSecondsAhead();
+    if (!ahead) {
+        m_toolTipDue.reset();
+        return {};
+    }
+    const TimePoint due = timemath::addSeconds(m_model.clock().now(), *ahead);
+    const std::int64_t shift = m_toolTipDue ? timemath::nanosBetween(due, *m_toolTipDue) : 0;
+    if (!m_toolTipDue || shift > kDueToleranceNanos || shift < -kDueToleranceNanos)
+        m_toolTipDue = due;
+    return *m_toolTipDue;
 }
 
 } // namespace tavelo

@@ -9,17 +9,20 @@
 
 #include "app/ui/CoalescedRefresh.h"
 #include "app/ui/StatusIconRenderer.h"
+#include "core/Clock.h"
 #include "core/Signal.h"
 
 namespace tavelo {
 
 class AppModel;
 class StatusItemBackend;
+class StatusMenuPresentation;
 class StatusMenuView;
 
 // The program's item in the panel: an icon showing the state and the part of the phase
-// left, the menu title as tooltip and label, and the drop-down panel on a click. The
-// icon is redrawn only when its picture changes, the texts only when they change.
+// left (and the minutes left where the host shows no label), the menu title as label,
+// what comes next as tooltip, and the drop-down panel on a click. The icon is redrawn
+// only when its picture changes, the texts only when they change.
 class StatusItem final : public QObject {
     Q_OBJECT
 public:
@@ -35,7 +38,9 @@ public:
     StatusItemBackend &backend() { return *m_backend; }
 
     StatusIconKey iconKey() const { return m_iconKey.value_or(StatusIconKey{}); }
+    // The label as last set: empty where the host shows none.
     QString title() const { return m_title; }
+    QString toolTip() const { return m_toolTip; }
     bool hasBeenShown() const { return m_hasBeenShown; }
 
 Q_SIGNALS:
@@ -45,6 +50,8 @@ Q_SIGNALS:
 private:
     void activated(const QPoint &pointer);
     void update();
+    // The moment the tooltip names, held steady while the state keeps it.
+    TimePoint toolTipDue(const StatusMenuPresentation &presentation);
 
     AppModel &m_model;
     std::unique_ptr<StatusItemBackend> m_backend;
@@ -54,6 +61,8 @@ private:
     CoalescedRefresh m_update{this, [this] { update(); }};
     std::optional<StatusIconKey> m_iconKey;
     QString m_title;
+    QString m_toolTip;
+    std::optional<TimePoint> m_toolTipDue;
     bool m_hasBeenShown = false;
 };
 

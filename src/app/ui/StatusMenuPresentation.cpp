@@ -41,6 +41,30 @@ QString StatusMenuPresentation::menuTitle() const
     return countdownOf(m_s.remainingSeconds);
 }
 
+std::optional<std::int64_t> StatusMenuPresentation::toolTipSecondsAhead() const
+{
+    if (m_s.isPaused) {
+        if (m_s.pauseRemainingSeconds >= 1)
+            return m_s.pauseRemainingSeconds;
+        return std::nullopt;
+    }
+    if (m_s.isAway && m_s.phase == TimerPhase::focus)
+        return std::nullopt;
+    return std::max<std::int64_t>(m_s.remainingSeconds, 0);
+}
+
+QString StatusMenuPresentation::toolTip(TimePoint due, const BreakOverlayPresentation::TimeFormatter &formatTime) const
+{
+    // In the order of the menu title: a pause first, then away, then the phase.
+    if (m_s.isPaused)
+        return m_s.pauseRemainingSeconds >= 1 ? tr("Paused until %1").arg(formatTime(due)) : tr("Paused");
+    if (m_s.isAway && m_s.phase == TimerPhase::focus)
+        return tr("Away — focus resumes when you're back");
+    if (m_s.phase == TimerPhase::breakTime)
+        return tr("%1 until %2").arg(kindName(m_s.activeBreak), formatTime(due));
+    return tr("Next: %1 at %2").arg(kindName(m_s.nextScheduledBreakType), formatTime(due));
+}
+
 QString StatusMenuPresentation::headline() const
 {
     if (m_s.isPaused)

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "app/ui/BreakOverlayPresentation.h"
 #include "app/ui/StatusSnapshot.h"
+#include "core/Clock.h"
 
 namespace tavelo {
 
@@ -21,6 +23,12 @@ public:
 
     // The status item's text: a countdown, "Paused …" or "Away".
     QString menuTitle() const;
+    // Seconds from now to the moment the tooltip names: the next break in focus, the end
+    // of a break or of a timed pause; none while away from focus or paused without end.
+    std::optional<std::int64_t> toolTipSecondsAhead() const;
+    // What comes next, in words; `due` is the moment toolTipSecondsAhead() leads to. It
+    // changes with the state, not with every second of the countdown.
+    QString toolTip(TimePoint due, const BreakOverlayPresentation::TimeFormatter &formatTime) const;
     QString headline() const;
     // The big countdown; it stands still while paused or away.
     QString countdown() const;

@@ -1,5 +1,8 @@
 #include "platform/linux/FreedesktopNotificationCenter.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -18,6 +21,14 @@ const QString kDefaultAction = QStringLiteral("default");
 QDBusMessage methodCall(const QString &method)
 {
     return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+}
+
+// In milliseconds; -1 leaves it to the server, and 0 would mean never.
+int expireTimeout(const NotificationRequest &request)
+{
+    if (!request.expiresAfter)
+        return -1;
+    return int(std::clamp<std::chrono::milliseconds::rep>(request.expiresAfter->count(), 1, INT_MAX));
 }
 
 } // namespace
@@ -161,7 +172,7 @@ void FreedesktopNotificationCenter::sendNotify(const NotificationRequest &reques
     QDBusMessage message = methodCall(QStringLiteral("Notify"));
     message << QStringLiteral("Tavelo") << uint(replacesId) << QStringLiteral("com.tavelo.app")
             << QString::fromStdString(request.title) << escapeMarkup(QString::fromStdString(request.body))
-            << QStringList{kDefaultAction, tr("Open")} << hints << int(-1);
+            << QStringList{kDefaultAction, tr("Open")} << hints << expireTimeout(request);
 
     QDBusPendingCallWatcher *watcher = send(message);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
