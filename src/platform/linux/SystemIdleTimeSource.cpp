@@ -5,6 +5,7 @@
 #include "platform/linux/FreedesktopScreenSaverIdleSource.h"
 #include "platform/linux/IdleTimeSourceChain.h"
 #include "platform/linux/MutterIdleSource.h"
+#include "platform/linux/WaylandIdleSource.h"
 #include "platform/linux/XScreenSaverIdleSource.h"
 
 namespace tavelo {
@@ -27,6 +28,9 @@ std::unique_ptr<IdleTimeSource> createChain()
         sources.push_back(std::make_unique<XScreenSaverIdleSource>());
     sources.push_back(std::make_unique<MutterIdleSource>());
     sources.push_back(std::make_unique<FreedesktopScreenSaverIdleSource>());
+    // Last, and connected only when reached: compositors without a D-Bus counter (sway, wlroots).
+    if (const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"); !wayland.isEmpty())
+        sources.push_back(std::make_unique<WaylandIdleSource>(wayland.toStdString()));
     return std::make_unique<IdleTimeSourceChain>(std::move(sources));
 }
 
