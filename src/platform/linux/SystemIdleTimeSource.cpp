@@ -27,10 +27,11 @@ std::unique_ptr<IdleTimeSource> createChain()
     if (!isWaylandSession())
         sources.push_back(std::make_unique<XScreenSaverIdleSource>());
     sources.push_back(std::make_unique<MutterIdleSource>());
-    sources.push_back(std::make_unique<FreedesktopScreenSaverIdleSource>());
-    // Last, and connected only when reached: compositors without a D-Bus counter (sway, wlroots).
+    // The compositor's own notice where GNOME's counter is missing (sway, KWin), connected only
+    // when reached; ahead of the screen saver's counter, as the compositor is what sees all input.
     if (const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"); !wayland.isEmpty())
         sources.push_back(std::make_unique<WaylandIdleSource>(wayland.toStdString()));
+    sources.push_back(std::make_unique<FreedesktopScreenSaverIdleSource>());
     return std::make_unique<IdleTimeSourceChain>(std::move(sources));
 }
 
