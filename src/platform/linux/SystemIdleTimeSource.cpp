@@ -5,6 +5,7 @@
 #include "platform/linux/FreedesktopScreenSaverIdleSource.h"
 #include "platform/linux/IdleTimeSourceChain.h"
 #include "platform/linux/MutterIdleSource.h"
+#include "platform/linux/WaylandIdleSource.h"
 #include "platform/linux/XScreenSaverIdleSource.h"
 
 namespace tavelo {
@@ -26,6 +27,10 @@ std::unique_ptr<IdleTimeSource> createChain()
     if (!isWaylandSession())
         sources.push_back(std::make_unique<XScreenSaverIdleSource>());
     sources.push_back(std::make_unique<MutterIdleSource>());
+    // The compositor's own notice where GNOME's counter is missing (sway, KWin), connected only
+    // when reached; ahead of the screen saver's counter, as the compositor is what sees all input.
+    if (const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"); !wayland.isEmpty())
+        sources.push_back(std::make_unique<WaylandIdleSource>(wayland.toStdString()));
     sources.push_back(std::make_unique<FreedesktopScreenSaverIdleSource>());
     return std::make_unique<IdleTimeSourceChain>(std::move(sources));
 }
