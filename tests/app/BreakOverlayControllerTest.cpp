@@ -78,7 +78,7 @@ TEST_F(BreakOverlayControllerTest, WindowFillingAnyDisplayOrDoNotDisturbTurnsStr
     for (const auto &[what, windows, quiet, strict] : cases) {
         SCOPED_TRACE(what);
         windowList.windows = windows;
-        doNotDisturb.set(quiet);
+        doNotDisturb.on = quiet;
         controller.show(true);
         // Strict ones grab the keyboard and are kept on top by a timer of their own.
         EXPECT_EQ(

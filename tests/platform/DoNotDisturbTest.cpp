@@ -24,34 +24,6 @@ const QString kNotifications = QStringLiteral("org.freedesktop.Notifications");
 const QString kNotificationsPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 
-// A bus of its own: dunst holds the notification name on the desktop's.
-class PrivateBus {
-public:
-    PrivateBus()
-    {
-        m_daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
-        if (m_daemon.waitForReadyRead(test::kWaitMs))
-            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-    ~PrivateBus()
-    {
-        for (const QString &name : m_names)
-            QDBusConnection::disconnectFromBus(name);
-        m_daemon.terminate();
-        m_daemon.waitForFinished(test::kWaitMs);
-    }
-    QDBusConnection connect(const QString &name)
-    {
-        m_names.append(name);
-        return QDBusConnection::connectToBus(m_address, name);
-    }
-
-private:
-    QProcess m_daemon;
-    QString m_address;
-    QStringList m_names;
-};
-
 // A notification server that publishes `Inhibited`, as KDE's does.
 class InhibitingServer final : public QDBusVirtualObject {
 public:
@@ -124,8 +96,12 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
     QTemporaryDir config;
     ASSERT_NO_FATAL_FAILURE(useConfigFolder(config.path()));
     qputenv("GSETTINGS_BACKEND", "keyfile");
-    PrivateBus bus;
-    InhibitingServer server(bus.connect("dnd-server"));
+    // A bus of its own for the Inhibited server: dunst holds the name on the desktop's.
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    ASSERT_TRUE(daemon.waitForReadyRead(test::kWaitMs));
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    InhibitingServer server(QDBusConnection::connectToBus(address, "dnd-server"));
 
     using Step = std::pair<std::function<void()>, bool>;
     const auto xfconf = [](const QString &value) {
@@ -149,7 +125,10 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
     } rows[] = {
         {"Inhibited, with the server restarting",
          true,
-         [&] { return std::make_unique<NotificationServerDoNotDisturb>(bus.connect("dnd-client")); },
+         [&] {
+             return std::make_unique<NotificationServerDoNotDisturb>(
+                 QDBusConnection::connectToBus(address, "dnd-client"));
+         },
          {{[&] { server.inhibit(true); }, true},
           {[&] { server.inhibit(false); }, false},
           {[&] { server.inhibit(true); }, true},
@@ -196,4 +175,6 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
             EXPECT_EQ(source->isOn(), row.steps[i].second);
         }
     }
+    daemon.terminate();
+    daemon.waitForFinished(test::kWaitMs);
 }

@@ -1,28 +1,15 @@
 #pragma once
 
-#include <functional>
-
 #include "platform/DoNotDisturb.h"
 
 namespace tavelo::test {
 
-// Do Not Disturb as the test sets it with `set`.
-class FakeDoNotDisturb final : public DoNotDisturb {
-public:
-    bool isOn() const override { return m_on; }
-    void setChangeHandler(std::function<void()> onChange) override { m_onChange = std::move(onChange); }
+// Do Not Disturb as the test sets `on`; nothing here listens for changes.
+struct FakeDoNotDisturb final : DoNotDisturb {
+    bool isOn() const override { return on; }
+    void setChangeHandler(std::function<void()>) override {}
 
-    void set(bool on)
-    {
-        const bool changed = on != m_on;
-        m_on = on;
-        if (changed && m_onChange)
-            m_onChange();
-    }
-
-private:
-    bool m_on = false;
-    std::function<void()> m_onChange;
+    bool on = false;
 };
 
 } // namespace tavelo::test
