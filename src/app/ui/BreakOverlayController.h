@@ -20,8 +20,8 @@ class WindowList;
 
 // Puts a break overlay on every display while a break runs. Strict: above everything,
 // with focus and the keyboard. Gentle, or whenever a window already fills a display or
-// the user asked not to be disturbed: above ordinary windows, leaving focus where it is. Rebuilds itself when the
-// displays change while it is up.
+// the user asked not to be disturbed: above ordinary windows, leaving focus where it is.
+// Rebuilds itself when the displays change while it is up.
 class BreakOverlayController final : public QObject, public OverlayPresenter {
     Q_OBJECT
 public:
