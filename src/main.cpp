@@ -55,6 +55,7 @@ int main(int argc, char **argv)
     Workspace &workspace = platform->workspace();
     NotificationCenter &center = platform->notificationCenter();
     WindowList &windowList = platform->windowList();
+    const DoNotDisturb &doNotDisturb = platform->doNotDisturb();
 
     BreakSettingsStore settingsStore(platform->fileSystem(), platform->configFolder(), std::cerr, clock);
     NotificationService notifier(center, bundle, workspace, loop);
@@ -72,8 +73,8 @@ int main(int argc, char **argv)
 
     AppModel model({settingsStore, notifier,
                     [&](BreakEngine &engine, OverlayActions actions) {
-                        return std::make_unique<BreakOverlayController>(engine, std::move(actions), windowList, clock,
-                                                                        loop);
+                        return std::make_unique<BreakOverlayController>(engine, std::move(actions), windowList,
+                                                                        doNotDisturb, clock, loop);
                     },
                     bundle, clock, loop, onboardingController, onboardingStore, launchAtLogin, settingsWindow,
                     idleMonitor, sleepWatcher, updateService});

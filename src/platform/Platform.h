@@ -9,6 +9,7 @@
 namespace tavelo {
 
 class BundleInfo;
+class DoNotDisturb;
 class FileSystem;
 class HttpSession;
 class IdleTimeSource;
@@ -43,6 +44,8 @@ public:
     virtual WindowList &windowList() = 0;
     virtual IdleTimeSource &idleTimeSource() = 0;
     virtual SleepWatcher &sleepWatcher() = 0;
+    // Watches from the first call on; off until the desktop has answered.
+    virtual DoNotDisturb &doNotDisturb() = 0;
     virtual UserDefaults &userDefaults() = 0;
     virtual HttpSession &httpSession() = 0;
     virtual std::filesystem::path executablePath() = 0;

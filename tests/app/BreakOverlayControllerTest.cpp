@@ -11,6 +11,7 @@
 
 #include "app/ui/BreakOverlayController.h"
 #include "core/BreakEngine.h"
+#include "support/FakeDoNotDisturb.h"
 #include "support/FakeWindowList.h"
 #include "support/ManualMainLoop.h"
 
@@ -27,9 +28,10 @@ protected:
     test::ManualMainLoop loop{clock};
     BreakEngine engine{BreakSettings::standard, clock, loop};
     test::FakeWindowList windowList;
+    test::FakeDoNotDisturb doNotDisturb;
     int skips = 0, postpones = 0;
-    BreakOverlayController controller{engine, OverlayActions{[this] { ++skips; }, [this] { ++postpones; }}, windowList,
-                                      clock, loop};
+    BreakOverlayController controller{
+        engine, OverlayActions{[this] { ++skips; }, [this] { ++postpones; }}, windowList, doNotDisturb, clock, loop};
 };
 
 // Hiding is the model's business: it follows from the engine's callbacks. The texts
@@ -59,22 +61,24 @@ TEST_F(BreakOverlayControllerTest, EachWindowFollowsTheEngineAndActsOnItsButtons
     EXPECT_TRUE(controller.isVisible());
 }
 
-TEST_F(BreakOverlayControllerTest, WindowFillingAnyDisplayTurnsStrictIntoFloating)
+TEST_F(BreakOverlayControllerTest, WindowFillingAnyDisplayOrDoNotDisturbTurnsStrictIntoFloating)
 {
     using Bounds = std::vector<WindowBounds>;
-    // Screen a is 1280 x 1024, screen b 1920 x 1080.
-    const std::tuple<const char *, std::optional<Bounds>, bool> cases[] = {
-        {"list unavailable", std::nullopt, true},
-        {"exactly 95 % of a", Bounds{{0, 0, 1216, 972.8}}, false},
-        {"just under 95 % high", Bounds{{0, 0, 1216, 972.7}}, true},
-        {"94 % wide", Bounds{{0, 0, 1203.2, 1024}}, true},
-        {"on b, big enough for a only", Bounds{{1300, 20, 1216, 973}}, false},
-        {"unusable bounds skipped", Bounds{{NAN, 0, 1280, 1024}, {0, 0, INFINITY, 1024}}, true},
-        {"after an unusable entry", Bounds{{0, NAN, 1, 1}, {0, 0, 1920, 1080}}, false},
+    // Screen a is 1280 x 1024, screen b 1920 x 1080. Do Not Disturb counts as such a window.
+    const std::tuple<const char *, std::optional<Bounds>, bool, bool> cases[] = {
+        {"list unavailable", std::nullopt, false, true},
+        {"do not disturb, no window", Bounds{}, true, false},
+        {"exactly 95 % of a", Bounds{{0, 0, 1216, 972.8}}, false, false},
+        {"just under 95 % high", Bounds{{0, 0, 1216, 972.7}}, false, true},
+        {"94 % wide", Bounds{{0, 0, 1203.2, 1024}}, false, true},
+        {"on b, big enough for a only", Bounds{{1300, 20, 1216, 973}}, false, false},
+        {"unusable bounds skipped", Bounds{{NAN, 0, 1280, 1024}, {0, 0, INFINITY, 1024}}, false, true},
+        {"after an unusable entry", Bounds{{0, NAN, 1, 1}, {0, 0, 1920, 1080}}, false, false},
     };
-    for (const auto &[what, windows, strict] : cases) {
+    for (const auto &[what, windows, quiet, strict] : cases) {
         SCOPED_TRACE(what);
         windowList.windows = windows;
+        doNotDisturb.on = quiet;
         controller.show(true);
         // Only strict ones grab the keyboard; both are kept on top by a timer of their own.
         EXPECT_EQ(

@@ -7,6 +7,7 @@
 #include "platform/DesktopTools.h"
 #include "platform/linux/QtMainLoop.h"
 #include "platform/linux/X11WindowList.h"
+#include "support/FakeDoNotDisturb.h"
 
 // Xlib last: its macros clash with Qt's names.
 #include <X11/Xlib.h>
@@ -69,9 +70,10 @@ TEST(OverlayX11, StaysAboveTheActiveWindow)
     QtMainLoop loop;
     BreakEngine engine{BreakSettings::standard, clock, loop};
     X11WindowList windowList;
+    test::FakeDoNotDisturb doNotDisturb;
     // As the model's postpone ends up doing: the engine acts, then the overlay goes.
     BreakOverlayController controller{
-        engine, {[] {}, [&] { engine.postpone(), controller.hide(); }}, windowList, clock, loop};
+        engine, {[] {}, [&] { engine.postpone(), controller.hide(); }}, windowList, doNotDisturb, clock, loop};
     // Shown, found by the class window-manager rules go by, and above `other`.
     const auto allAbove = [&](const QWidget &other) {
         const QStringList shown =

@@ -13,6 +13,7 @@
 
 #include "app/ui/BreakOverlayView.h"
 #include "core/BreakEngine.h"
+#include "platform/DoNotDisturb.h"
 #include "platform/WindowClass.h"
 #include "platform/WindowList.h"
 
@@ -30,10 +31,10 @@ constexpr double kFullscreenFraction = 0.95;
 } // namespace
 
 BreakOverlayController::BreakOverlayController(BreakEngine &engine, OverlayActions actions,
-                                               const WindowList &windowList, const Clock &clock, MainLoop &loop,
-                                               QObject *parent)
-    : QObject(parent), m_engine(engine), m_actions(std::move(actions)), m_windowList(windowList), m_clock(clock),
-      m_loop(loop)
+                                               const WindowList &windowList, const DoNotDisturb &doNotDisturb,
+                                               const Clock &clock, MainLoop &loop, QObject *parent)
+    : QObject(parent), m_engine(engine), m_actions(std::move(actions)), m_windowList(windowList),
+      m_doNotDisturb(doNotDisturb), m_clock(clock), m_loop(loop)
 {
 }
 
@@ -48,7 +49,7 @@ void BreakOverlayController::show(bool strictMode)
 {
     // Our own windows go first, so the check below sees only other programs' windows.
     hide();
-    const bool strict = strictMode && !isFullscreenContentActive();
+    const bool strict = strictMode && !m_doNotDisturb.isOn() && !isFullscreenContentActive();
     m_lastShowWasStrict = strict;
 
     QList<QScreen *> screens = QGuiApplication::screens();

@@ -15,17 +15,19 @@ namespace tavelo {
 
 class BreakEngine;
 class Clock;
+class DoNotDisturb;
 class WindowList;
 
 // Puts a break overlay on every display while a break runs. Strict: above everything,
-// with focus and the keyboard. Gentle, or whenever a window already fills a display:
-// above ordinary windows, leaving focus where it is. Rebuilds itself when the displays
-// change while it is up.
+// with focus and the keyboard. Gentle, or whenever a window already fills a display or
+// the user asked not to be disturbed: above ordinary windows, leaving focus where it is.
+// Rebuilds itself when the displays change while it is up.
 class BreakOverlayController final : public QObject, public OverlayPresenter {
     Q_OBJECT
 public:
     BreakOverlayController(BreakEngine &engine, OverlayActions actions, const WindowList &windowList,
-                           const Clock &clock, MainLoop &loop, QObject *parent = nullptr);
+                           const DoNotDisturb &doNotDisturb, const Clock &clock, MainLoop &loop,
+                           QObject *parent = nullptr);
     ~BreakOverlayController() override;
 
     void show(bool strictMode) override;
@@ -34,7 +36,8 @@ public:
 
     // The overlay windows in screen order; empty while hidden.
     const std::vector<QWidget *> &windows() const { return m_windows; }
-    // Whether the last show took the strict set-up (false once full-screen content was found).
+    // Whether the last show took the strict set-up (false when it found full-screen content
+    // or Do Not Disturb).
     bool lastShowWasStrict() const { return m_lastShowWasStrict; }
 
 protected:
@@ -53,6 +56,7 @@ private:
     BreakEngine &m_engine;
     OverlayActions m_actions;
     const WindowList &m_windowList;
+    const DoNotDisturb &m_doNotDisturb;
     const Clock &m_clock;
     MainLoop &m_loop;
     std::vector<QWidget *> m_windows;

@@ -3,12 +3,15 @@
 #include <QCoreApplication>
 
 #include "platform/linux/BuildArchitecture.h"
+#include "platform/linux/CombinedDoNotDisturb.h"
 #include "platform/linux/DBusSingleInstance.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
+#include "platform/linux/GSettingsDoNotDisturb.h"
 #include "platform/linux/LinuxBundleInfo.h"
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/LockFileSingleInstance.h"
 #include "platform/linux/LogindSleepWatcher.h"
+#include "platform/linux/NotificationServerDoNotDisturb.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/QSettingsUserDefaults.h"
 #include "platform/linux/QtHttpSession.h"
@@ -20,6 +23,7 @@
 #include "platform/linux/X11WindowList.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/XdgFolders.h"
+#include "platform/linux/XfconfDoNotDisturb.h"
 
 namespace tavelo {
 
@@ -94,6 +98,18 @@ IdleTimeSource &LinuxPlatform::idleTimeSource()
 SleepWatcher &LinuxPlatform::sleepWatcher()
 {
     return made(m_sleepWatcher);
+}
+
+DoNotDisturb &LinuxPlatform::doNotDisturb()
+{
+    if (!m_doNotDisturb) {
+        std::vector<std::unique_ptr<DoNotDisturb>> sources;
+        sources.push_back(GSettingsDoNotDisturb::createIfInstalled());
+        sources.push_back(std::make_unique<NotificationServerDoNotDisturb>());
+        sources.push_back(std::make_unique<XfconfDoNotDisturb>());
+        m_doNotDisturb = std::make_unique<CombinedDoNotDisturb>(std::move(sources));
+    }
+    return *m_doNotDisturb;
 }
 
 UserDefaults &LinuxPlatform::userDefaults()

@@ -4,6 +4,7 @@
 
 namespace tavelo {
 
+class CombinedDoNotDisturb;
 class FreedesktopNotificationCenter;
 class LinuxBundleInfo;
 class LinuxWorkspace;
@@ -37,6 +38,7 @@ public:
     WindowList &windowList() override;
     IdleTimeSource &idleTimeSource() override;
     SleepWatcher &sleepWatcher() override;
+    DoNotDisturb &doNotDisturb() override;
     UserDefaults &userDefaults() override;
     HttpSession &httpSession() override;
     std::filesystem::path executablePath() override;
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<X11WindowList> m_windowList;
     std::unique_ptr<SystemIdleTimeSource> m_idleTimeSource;
     std::unique_ptr<LogindSleepWatcher> m_sleepWatcher;
+    std::unique_ptr<CombinedDoNotDisturb> m_doNotDisturb;
     std::unique_ptr<QSettingsUserDefaults> m_userDefaults;
     std::unique_ptr<QtHttpSession> m_httpSession;
     std::unique_ptr<XdgAutostartLoginItem> m_loginItem;

@@ -1,0 +1,37 @@
+#include "platform/linux/CombinedDoNotDisturb.h"
+
+#include <algorithm>
+
+namespace tavelo {
+
+CombinedDoNotDisturb::CombinedDoNotDisturb(std::vector<std::unique_ptr<DoNotDisturb>> sources)
+    : m_sources(std::move(sources))
+{
+    std::erase(m_sources, nullptr);
+    for (const auto &source : m_sources)
+        source->setChangeHandler([this] { sourceChanged(); });
+    m_on = isOn();
+}
+
+bool CombinedDoNotDisturb::isOn() const
+{
+    return std::ranges::any_of(m_sources, [](const auto &source) { return source->isOn(); });
+}
+
+void CombinedDoNotDisturb::setChangeHandler(std::function<void()> onChange)
+{
+    m_onChange = std::move(onChange);
+}
+
+void CombinedDoNotDisturb::sourceChanged()
+{
+    // One switch going on while another already is changes nothing.
+    const bool on = isOn();
+    if (on == m_on)
+        return;
+    m_on = on;
+    if (m_onChange)
+        m_onChange();
+}
+
+} // namespace tavelo
