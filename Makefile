@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 STAGE       ?= $(CURDIR)/stage
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build test test-main test-asan run install demo bench fuzz fuzz-smoke package clean
+.PHONY: deps configure build test test-main test-asan test-desktops run install demo bench fuzz fuzz-smoke package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -36,6 +36,13 @@ test-asan: deps
 
 install: build
 	cmake --install $(BUILD)
+
+# The installed build on real desktop shells run headless; prints a table of cells.
+DESKTOPS ?= xfce
+test-desktops: install
+	@failed=0; for d in $(DESKTOPS); do \
+	  ./tests/desktops/matrix.sh $(STAGE) $(BUILD)/test-output/desktops $$d || failed=1; \
+	done; exit $$failed
 
 run: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(STAGE) $(CMAKE_FLAGS)

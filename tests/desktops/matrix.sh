@@ -31,7 +31,7 @@ cleanup() {
 trap cleanup EXIT
 
 row() { # cell pass|FAIL figure
-  rows+=("$(printf '%-6s | %-32s | %-4s | %s' "$desktop" "$1" "$2" "$3")")
+  rows+=("$(printf '%-7s | %-32s | %-4s | %s' "$desktop" "$1" "$2" "$3")")
   [ "$2" = pass ] || failures=$((failures + 1))
 }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
@@ -173,7 +173,7 @@ for mode in strict gentle; do
   kill "$monitor" 2>/dev/null
 done
 
-printf '%-6s | %-32s | %-4s | %s\n' desktop cell ok figure
+printf '%-7s | %-32s | %-4s | %s\n' desktop cell ok figure
 printf '%s\n' "${rows[@]}"
 printf '%s\n' "${rows[@]}" >"$out/$desktop/table.txt"
 [ "$failures" -eq 0 ]

@@ -6,17 +6,27 @@
 # by PID when the command ends. Usage: xfce-session.sh COMMAND...
 set -u
 
-if [ -z "${TAVELO_PRIVATE_BUS:-}" ]; then
-  export TAVELO_PRIVATE_BUS=1
+# The private folders are set before the bus starts: services it activates (xfconfd)
+# inherit its environment, and would otherwise write to the user's own config.
+if [ -z "${TAVELO_XFCE_WORKDIR:-}" ]; then
+  TAVELO_XFCE_WORKDIR=$(mktemp -d /tmp/tavelo-xfce.XXXXXX)
+  export TAVELO_XFCE_WORKDIR
+  export XDG_CONFIG_HOME="$TAVELO_XFCE_WORKDIR/config" XDG_CACHE_HOME="$TAVELO_XFCE_WORKDIR/cache"
+  export XDG_DATA_HOME="$TAVELO_XFCE_WORKDIR/data" XDG_RUNTIME_DIR="$TAVELO_XFCE_WORKDIR/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   exec dbus-run-session -- "$0" "$@"
 fi
 
-workdir=$(mktemp -d /tmp/tavelo-xfce.XXXXXX)
+workdir=$TAVELO_XFCE_WORKDIR
 pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  # xfconfd came by bus activation: its PID comes from the bus.
+  local xfconfd
+  xfconfd=$(dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.GetConnectionUnixProcessID string:org.xfce.Xfconf 2>/dev/null | awk '{print $NF}')
+  for pid in "${pids[@]}" $xfconfd; do kill "$pid" 2>/dev/null; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  # xfconfd came by bus activation: it goes when the bus does.
+  [ -n "$xfconfd" ] && while kill -0 "$xfconfd" 2>/dev/null; do sleep 0.05; done
   rm -rf "$workdir"
 }
 trap cleanup EXIT
@@ -33,7 +43,6 @@ has_name() {
     org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
 }
 
-export XDG_CONFIG_HOME="$workdir/config" XDG_CACHE_HOME="$workdir/cache"
 export XDG_CURRENT_DESKTOP=XFCE XDG_SESSION_DESKTOP=xfce
 # No accessibility bus: it would be one more daemon to start and stop.
 export NO_AT_BRIDGE=1
