@@ -19,6 +19,11 @@ if [ -z "${TAVELO_MATRIX_DESKTOP:-}" ]; then
 fi
 
 launches=${LAUNCHES:-10}
+case $desktop in
+  xfce) tray_class=xfce4-panel ;;
+  *) tray_class=${TAVELO_TRAY_CLASS:-} ;;
+esac
+root=$(xwininfo -root | awk '/Window id:/ {print $4}')
 work=$(mktemp -d /tmp/tavelo-matrix.XXXXXX)
 pids=()
 rows=()
@@ -93,13 +98,15 @@ sni_registered() {
   done
   return 1
 }
+# Embedded: one of the window's ancestors is the panel, not only window-manager frames.
 xembed_embedded() {
-  local w parent
+  local w up
   for w in $(xdotool search --pid "$app" 2>/dev/null); do
-    parent=$(xwininfo -id "$w" -children 2>/dev/null | awk '/Parent window id/ {print $4}')
-    # Reparented into a tray rather than a window-manager frame: the parent belongs to
-    # the panel.
-    [ -n "$parent" ] && xprop -id "$parent" WM_CLASS 2>/dev/null | grep -qi panel && return 0
+    up=$w
+    while up=$(xwininfo -id "$up" -children 2>/dev/null | awk '/Parent window id/ {print $4}') &&
+      [ -n "$up" ] && [ "$up" != "$root" ]; do
+      xprop -id "$up" WM_CLASS 2>/dev/null | grep -q "\"$tray_class\"" && return 0
+    done
   done
   return 1
 }
