@@ -24,12 +24,16 @@ public:
     virtual void show() = 0;
     // The icon on screen, or an invalid rectangle when the host does not say.
     virtual QRect iconGeometry() const = 0;
+    // Whether the host shows the label; where it does not, the icon has to carry it.
+    virtual bool showsLabel() const = 0;
 
     // The user clicked the item; the point is where (screen coordinates), or the pointer
     // when the host gave none.
     std::function<void(const QPoint &)> onActivate;
     // The item became visible for the first time.
     std::function<void()> onShown;
+    // Another host took the item over, so showsLabel() may have changed.
+    std::function<void()> onHostChanged;
 };
 
 } // namespace tavelo

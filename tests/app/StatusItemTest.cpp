@@ -26,9 +26,11 @@ public:
     void setLabel(const QString &text) override { label = text; }
     void show() override {}
     QRect iconGeometry() const override { return {300, 0, 22, 22}; }
+    bool showsLabel() const override { return labelShown; }
 
     int iconUpdates = 0;
     QString toolTip, label;
+    bool labelShown = true;
 };
 
 class StatusItemTest : public ::testing::Test {

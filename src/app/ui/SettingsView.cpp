@@ -23,6 +23,18 @@ namespace tavelo {
 
 namespace {
 
+// A message under the form: selectable, so that a path or an error can be copied.
+QLabel *footnoteLabel(const char *name, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 constexpr int kPadding = 18;
 constexpr int kSpacing = 18;
 constexpr int kRowSpacing = 8;
@@ -132,21 +144,11 @@ void SettingsView::buildLayout()
     });
     connect(m_launchAtLogin, &QCheckBox::clicked, this, [this](bool on) { switchLaunchAtLogin(on); });
 
-    m_launchMessage = new QLabel(this);
-    m_launchMessage->setObjectName(QStringLiteral("launchAtLoginMessage"));
-    m_launchMessage->setFont(footnote);
-    m_launchMessage->setWordWrap(true);
-    m_launchMessage->setTextFormat(Qt::PlainText);
-    m_launchMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_launchMessage = footnoteLabel("launchAtLoginMessage", footnote, this);
     useSecondaryColour(m_launchMessage);
     root->addWidget(m_launchMessage);
 
-    m_saveFailure = new QLabel(this);
-    m_saveFailure->setObjectName(QStringLiteral("saveFailure"));
-    m_saveFailure->setFont(footnote);
-    m_saveFailure->setWordWrap(true);
-    m_saveFailure->setTextFormat(Qt::PlainText);
-    m_saveFailure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_saveFailure = footnoteLabel("saveFailure", footnote, this);
     m_saveFailure->hide();
     root->addWidget(m_saveFailure);
 

@@ -64,6 +64,11 @@ QRect StatusItemBackendChooser::iconGeometry() const
     return m_backend ? m_backend->iconGeometry() : QRect();
 }
 
+bool StatusItemBackendChooser::showsLabel() const
+{
+    return m_backend && m_backend->showsLabel();
+}
+
 void StatusItemBackendChooser::choose(Kind kind)
 {
     if (kind == m_kind)
@@ -96,6 +101,8 @@ void StatusItemBackendChooser::choose(Kind kind)
     m_backend->setLabel(m_label);
     if (m_shown)
         m_backend->show();
+    if (onHostChanged)
+        onHostChanged();
 }
 
 } // namespace tavelo

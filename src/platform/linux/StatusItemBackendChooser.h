@@ -30,6 +30,7 @@ public:
     void setLabel(const QString &text) override;
     void show() override;
     QRect iconGeometry() const override;
+    bool showsLabel() const override;
 
     Kind kind() const { return m_kind; }
     StatusItemBackend *current() { return m_backend.get(); }

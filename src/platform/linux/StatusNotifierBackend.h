@@ -20,6 +20,7 @@ public:
     void show() override;
     // Hosts tell where they were clicked, not where the icon is.
     QRect iconGeometry() const override { return {}; }
+    bool showsLabel() const override { return true; }
 
     StatusNotifierItem &item() { return m_item; }
 

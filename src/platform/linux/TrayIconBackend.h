@@ -25,6 +25,7 @@ public:
     void setLabel(const QString &) override {}
     void show() override;
     QRect iconGeometry() const override;
+    bool showsLabel() const override { return false; }
 
     // Whether a tray is there to show the icon; replaceable so that a test can play one.
     std::function<bool()> isTrayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
