@@ -1,33 +1,69 @@
 #!/usr/bin/env bash
-# The installed program on a real desktop shell, run headless, checked from the outside
+# The installed program on real desktop shells, run headless, checked from the outside
 # and printed as a table: one row per cell, pass or FAIL, and the figure behind it.
-# Usage: matrix.sh STAGE OUTPUT_DIR [DESKTOP]   (DESKTOP: xfce, the only one so far)
-# Environment: LAUNCHES (default 10), how often the status item must come up.
+# Usage: matrix.sh STAGE OUTPUT_DIR [DESKTOP...]   (xfce sway gnome kde; default all)
+# Environment: LAUNCHES (default 10), how often the status item must come up;
+# DESKTOP_JOBS (default 2), how many desktops run at once.
+# Exits non-zero when a cell fails that is not listed in known_fail below.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-stage=$(cd "$1" && pwd) out=$2 desktop=${3:-xfce}
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
+
+# Cells that fail on today's build, per desktop; tighten as fixes land.
+declare -A known_fail=(
+  [xfce]="panel near item|overlay gentle|dnd honoured"
+  [sway]="panel near item|panel outside click|panel esc|away and back|overlay gentle|gentle focus|strict keys|dnd honoured"
+  [gnome]="registered|panel near item|strict keys|strict esc|dnd honoured"
+  [kde]="panel near item|dnd honoured"
+)
 
 if [ -z "${TAVELO_MATRIX_DESKTOP:-}" ]; then
-  case $desktop in
-    xfce) session=$here/xfce-session.sh ;;
-    *) echo "unknown desktop: $desktop" >&2; exit 2 ;;
-  esac
-  export TAVELO_MATRIX_DESKTOP=$desktop TAVELO_DESKTOP_LOGS=$out/$desktop
-  exec "$session" "$0" "$stage" "$out" "$desktop"
+  stage=$(cd "$1" && pwd) out=$2
+  shift 2
+  desktops=("$@")
+  [ ${#desktops[@]} -gt 0 ] || desktops=(xfce sway gnome kde)
+  mkdir -p "$out"
+  out=$(cd "$out" && pwd)
+  status=0 running=0
+  declare -A started
+  for d in "${desktops[@]}"; do
+    [ -f "$here/$d-session.sh" ] || { echo "unknown desktop: $d" >&2; exit 2; }
+    if [ $running -ge "${DESKTOP_JOBS:-2}" ]; then
+      wait -n
+      running=$((running - 1))
+    fi
+    rm -rf "${out:?}/$d"
+    mkdir -p "$out/$d"
+    started[$d]=$SECONDS
+    (
+      TAVELO_MATRIX_DESKTOP=$d TAVELO_DESKTOP_LOGS=$out/$d "$here/$d-session.sh" "$0" "$stage" "$out" "$d" \
+        >"$out/$d/matrix.log" 2>&1
+      echo $? >"$out/$d/status"
+      echo $((SECONDS - started[$d])) >"$out/$d/seconds"
+    ) &
+    running=$((running + 1))
+  done
+  wait
+  printf '%-7s | %-20s | %-4s | %s\n' desktop cell ok figure
+  for d in "${desktops[@]}"; do
+    if [ -s "$out/$d/table.txt" ]; then
+      cat "$out/$d/table.txt"
+    else
+      printf '%-7s | %-20s | FAIL | the session did not run: see %s\n' "$d" session "$out/$d/matrix.log"
+    fi
+  done
+  for d in "${desktops[@]}"; do
+    echo "$d: $(cat "$out/$d/seconds" 2>/dev/null || echo '?') s; $(grep -h '^note:' "$out/$d/matrix.log" | tr '\n' ' ')"
+    [ "$(cat "$out/$d/status" 2>/dev/null)" = 0 ] || status=1
+  done
+  exit $status
 fi
 
+stage=$1 out=$2 desktop=$3
 launches=${LAUNCHES:-10}
-case $desktop in
-  xfce) tray_class=xfce4-panel ;;
-  *) tray_class=${TAVELO_TRAY_CLASS:-} ;;
-esac
-root=$(xwininfo -root | awk '/Window id:/ {print $4}')
 work=$(mktemp -d /tmp/tavelo-matrix.XXXXXX)
 pids=()
 rows=()
-failures=0
+unexpected=0
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
@@ -36,10 +72,17 @@ cleanup() {
 trap cleanup EXIT
 
 row() { # cell pass|FAIL figure
-  rows+=("$(printf '%-7s | %-32s | %-4s | %s' "$desktop" "$1" "$2" "$3")")
-  [ "$2" = pass ] || failures=$((failures + 1))
+  rows+=("$(printf '%-7s | %-20s | %-4s | %s' "$desktop" "$1" "$2" "$3")")
+  echo "${rows[-1]}"
+  if grep -qxF "$1" <<<"${known_fail[$desktop]//|/$'\n'}"; then
+    [ "$2" = pass ] && echo "note: \"$1\" passes now: take it off known_fail"
+  elif [ "$2" != pass ]; then
+    unexpected=$((unexpected + 1))
+  fi
 }
+verdict() { "$@" && echo pass || echo FAIL; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
+since() { local d=$((($(now_ms) - $1) / 100)); echo "$((d / 10)).$((d % 10))"; }
 wait_until() { # timeout-seconds command...: polls every 0.1 s
   local deadline=$(($(now_ms) + $1 * 1000)); shift
   until "$@"; do
@@ -51,27 +94,26 @@ bus_call() { # destination path interface.method args...
   local dest=$1 path=$2 method=$3; shift 3
   dbus-send --session --print-reply=literal --dest="$dest" "$path" "$method" "$@" 2>/dev/null
 }
+source "$here/probes.sh"
 
-# A bare private bus stands in for the system bus, so nothing of the host's leaks in.
-dbus-daemon --session --nofork --print-address=3 3>"$work/system-bus" >/dev/null 2>&1 & pids+=($!)
-wait_until 20 test -s "$work/system-bus"
-export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$work/system-bus")
+# A bare private bus stands in for the system bus where the session has none.
+if [ -z "${DBUS_SYSTEM_BUS_ADDRESS:-}" ]; then
+  dbus-daemon --session --nofork --print-address=3 3>"$work/system-bus" >/dev/null 2>&1 & pids+=($!)
+  wait_until 20 test -s "$work/system-bus"
+  export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$work/system-bus")
+fi
 export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/Tavelo"
+# A user past the first-run tour: its window would take the focus and the clicks.
+printf '[General]\ncom.tavelo.app.onboardingCompleted=true\n' >"$XDG_CONFIG_HOME/Tavelo/Tavelo.conf"
+probe_setup
 
-settings() { # strict: true|false
+settings() { # strict break-seconds idle-seconds
   cat >"$XDG_CONFIG_HOME/Tavelo/settings.json" <<JSON
-{
-  "focusMinutes": 1,
-  "idleThresholdSeconds": 0,
-  "postponeMinutes": 1,
-  "preBreakWarningSeconds": 10,
-  "shortBreakSeconds": 5,
-  "strictMode": $1
-}
+{"focusMinutes": 1, "idleThresholdSeconds": $3, "postponeMinutes": 1, "preBreakWarningSeconds": 10,
+ "shortBreakSeconds": $2, "strictMode": $1}
 JSON
 }
-
 app=
 start_app() { # log-name
   "$stage/bin/tavelo" >"$out/$desktop/tavelo-$1.log" 2>&1 &
@@ -83,10 +125,10 @@ stop_app() {
   wait "$app" 2>/dev/null
 }
 
-# Status item: registered with the watcher (StatusNotifierItem) or embedded by the tray
-# (XEmbed). Watchers list items as "name/path" or as a bare name; the name's owner must
-# be our process.
-sni_registered() {
+# Registered: the watcher lists an item ("name/path" or a bare name) whose name's owner
+# is our process; item_name keeps that name.
+item_name=
+item_shown() {
   local items entry name owner
   items=$(bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
     string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems) || return 1
@@ -94,96 +136,196 @@ sni_registered() {
     name=${entry%%/*}
     owner=$(bus_call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.GetConnectionUnixProcessID \
       "string:$name" | awk '{print $NF}')
-    [ "$owner" = "$app" ] && return 0
+    [ "$owner" = "$app" ] && item_name=$name && return 0
   done
   return 1
 }
-# Embedded: one of the window's ancestors is the panel, not only window-manager frames.
-xembed_embedded() {
-  local w up
-  for w in $(xdotool search --pid "$app" 2>/dev/null); do
-    up=$w
-    while up=$(xwininfo -id "$up" -children 2>/dev/null | awk '/Parent window id/ {print $4}') &&
-      [ -n "$up" ] && [ "$up" != "$root" ]; do
-      xprop -id "$up" WM_CLASS 2>/dev/null | grep -q "\"$tray_class\"" && return 0
-    done
-  done
-  return 1
+item_property() { # name
+  bus_call "$item_name" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
+    string:org.kde.StatusNotifierItem "string:$1" | tr -s ' \n' ' '
 }
-item_shown() { sni_registered || xembed_embedded; }
 
-settings true
-shown=0 kinds= times=
+settings true 5 0
+shown=0 times=
 for i in $(seq "$launches"); do
   t0=$(now_ms)
   start_app "launch-$i"
-  if wait_until 10 item_shown; then
-    shown=$((shown + 1))
-    times="$times $(($(now_ms) - t0))"
-    sni_registered && kinds="$kinds sni" || kinds="$kinds xembed"
-  fi
+  wait_until 10 item_shown && shown=$((shown + 1)) && times="$times $(($(now_ms) - t0))"
   stop_app
 done
-kind=$(tr ' ' '\n' <<<"$kinds" | sort -u | xargs)
 median=$(tr ' ' '\n' <<<"$times" | grep . | sort -n | awk '{a[NR]=$1} END {if (NR) print a[int((NR+1)/2)] " ms"; else print "-"}')
-[ "$shown" -eq "$launches" ] && verdict=pass || verdict=FAIL
-row "status item registered" "$verdict" "$shown/$launches launches (${kind:-none}), median $median"
+row registered "$(verdict [ "$shown" -eq "$launches" ])" "$shown/$launches launches, median $median"
 
-# Output rects as WxH+X+Y, one a line, sorted; and the overlay windows' rects the same way.
-outputs() {
-  xrandr --listmonitors | awk 'NR > 1 {print $3}' | sed -E 's|/[0-9]+||g' | sort
-}
-overlay_rects() {
+# The panel: our visible pop-up window (it bypasses the window manager), not an overlay.
+panel_window() {
   local w
-  for w in $(xdotool search --onlyvisible --classname '^tavelo-overlay$' 2>/dev/null); do
-    xwininfo -id "$w" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-      /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print w "x" h "+" x "+" y}'
-  done | sort
+  for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    xprop -id "$w" WM_CLASS 2>/dev/null | grep -q tavelo-overlay && continue
+    xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && { echo "$w"; return 0; }
+  done
+  return 1
 }
-overlay_count() { overlay_rects | grep -c .; }
-noticed() { grep -q "string \"$1\"" "$work/notify-$mode.log"; }
-popups() { xdotool search --onlyvisible --classname '^xfce4-notifyd$' 2>/dev/null | sort; }
-# A popup that was not on screen before: earlier notices may still be showing.
-new_popup() { [ -n "$(comm -13 "$work/popups-before" <(popups))" ]; }
+panel_gone() { ! panel_window >/dev/null; }
+# Inside one work area, and its nearest edge within 64 px of the point.
+placed_well() { # rect x y
+  local areas
+  areas=$(work_areas)
+  awk -v r="$1" -v px="$2" -v py="$3" -v areas="$areas" 'BEGIN {
+    split(r, a, /[x+]/); w = a[1]; h = a[2]; x = a[3]; y = a[4]
+    n = split(areas, l, "\n"); inside = 0
+    for (i = 1; i <= n; i++) { split(l[i], b, /[x+]/)
+      if (x >= b[3] && y >= b[4] && x + w <= b[3] + b[1] && y + h <= b[4] + b[2]) inside = 1 }
+    dx = px < x ? x - px : (px > x + w ? px - x - w : 0)
+    dy = py < y ? y - py : (py > y + h ? py - y - h : 0)
+    exit !(inside && dx <= 64 && dy <= 64) }'
+}
 
-expected=$(outputs)
-for mode in strict gentle; do
-  [ $mode = strict ] && settings true || settings false
-  dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
-    >"$work/notify-$mode.log" 2>/dev/null &
-  monitor=$!
-  pids+=($monitor)
-  wait_until 20 grep -q NameLost "$work/notify-$mode.log"
-  popups >"$work/popups-before"
+# Panel, then Away, in one run: the clicks come first, then no input at all.
+settings true 5 5
+start_app panel
+wait_until 10 item_shown
+point=$(item_point)
+open_panel
+if wait_until 5 panel_window >/dev/null; then
+  rect=$(x_rect "$(panel_window)")
+  row "panel near item" "$(verdict placed_well "$rect" $point)" \
+    "panel $rect, item at ${point/ /,}, work areas: $(work_areas | xargs)"
+  click_at 1920 700
+  row "panel outside click" "$(verdict wait_until 3 panel_gone)" "still open 3 s after a click on output 2: $(panel_window >/dev/null && echo yes || echo no)"
+  open_panel
+  wait_until 5 panel_window >/dev/null
+  press_key Escape
+  row "panel esc" "$(verdict wait_until 3 panel_gone)" "still open 3 s after Esc: $(panel_window >/dev/null && echo yes || echo no)"
+else
+  for cell in "panel near item" "panel outside click" "panel esc"; do row "$cell" FAIL "no panel window 5 s after the click"; done
+fi
+press_key Escape
+is_away() { item_property ToolTip | grep -q Away || item_property XAyatanaLabel | grep -q Away; }
+not_away() { ! is_away; }
+t0=$(now_ms)
+if wait_until 30 is_away; then
+  away_at=$(since "$t0") shows="label \"$(item_property XAyatanaLabel | sed -E 's/^ *variant *//;s/ $//')\""
   t0=$(now_ms)
-  start_app "$mode"
-
-  if [ $mode = strict ]; then
-    # The warning comes about ten seconds before the one-minute break.
-    if wait_until 70 noticed "Break coming up"; then
-      at=$(( ($(now_ms) - t0) / 100 ))
-      if wait_until 5 new_popup; then
-        row "warning delivered" pass "sent at $((at / 10)).$((at % 10)) s, a new popup on screen"
-      else
-        row "warning delivered" FAIL "sent at $((at / 10)).$((at % 10)) s, no popup on screen"
-      fi
-    else
-      row "warning delivered" FAIL "no \"Break coming up\" sent in 70 s"
-    fi
+  nudge
+  if wait_until 10 not_away; then
+    row "away and back" pass "Away after $away_at s without input (threshold 5 s), $shows; back $(since "$t0") s after input"
+  else
+    row "away and back" FAIL "Away after $away_at s, $shows; still Away 10 s after input"
   fi
+else
+  row "away and back" FAIL "not Away 30 s without input (threshold 5 s): label \"$(item_property XAyatanaLabel | sed -E 's/^ *variant *//;s/ $//')\""
+fi
+stop_app
 
-  wait_until 80 sh -c "[ \$(xdotool search --onlyvisible --classname '^tavelo-overlay\$' 2>/dev/null | wc -l) -ge $(grep -c . <<<"$expected") ]"
-  sleep 0.5 # let the window manager place what it manages
+overlays() { xdotool search --onlyvisible --classname '^tavelo-overlay$' 2>/dev/null; }
+overlay_rects() { for w in $(overlays); do x_rect "$w"; done | sort; }
+overlays_up() { [ "$(overlays | wc -l)" -ge "$(outputs | wc -l)" ]; }
+overlays_gone() { [ -z "$(overlays)" ]; }
+# Strict overlays bypass the window manager; gentle ones are ordinary windows.
+overlay_kind() {
+  local w
+  w=$(overlays | head -n1)
+  xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo strict || echo gentle
+}
+# The user's app behind, focused before the break: it logs the keys and focus it gets.
+logger_pid=
+start_logger() { # name
+  [ -n "$logger_pid" ] && kill "$logger_pid" 2>/dev/null
+  GDK_BACKEND=$(logger_backend) "$here/key-logger.py" "tavelo-keys-$1" >"$work/keys-$1.log" 2>"$work/keys-$1.err" &
+  logger_pid=$!
+  pids+=($!)
+  wait_until 10 grep -q '^window' "$work/keys-$1.log"
+  focus_window "tavelo-keys-$1" "$(awk '/^window/ {print $2; exit}' "$work/keys-$1.log")"
+  wait_until 10 has_focus "$1" || echo "the key logger did not get the focus" >&2
+}
+has_focus() { [ "$(grep '^Focus' "$work/keys-$1.log" | tail -n1)" = FocusIn ]; }
+logged() { grep -c "^$2" "$work/keys-$1.log"; } # name KeyPress|FocusOut
+expected=$(outputs)
+cover_row() { # mode
+  local got
   got=$(overlay_rects)
-  [ "$got" = "$expected" ] && verdict=pass || verdict=FAIL
-  row "overlay covers outputs ($mode)" "$verdict" \
-    "windows: $(xargs <<<"$got") | outputs: $(xargs <<<"$expected")"
-  import -window root "$out/$desktop/overlay-$mode.png" 2>/dev/null
-  stop_app
-  kill "$monitor" 2>/dev/null
-done
+  row "overlay $1" "$(verdict [ "$got" = "$expected" ])" "windows: $(xargs <<<"$got") | outputs: $(xargs <<<"$expected")"
+  import -window root "$out/$desktop/overlay-$1.png" 2>/dev/null
+}
 
-printf '%-7s | %-32s | %-4s | %s\n' desktop cell ok figure
-printf '%s\n' "${rows[@]}"
-printf '%s\n' "${rows[@]}" >"$out/$desktop/table.txt"
-[ "$failures" -eq 0 ]
+# Gentle: the overlays come up while the focused window keeps the keyboard.
+settings false 10 0
+start_logger gentle
+start_app gentle
+if wait_until 80 overlays_up; then
+  sleep 0.5 # let the window manager place what it manages
+  cover_row gentle
+  lost=$(logged gentle FocusOut)
+  sleep 2 # a focus change comes with the windows or not at all
+  lost=$(($(logged gentle FocusOut) - lost))
+  row "gentle focus" "$(verdict [ "$lost" -eq 0 ])" \
+    "the focused app ($(logger_backend)) lost the focus $lost times, $(has_focus gentle && echo has it after 2 s || echo not back)"
+else
+  row "overlay gentle" FAIL "no overlay on every output 80 s after start: $(overlay_rects | xargs)"
+  row "gentle focus" FAIL "no break"
+fi
+stop_app
+
+# Strict: the warning, the overlays, keys and Esc; then Do Not Disturb for the next one.
+dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+  "type='method_return',sender='org.freedesktop.Notifications'" >"$work/notify.log" 2>/dev/null &
+pids+=($!)
+wait_until 20 grep -q NameLost "$work/notify.log"
+# The id the server answered the Notify call carrying the text with.
+notify_reply() { # text
+  awk -v text="$1" '
+    /^method call/ { call = $0; split("", args) }
+    /^method call/ && /member=Notify/ { match($0, /sender=[^ ]+/); s = substr($0, RSTART + 7, RLENGTH - 7)
+      match($0, / serial=[0-9]+/); n = substr($0, RSTART + 8, RLENGTH - 8) }
+    index($0, "string \"" text "\"") && s { want[s " " n] = 1 }
+    /^method return/ { match($0, /destination=[^ ]+/); d = substr($0, RSTART + 12, RLENGTH - 12)
+      match($0, /reply_serial=[0-9]+/); r = substr($0, RSTART + 13, RLENGTH - 13); pending = (d " " r) in want; next }
+    pending && /uint32/ { print $2; exit }' "$work/notify.log"
+}
+has_reply() { [ -n "$(notify_reply 'Break coming up')" ]; }
+settings true 30 0
+start_logger strict
+popups >"$work/popups-before"
+new_popup() { [ -n "$(comm -13 "$work/popups-before" <(popups))" ]; }
+t0=$(now_ms)
+start_app strict
+if wait_until 70 sh -c "grep -q 'string \"Break coming up\"' $work/notify.log"; then
+  at=$(since "$t0")
+  wait_until 5 has_reply
+  id=$(notify_reply "Break coming up")
+  if popups_observable; then
+    wait_until 5 new_popup && seen="a new popup on screen" || seen="no new popup on screen"
+  else
+    seen="popups not observable here"
+  fi
+  ok=FAIL
+  [ -n "$id" ] && { ! popups_observable || new_popup; } && ok=pass
+  row "warning delivered" $ok "sent at $at s, server id ${id:-none}, $seen"
+else
+  row "warning delivered" FAIL "no \"Break coming up\" sent in 70 s"
+fi
+if wait_until 30 overlays_up; then
+  sleep 0.5
+  cover_row strict
+  before=$(logged strict KeyPress)
+  type_keys abc
+  sleep 0.5 # the logger's queue
+  behind=$(($(logged strict KeyPress) - before))
+  row "strict keys" "$(verdict [ "$behind" -eq 0 ])" "$behind of 3 typed keys reached the app behind ($(logger_backend))"
+  t0=$(now_ms)
+  press_key Escape
+  row "strict esc" "$(verdict wait_until 5 overlays_gone)" "overlays gone $(overlays_gone && echo "$(since "$t0") s after Esc" || echo "? not within 5 s") (break lasts 30 s)"
+  how=$(dnd_on)
+  if wait_until 90 overlays_up; then
+    kind=$(overlay_kind)
+    row "dnd honoured" "$(verdict [ "$kind" = gentle ])" "$how: the next break came $kind"
+  else
+    row "dnd honoured" FAIL "$how: no break within 90 s"
+  fi
+else
+  for cell in "overlay strict" "strict keys" "strict esc" "dnd honoured"; do row "$cell" FAIL "no overlay on every output"; done
+fi
+stop_app
+
+printf '%s\n' "${rows[@]}" | tee "$out/$desktop/table.txt"
+[ "$unexpected" -eq 0 ]
