@@ -138,6 +138,7 @@ probe_setup() {
     coproc gnome_input { "$here/remote-keys.py" 2>"$out/$desktop/remote-keys.log"; }
     pids+=($gnome_input_PID)
     gnome_keys=${gnome_input[1]} gnome_sent=${gnome_input[0]}
-    read -r -t 10 _ <&"$gnome_sent" || echo "no RemoteDesktop session" >&2
+    # A shell busy starting can take long to answer.
+    read -r -t 70 _ <&"$gnome_sent" || echo "no RemoteDesktop session" >&2
   fi
 }

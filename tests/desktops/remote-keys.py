@@ -14,7 +14,7 @@ bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 
 def call(path, interface, method, args=None, reply="()"):
     return bus.call_sync("org.gnome.Mutter.RemoteDesktop", path, interface, method, args,
-                         GLib.VariantType(reply), Gio.DBusCallFlags.NONE, 5000, None)
+                         GLib.VariantType(reply), Gio.DBusCallFlags.NONE, 60000, None)
 
 
 session = call("/org/gnome/Mutter/RemoteDesktop", "org.gnome.Mutter.RemoteDesktop", "CreateSession",

@@ -78,6 +78,9 @@ swaymsg create_output >/dev/null
 swaymsg output HEADLESS-2 mode 1280x1024 position 1280 0 >/dev/null
 wait_for 20 xwininfo -root || echo "Xwayland did not start" >&2
 
+# Without input devices the seat has no keyboard and no window ever gets the focus; a
+# virtual keyboard held open for the session gives it one.
+wtype -s 86400000 & pids+=($!)
 mako >"$logs/mako.log" 2>&1 & pids+=($!)
 waybar >"$logs/waybar.log" 2>&1 & pids+=($!)
 wait_for 20 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
