@@ -8,12 +8,13 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 
-# Cells that fail on today's build, per desktop; tighten as fixes land.
+# Cells that fail on today's build, per desktop; tighten as fixes land. sway keeps
+# "dnd honoured": mako tells no client about its modes.
 declare -A known_fail=(
   [xfce]="panel near item|overlay gentle|dnd honoured"
-  [sway]="panel near item|panel outside click|panel esc|away and back|overlay gentle|gentle focus|strict keys|dnd honoured"
-  [gnome]="registered|panel near item|strict keys|strict esc|dnd honoured"
-  [kde]="panel near item|dnd honoured"
+  [sway]="panel near item|away and back|overlay gentle|gentle focus|strict keys|strict esc|dnd honoured"
+  [gnome]="registered|panel near item|panel esc|overlay gentle|strict keys|strict esc|dnd honoured"
+  [kde]="panel near item|away and back|overlay gentle|gentle focus|dnd honoured"
 )
 
 if [ -z "${TAVELO_MATRIX_DESKTOP:-}" ]; then
@@ -220,6 +221,11 @@ stop_app
 overlays() { xdotool search --onlyvisible --classname '^tavelo-overlay$' 2>/dev/null; }
 overlay_rects() { for w in $(overlays); do x_rect "$w"; done | sort; }
 overlays_up() { [ "$(overlays | wc -l)" -ge "$(outputs | wc -l)" ]; }
+# The first overlay, then a little longer for the others: some never come.
+overlays_shown() { # timeout-seconds
+  wait_until "$1" sh -c "xdotool search --onlyvisible --classname '^tavelo-overlay\$' >/dev/null 2>&1" &&
+    { wait_until 3 overlays_up || true; }
+}
 overlays_gone() { [ -z "$(overlays)" ]; }
 # Strict overlays bypass the window manager; gentle ones are ordinary windows.
 overlay_kind() {
@@ -254,7 +260,7 @@ settings false 10 0
 start_logger gentle
 lost=$(logged gentle FocusOut)
 start_app gentle
-if wait_until 80 overlays_up; then
+if overlays_shown 80; then
   sleep 0.5 # let the window manager place what it manages
   cover_row gentle
   sleep 1.5 # a focus change comes with the windows or not at all
@@ -262,7 +268,7 @@ if wait_until 80 overlays_up; then
   row "gentle focus" "$(verdict [ "$lost" -eq 0 -a "$focused_before" = yes ])" \
     "the app behind ($(logger_backend)) had the focus before: $focused_before, lost it $lost times, $(has_focus gentle && echo has it 2 s into the break || echo not back 2 s into the break)"
 else
-  row "overlay gentle" FAIL "no overlay on every output 80 s after start: $(overlay_rects | xargs)"
+  row "overlay gentle" FAIL "no overlay 80 s after start"
   row "gentle focus" FAIL "no break"
 fi
 stop_app
@@ -305,7 +311,7 @@ if wait_until 70 sh -c "grep -q 'string \"Break coming up\"' $work/notify.log"; 
 else
   row "warning delivered" FAIL "no \"Break coming up\" sent in 70 s"
 fi
-if wait_until 30 overlays_up; then
+if overlays_shown 30; then
   sleep 0.5
   cover_row strict
   before=$(logged strict KeyPress)
@@ -321,15 +327,16 @@ if wait_until 30 overlays_up; then
   else
     row "strict esc" FAIL "overlays still up 5 s after Esc (the break lasts 30 s)"
   fi
+  wait_until 40 overlays_gone # this break first, where Esc did not end it
   how=$(dnd_on)
-  if wait_until 90 overlays_up; then
+  if overlays_shown 90; then
     kind=$(overlay_kind)
     row "dnd honoured" "$(verdict [ "$kind" = gentle ])" "$how: the next break came $kind"
   else
     row "dnd honoured" FAIL "$how: no break within 90 s"
   fi
 else
-  for cell in "overlay strict" "strict keys" "strict esc" "dnd honoured"; do row "$cell" FAIL "no overlay on every output"; done
+  for cell in "overlay strict" "strict keys" "strict esc" "dnd honoured"; do row "$cell" FAIL "no overlay"; done
 fi
 stop_app
 
