@@ -141,21 +141,40 @@ item_shown() {
   done
   return 1
 }
+# Or embedded by an XEmbed tray (Xfce's): the panel is among its window's ancestors.
+xembed_embedded() {
+  local w up root
+  [ "$desktop" = xfce ] || return 1
+  root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+  for w in $(xdotool search --pid "$app" 2>/dev/null); do
+    up=$w
+    while up=$(xwininfo -id "$up" -children 2>/dev/null | awk '/Parent window id/ {print $4}') &&
+      [ -n "$up" ] && [ "$up" != "$root" ]; do
+      xprop -id "$up" WM_CLASS 2>/dev/null | grep -q '"xfce4-panel"' && return 0
+    done
+  done
+  return 1
+}
 item_property() { # name
   bus_call "$item_name" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
     string:org.kde.StatusNotifierItem "string:$1" | tr -s ' \n' ' '
 }
 
 settings true 5 0
-shown=0 times=
+item_or_icon() { item_shown || xembed_embedded; }
+shown=0 times= kinds=
 for i in $(seq "$launches"); do
   t0=$(now_ms)
   start_app "launch-$i"
-  wait_until 10 item_shown && shown=$((shown + 1)) && times="$times $(($(now_ms) - t0))"
+  if wait_until 10 item_or_icon; then
+    shown=$((shown + 1)) times="$times $(($(now_ms) - t0))"
+    item_shown && kinds="$kinds sni" || kinds="$kinds xembed"
+  fi
   stop_app
 done
 median=$(tr ' ' '\n' <<<"$times" | grep . | sort -n | awk '{a[NR]=$1} END {if (NR) print a[int((NR+1)/2)] " ms"; else print "-"}')
-row registered "$(verdict [ "$shown" -eq "$launches" ])" "$shown/$launches launches, median $median"
+row registered "$(verdict [ "$shown" -eq "$launches" ])" \
+  "$shown/$launches launches ($(tr ' ' '\n' <<<"$kinds" | sort -u | xargs)), median $median"
 
 # The panel: our visible pop-up window (it bypasses the window manager), not an overlay.
 panel_window() {
