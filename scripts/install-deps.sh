@@ -13,6 +13,13 @@ PACKAGES=(
   qt6-base-private-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
   dbus dbus-x11 imagemagick procps
+  # the desktop matrix (make test-desktops), one shell a group; installed sizes with
+  # --no-install-recommends on Debian 12, each group on top of the above
+  python3-gi libglib2.0-bin libnss-wrapper
+  xfwm4 xfce4-panel xfce4-notifyd xfconf                                # Xfce, 30 MB
+  sway waybar mako-notifier xwayland wtype                              # sway, 55 MB
+  gnome-shell gnome-shell-extension-appindicator gjs                    # GNOME, 510 MB
+  kwin-wayland plasma-workspace plasma-desktop qtwayland5 kded5 kactivitymanagerd  # KDE, 1.2 GB
   # fonts so that screenshots show real text
   fonts-dejavu-core
   # packaging
