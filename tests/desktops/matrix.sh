@@ -246,11 +246,12 @@ overlays_shown() { # timeout-seconds
     { wait_until 3 overlays_up || true; }
 }
 overlays_gone() { [ -z "$(overlays)" ]; }
-# Strict overlays bypass the window manager; gentle ones are ordinary windows.
+# Both kinds bypass the window manager; gentle ones are utility windows, which are not
+# handed the keyboard.
 overlay_kind() {
   local w
   w=$(overlays | head -n1)
-  xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo strict || echo gentle
+  xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_UTILITY' && echo gentle || echo strict
 }
 # The user's app behind, focused before the break: it logs the keys and focus it gets.
 logger_pid=
