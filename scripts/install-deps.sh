@@ -8,11 +8,13 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config g++ clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools nlohmann-json3-dev
   libx11-dev libxss-dev
+  libwayland-dev wayland-protocols plasma-wayland-protocols libglib2.0-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-private-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
   dbus dbus-x11 imagemagick procps
+  gsettings-desktop-schemas libglib2.0-bin
   # the desktop matrix (make test-desktops), one shell a group; installed sizes with
   # --no-install-recommends on Debian 12, each group on top of the above
   python3-gi libglib2.0-bin libnss-wrapper
