@@ -5,6 +5,7 @@
 #include <QCursor>
 
 #include "app/AppModel.h"
+#include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusMenuPresentation.h"
 #include "app/ui/StatusMenuView.h"
 #include "platform/StatusItemBackend.h"
@@ -16,6 +17,11 @@ namespace {
 // A click on the icon while the panel is open closes the panel first (it is a popup);
 // the same click must not open it again.
 constexpr std::chrono::milliseconds kReopenGuard{300};
+
+QRect panelAnchor(const std::optional<QPoint> &click, const StatusItemBackend &backend)
+{
+    return PopupPlacement::anchor(click, backend.iconGeometry(), QCursor::pos(), PopupPlacement::currentScreens());
+}
 
 } // namespace
 
@@ -43,7 +49,7 @@ void StatusItem::show()
 
 void StatusItem::openPanel()
 {
-    m_panel->popupAt(QCursor::pos(), m_backend->iconGeometry());
+    m_panel->popupAt(QCursor::pos(), panelAnchor(std::nullopt, *m_backend));
 }
 
 void StatusItem::activated(const QPoint &pointer)
@@ -54,7 +60,7 @@ void StatusItem::activated(const QPoint &pointer)
     }
     if (m_panel->closedWithin(kReopenGuard))
         return;
-    m_panel->popupAt(pointer, m_backend->iconGeometry());
+    m_panel->popupAt(pointer, panelAnchor(pointer, *m_backend));
 }
 
 void StatusItem::update()
