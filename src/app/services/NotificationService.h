@@ -28,6 +28,7 @@ public:
     static constexpr const char *breakStartedIdentifier = "tavelo.break-started";
     static constexpr const char *stillPausedIdentifier = "tavelo.still-paused";
     static constexpr const char *settingsCopiedIdentifier = "tavelo.settings-copied";
+    static constexpr const char *noStatusHostIdentifier = "tavelo.no-status-host";
 
     NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace, MainLoop &loop);
     NotificationService(const NotificationService &) = delete;
@@ -46,6 +47,8 @@ public:
     void cancelBreakNotifications();
     // The settings file could not be read and was copied to `copyPath`.
     void notifySettingsCopiedAside(const std::string &copyPath);
+    // Nothing on the desktop shows the status item: say how to reach the program.
+    void notifyNoStatusHost();
 
     bool notificationsAvailable() const { return m_notificationsAvailable; }
 
