@@ -148,17 +148,14 @@ TEST_F(StatusItemTest, PanelOpensWhereTheDesktopPointsAndClosesOnEscOrWhenFocusG
     EXPECT_EQ(panel.x(), 2000 - panel.width() / 2) << "a second launch opens at a known pointer";
     QCoreApplication::processEvents();
     ASSERT_EQ(QGuiApplication::focusWindow(), panel.windowHandle());
-    // Focus moving to a menu of the panel keeps it open; elsewhere, it closes.
+    // As the window system reports it: the focus moves to a menu of the panel, which
+    // stays open, then to another program (Qt itself closes popups only for its own windows).
     auto *pauseMenu = panel.findChild<QMenu *>("pauseMenu");
     pauseMenu->popup({2000, 300});
-    pauseMenu->activateWindow();
-    QCoreApplication::processEvents();
+    Q_EMIT qGuiApp->focusWindowChanged(pauseMenu->windowHandle());
     pauseMenu->close();
     EXPECT_TRUE(panel.isVisible());
-    QWidget elsewhere;
-    elsewhere.show();
-    elsewhere.activateWindow();
-    QCoreApplication::processEvents();
+    Q_EMIT qGuiApp->focusWindowChanged(nullptr);
     EXPECT_FALSE(panel.isVisible());
 }
 
