@@ -81,6 +81,7 @@ int main(int argc, char **argv)
 
     StatusItem statusItem(model, platform->createStatusItemBackend());
     statusItemForActivation = &statusItem;
+    statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
     statusItem.show();
 
     return QApplication::exec();

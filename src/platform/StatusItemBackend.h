@@ -34,6 +34,8 @@ public:
     std::function<void()> onShown;
     // Another host took the item over, so showsLabel() may have changed.
     std::function<void()> onHostChanged;
+    // Still not shown a few seconds after show(): no tray or watcher is running. Once.
+    std::function<void()> onNoHost;
 };
 
 } // namespace tavelo

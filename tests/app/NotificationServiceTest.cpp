@@ -73,6 +73,9 @@ TEST_F(NotificationServiceTest, EachNoticeWithdrawsWhatItReplacesThenPosts)
     // Every break-complete notice stays: none replaces another.
     service().notifyBreakEnded();
     EXPECT_NE(center.added().at(3).identifier, center.added().at(6).identifier);
+    // Said once per run by its caller; under one identifier, so a repeat would replace it.
+    service().notifyNoStatusHost();
+    EXPECT_TRUE(calls().back().starts_with("add no-status-host | Tavelo is running | ")) << calls().back();
 }
 
 // GNOME's settings, else KDE's, on a later turn; neither starting still counts as opened.

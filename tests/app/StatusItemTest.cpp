@@ -1,7 +1,9 @@
 #include <filesystem>
 
+#include <QCursor>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -34,12 +36,13 @@ public:
         ++labelCalls;
     }
     void show() override {}
-    QRect iconGeometry() const override { return {300, 0, 22, 22}; }
+    QRect iconGeometry() const override { return icon; }
     bool showsLabel() const override { return labelShown; }
 
     int iconUpdates = 0, toolTipCalls = 0, labelCalls = 0;
     QString toolTip, label;
     bool labelShown = true;
+    QRect icon{300, 0, 22, 22};
 };
 
 class StatusItemTest : public ::testing::Test {
@@ -175,6 +178,34 @@ TEST_F(StatusItemTest, ClickTogglesThePanelWhichFollowsTheEngineOnlyWhileOpenAnd
     h.advance(30s);
     button("resetFocus")->click();
     EXPECT_EQ(engine.remainingSeconds(), 25 * 60);
+}
+
+// On the offscreen screens (1280×1024 primary, 1920×1080 beside it): the placement's
+// rules are tested on their own; here, that the item feeds them what the desktop says.
+TEST_F(StatusItemTest, PanelOpensWhereTheDesktopPointsAndClosesOnEscOrWhenFocusGoesElsewhere)
+{
+    backend->icon = QRect();
+    QCursor::setPos(0, 0); // XWayland before the pointer crossed one of its windows
+    backend->onActivate(QPoint(12, 9));
+    ASSERT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.geometry().topRight(), QPoint(1279, 5)) << "top right, not over the corner";
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    EXPECT_FALSE(panel.isVisible());
+
+    QCursor::setPos(2000, 300);
+    statusItem.openPanel();
+    EXPECT_EQ(panel.x(), 2000 - panel.width() / 2) << "a second launch opens at a known pointer";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QGuiApplication::focusWindow(), panel.windowHandle());
+    // As the window system reports it: the focus moves to a menu of the panel, which
+    // stays open, then to another program (Qt itself closes popups only for its own windows).
+    auto *pauseMenu = panel.findChild<QMenu *>("pauseMenu");
+    pauseMenu->popup({2000, 300});
+    Q_EMIT qGuiApp->focusWindowChanged(pauseMenu->windowHandle());
+    pauseMenu->close();
+    EXPECT_TRUE(panel.isVisible());
+    Q_EMIT qGuiApp->focusWindowChanged(nullptr);
+    EXPECT_FALSE(panel.isVisible());
 }
 
 TEST_F(StatusItemTest, PanelWindowItemsOpenOnTheNextTurnWithThePanelClosedAndQuitEndsTheLoop)

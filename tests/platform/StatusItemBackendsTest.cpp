@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
+#include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusIconRenderer.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusMenuView.h"
@@ -162,4 +163,43 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
 
     watcher.stop();
     ASSERT_TRUE(waitFor([&] { return chooser.kind() == Kind::trayIcon; }));
+}
+
+// With neither a watcher nor a tray the user is told once, some seconds after start,
+// that nothing shows the item; a tray that shows it in time keeps that quiet.
+TEST(StatusItemTray, WithNoHostAtAllSaysSoOnce)
+{
+    using Kind = StatusItemBackendChooser::Kind;
+    for (bool tray : {false, true}) {
+        test::ManualClock clock;
+        test::ManualMainLoop loop(clock);
+        StatusItemBackendChooser chooser(QDBusConnection::sessionBus(), &loop);
+        chooser.isTrayAvailable = [tray] { return tray; };
+        bool shown = false;
+        int told = 0;
+        chooser.onShown = [&] { shown = true; };
+        chooser.onNoHost = [&] { ++told; };
+        chooser.setIcon({StatusIconRenderer::render(StatusIconKey{}, 22)});
+        chooser.show();
+        ASSERT_TRUE(waitFor([&] { return chooser.kind() == Kind::trayIcon; }));
+        if (tray) {
+            ASSERT_TRUE(waitFor([&] { return shown; }));
+        }
+        loop.advance(std::chrono::seconds(9));
+        EXPECT_EQ(told, 0) << "too soon for a panel that starts with the session";
+        loop.advance(std::chrono::hours(1));
+        EXPECT_EQ(told, tray ? 0 : 1) << "tray " << tray;
+    }
+}
+
+// Qt leaves the window manager's work area out of RandR monitors' available geometry;
+// the panel's placement reads it, so that it opens below tint2's strip, not over it.
+TEST(StatusItemTray, PanelPlacementKnowsTheWorkAreaTheWindowManagerPublishes)
+{
+    ASSERT_TRUE(waitFor([] { return test::run("xprop", {"-root", "_NET_WORKAREA"}).contains(" = "); }));
+    const QStringList published = test::run("xprop", {"-root", "_NET_WORKAREA"}).section(" = ", 1).split(", ");
+    const QRect workArea(published[0].toInt(), published[1].toInt(), published[2].toInt(), published[3].toInt());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    ASSERT_NE(screen & workArea, screen) << "tint2 reserves no strip here";
+    EXPECT_EQ(PopupPlacement::currentScreens().front().available, screen & workArea);
 }

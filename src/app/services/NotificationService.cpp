@@ -177,4 +177,12 @@ void NotificationService::notifySettingsCopiedAside(const std::string &copyPath)
              .arg(QString::fromStdString(copyPath)));
 }
 
+void NotificationService::notifyNoStatusHost()
+{
+    post(noStatusHostIdentifier, QCoreApplication::translate("NotificationService", "Tavelo is running"),
+         QCoreApplication::translate("NotificationService",
+                                     "Your desktop shows no status icons. Launch Tavelo again from the applications "
+                                     "menu to open it. On GNOME, the AppIndicator extension adds the icon."));
+}
+
 } // namespace tavelo

@@ -32,6 +32,7 @@ public:
     static constexpr const char *settingsCopiedIdentifier = "tavelo.settings-copied";
     // How long a notice kept only for the record stays on screen.
     static constexpr std::chrono::seconds recordExpiry{10};
+    static constexpr const char *noStatusHostIdentifier = "tavelo.no-status-host";
 
     NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace, MainLoop &loop);
     NotificationService(const NotificationService &) = delete;
@@ -50,6 +51,8 @@ public:
     void cancelBreakNotifications();
     // The settings file could not be read and was copied to `copyPath`.
     void notifySettingsCopiedAside(const std::string &copyPath);
+    // Nothing on the desktop shows the status item: say how to reach the program.
+    void notifyNoStatusHost();
 
     bool notificationsAvailable() const { return m_notificationsAvailable; }
 

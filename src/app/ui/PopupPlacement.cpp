@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "platform/DesktopWorkArea.h"
+
 namespace tavelo {
 
 namespace {
@@ -14,7 +19,77 @@ int clampInto(int start, int length, int areaStart, int areaLength)
     return std::clamp(start, areaStart, areaStart + areaLength - length);
 }
 
+const PopupPlacement::Screen *screenAt(const QPoint &point, const std::vector<PopupPlacement::Screen> &screens)
+{
+    const auto found =
+        std::ranges::find_if(screens, [&](const PopupPlacement::Screen &s) { return s.geometry.contains(point); });
+    return found == screens.end() ? nullptr : &*found;
+}
+
+QRect at(const QPoint &point)
+{
+    return {point, QSize(1, 1)};
+}
+
 } // namespace
+
+bool PopupPlacement::plausibleClick(const QPoint &point, const std::vector<Screen> &screens)
+{
+    const Screen *screen = screenAt(point, screens);
+    if (!screen)
+        return false;
+    int left = screen->geometry.left(), top = screen->geometry.top();
+    for (const Screen &s : screens) {
+        left = std::min(left, s.geometry.left());
+        top = std::min(top, s.geometry.top());
+    }
+    const bool inCornerBox = point.x() - left < kIconRelativeBox && point.y() - top < kIconRelativeBox;
+    return !inCornerBox || !screen->available.contains(point);
+}
+
+QRect PopupPlacement::anchor(const std::optional<QPoint> &click, const QRect &icon, const QPoint &pointer,
+                             const std::vector<Screen> &screens)
+{
+    if (click && plausibleClick(*click, screens))
+        return at(*click);
+    if (icon.isValid() && screenAt(icon.center(), screens))
+        return icon;
+    if (!pointer.isNull() && screenAt(pointer, screens))
+        return at(pointer);
+    if (screens.empty())
+        return {};
+    const QRect free = screens.front().available;
+    return at({free.right(), free.top()});
+}
+
+std::vector<PopupPlacement::Screen> PopupPlacement::currentScreens()
+{
+    const std::optional<QRect> workArea = desktopWorkArea();
+    std::vector<Screen> screens;
+    const auto add = [&](const QScreen *screen) {
+        QRect available = screen->availableGeometry();
+        // The window manager's work area spans the desktop; it narrows only the screens it covers.
+        if (const QRect inside = workArea ? available & *workArea : QRect(); !inside.isEmpty())
+            available = inside;
+        screens.push_back({screen->geometry(), available});
+    };
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary)
+        add(primary);
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            add(screen);
+    }
+    return screens;
+}
+
+QRect PopupPlacement::availableAt(const QPoint &point)
+{
+    const std::vector<Screen> screens = currentScreens();
+    if (const Screen *screen = screenAt(point, screens))
+        return screen->available;
+    return screens.empty() ? QRect() : screens.front().available;
+}
 
 QPoint PopupPlacement::position(const QSize &size, const QRect &anchor, const QRect &available)
 {

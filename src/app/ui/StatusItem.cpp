@@ -5,6 +5,7 @@
 #include <QCursor>
 
 #include "app/AppModel.h"
+#include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusMenuPresentation.h"
 #include "app/ui/StatusMenuView.h"
 #include "core/TimeMath.h"
@@ -21,6 +22,11 @@ constexpr std::chrono::milliseconds kReopenGuard{300};
 // The countdown is whole seconds measured at each tick, so now + countdown wobbles by up
 // to a second around the true moment; a shift beyond that is a change of plan.
 constexpr std::int64_t kDueToleranceNanos = 2'000'000'000;
+
+QRect panelAnchor(const std::optional<QPoint> &click, const StatusItemBackend &backend)
+{
+    return PopupPlacement::anchor(click, backend.iconGeometry(), QCursor::pos(), PopupPlacement::currentScreens());
+}
 
 } // namespace
 
@@ -49,7 +55,7 @@ void StatusItem::show()
 
 void StatusItem::openPanel()
 {
-    m_panel->popupAt(QCursor::pos(), m_backend->iconGeometry());
+    m_panel->popupAt(QCursor::pos(), panelAnchor(std::nullopt, *m_backend));
 }
 
 void StatusItem::activated(const QPoint &pointer)
@@ -60,7 +66,7 @@ void StatusItem::activated(const QPoint &pointer)
     }
     if (m_panel->closedWithin(kReopenGuard))
         return;
-    m_panel->popupAt(pointer, m_backend->iconGeometry());
+    m_panel->popupAt(pointer, panelAnchor(pointer, *m_backend));
 }
 
 void StatusItem::update()

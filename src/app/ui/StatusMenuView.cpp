@@ -1,8 +1,8 @@
 #include "app/ui/StatusMenuView.h"
 #include "app/ui/WidgetText.h"
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "app/AppModel.h"
 #include "app/ui/CountdownLabel.h"
@@ -32,15 +32,6 @@ QColor withAlpha(QColor colour, qreal alpha)
     return colour;
 }
 
-QScreen *screenFor(const QRect &anchor)
-{
-    if (QScreen *screen = QGuiApplication::screenAt(anchor.center()))
-        return screen;
-    if (QScreen *screen = QGuiApplication::screenAt(QCursor::pos()))
-        return screen;
-    return QGuiApplication::primaryScreen();
-}
-
 } // namespace
 
 StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
@@ -49,6 +40,9 @@ StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
     setObjectName(QStringLiteral("statusMenu"));
     setAttribute(Qt::WA_QuitOnClose, false);
     buildLayout();
+    // Under XWayland a click on a Wayland surface (a bar, a native window) never reaches
+    // the popup's pointer grab; the focus it takes away is all that tells of it.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &StatusMenuView::focusMoved);
 }
 
 StatusMenuView::~StatusMenuView() = default;
@@ -217,8 +211,36 @@ void StatusMenuView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void StatusMenuView::focusMoved(QWindow *window)
+{
+    if (!isVisible())
+        return;
+    if (window && isOwnWindow(window)) {
+        m_hadFocus = true;
+        return;
+    }
+    // A panel that never had the keyboard (the desktop did not give it) has nothing to lose.
+    if (m_hadFocus)
+        close();
+}
+
+bool StatusMenuView::isOwnWindow(const QWindow *window) const
+{
+    // The panel itself or one of the menus its buttons open.
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() != window)
+            continue;
+        for (const QWidget *w = top; w; w = w->parentWidget()) {
+            if (w == this)
+                return true;
+        }
+    }
+    return false;
+}
+
 void StatusMenuView::hideEvent(QHideEvent *event)
 {
+    m_hadFocus = false;
     m_engineChanged.disconnect();
     m_modelChanged.disconnect();
     m_sinceClosed.start();
@@ -276,7 +298,7 @@ void StatusMenuView::fitAndPlace()
     const QSize size = this->size();
     if (!m_anchor.isValid())
         return;
-    const QPoint position = PopupPlacement::position(size, m_anchor, screenFor(m_anchor)->availableGeometry());
+    const QPoint position = PopupPlacement::position(size, m_anchor, PopupPlacement::availableAt(m_anchor.center()));
     if (pos() != position)
         move(position);
 }

@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
+class QWindow;
 
 namespace tavelo {
 
@@ -58,6 +59,8 @@ private:
     void refreshHelp();
     void refresh();
     void fitAndPlace();
+    void focusMoved(QWindow *window);
+    bool isOwnWindow(const QWindow *window) const;
 
     AppModel &m_model;
     Connection m_engineChanged;
@@ -71,6 +74,7 @@ private:
     QString m_shownVersion;
     QRect m_anchor;
     QElapsedTimer m_sinceClosed;
+    bool m_hadFocus = false;
 
     QVBoxLayout *m_layout = nullptr;
     QLabel *m_headline = nullptr;

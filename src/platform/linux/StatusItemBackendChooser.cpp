@@ -1,5 +1,7 @@
 #include "platform/linux/StatusItemBackendChooser.h"
 
+#include <chrono>
+
 #include "platform/linux/StatusNotifierBackend.h"
 #include "platform/linux/TrayIconBackend.h"
 
@@ -9,6 +11,8 @@ namespace {
 // The probe answers within a bus round trip; a bus that does not answer by then gets
 // the tray icon, and the D-Bus item still takes over if the answer comes later.
 constexpr int kDecisionTimeoutMs = 500;
+// Long enough for a panel that starts with the session after us.
+constexpr std::chrono::seconds kNoHostDelay{10};
 } // namespace
 
 StatusItemBackendChooser::StatusItemBackendChooser(QDBusConnection connection, MainLoop *loop, QObject *parent)
@@ -54,6 +58,13 @@ void StatusItemBackendChooser::setLabel(const QString &text)
 
 void StatusItemBackendChooser::show()
 {
+    if (!m_shown) {
+        std::weak_ptr<int> alive = m_alive;
+        m_loop.postAfter(kNoHostDelay, [this, alive] {
+            if (alive.lock() && !m_hostSeen && onNoHost)
+                onNoHost();
+        });
+    }
     m_shown = true;
     if (m_backend)
         m_backend->show();
@@ -85,13 +96,16 @@ void StatusItemBackendChooser::choose(Kind kind)
         };
         m_backend = std::move(backend);
     } else {
-        m_backend = std::make_unique<TrayIconBackend>(&m_loop);
+        auto backend = std::make_unique<TrayIconBackend>(&m_loop);
+        backend->isTrayAvailable = isTrayAvailable;
+        m_backend = std::move(backend);
     }
     m_backend->onActivate = [this](const QPoint &point) {
         if (onActivate)
             onActivate(point);
     };
     m_backend->onShown = [this] {
+        m_hostSeen = true;
         if (onShown)
             onShown();
     };

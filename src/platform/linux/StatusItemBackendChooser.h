@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include "platform/StatusItemBackend.h"
@@ -35,6 +37,10 @@ public:
     Kind kind() const { return m_kind; }
     StatusItemBackend *current() { return m_backend.get(); }
 
+    // Whether an XEmbed tray is there, for the tray icon; replaceable so that a test can
+    // play a desktop without one.
+    std::function<bool()> isTrayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+
 private:
     void choose(Kind kind);
 
@@ -50,6 +56,9 @@ private:
     QString m_toolTip;
     QString m_label;
     bool m_shown = false;
+    bool m_hostSeen = false;
+    // Tasks on `m_loop` check it, so that none runs for a chooser that is gone.
+    std::shared_ptr<int> m_alive = std::make_shared<int>();
 };
 
 } // namespace tavelo
