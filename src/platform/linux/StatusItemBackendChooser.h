@@ -31,6 +31,7 @@ public:
     void show() override;
     QRect iconGeometry() const override;
     bool showsLabel() const override;
+    void setMenu(const std::vector<MenuEntry> &entries) override;
 
     Kind kind() const { return m_kind; }
     StatusItemBackend *current() { return m_backend.get(); }
@@ -49,6 +50,7 @@ private:
     std::vector<QImage> m_images;
     QString m_toolTip;
     QString m_label;
+    std::vector<MenuEntry> m_menu;
     bool m_shown = false;
 };
 
