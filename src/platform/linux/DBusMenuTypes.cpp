@@ -13,6 +13,11 @@ void registerDBusMenuTypes()
     qDBusRegisterMetaType<DBusMenuItemKeysList>();
     qDBusRegisterMetaType<DBusMenuEvent>();
     qDBusRegisterMetaType<DBusMenuEventList>();
+    // Signatures name the lists by their aliases; without these the methods and signals
+    // that take them would not be exported.
+    qRegisterMetaType<DBusMenuItemList>("tavelo::DBusMenuItemList");
+    qRegisterMetaType<DBusMenuItemKeysList>("tavelo::DBusMenuItemKeysList");
+    qRegisterMetaType<DBusMenuEventList>("tavelo::DBusMenuEventList");
 }
 
 QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuLayoutItem &item)
