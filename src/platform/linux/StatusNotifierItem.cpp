@@ -46,7 +46,10 @@ StatusNotifierItem::StatusNotifierItem(QDBusConnection connection, MainLoop *loo
       m_adaptor(new StatusNotifierItemAdaptor(this)), m_menu(new DBusMenu(this)),
       m_watcherWatcher(new QDBusServiceWatcher(QString::fromLatin1(kWatcherService), m_connection,
                                                QDBusServiceWatcher::WatchForOwnerChange, this)),
-      m_wellKnownName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+      // Qt's own tray icon takes "-<pid>-1", "-2" and so on; a host that saw one of those
+      // (the icon comes first when the watcher is slow to answer) would take our item for
+      // it, half torn down.
+      m_wellKnownName(QStringLiteral("org.kde.StatusNotifierItem-%1-tavelo%2")
                           .arg(QCoreApplication::applicationPid())
                           .arg(nextItemNumber()))
 {
@@ -54,6 +57,9 @@ StatusNotifierItem::StatusNotifierItem(QDBusConnection connection, MainLoop *loo
     m_toolTip.title = QString::fromLatin1(kTitle);
     connect(m_watcherWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &, const QString &, const QString &newOwner) { watcherOwnerChanged(newOwner); });
+    m_connection.connect(QString::fromLatin1(kWatcherService), QString::fromLatin1(kWatcherPath),
+                         QString::fromLatin1(kWatcherService), QStringLiteral("StatusNotifierItemUnregistered"), this,
+                         SLOT(itemUnregistered(QString)));
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -208,6 +214,13 @@ void StatusNotifierItem::registrationFailed()
     });
     if (!again && onRegistrationFailed)
         onRegistrationFailed();
+}
+
+// A host may drop an item it could not set up; it is asked again, as after a refusal.
+void StatusNotifierItem::itemUnregistered(const QString &item)
+{
+    if (m_visible && m_registered && !m_registering && listsUs({item}))
+        registrationFailed();
 }
 
 void StatusNotifierItem::watcherOwnerChanged(const QString &newOwner)

@@ -26,6 +26,7 @@ class StatusNotifierItemAdaptor;
 // text label beside the icon. Every bus call is asynchronous. Setters may be called on
 // every tick: a change signal goes out only when the value really changed.
 class StatusNotifierItem final : public QObject {
+    Q_OBJECT
 public:
     enum class Status { passive, active, needsAttention };
 
@@ -51,7 +52,7 @@ public:
     bool isVisible() const { return m_visible; }
     // The watcher has accepted the registration.
     bool isRegistered() const { return m_registered; }
-    // The bus name the item is registered under ("org.kde.StatusNotifierItem-<pid>-<n>").
+    // The bus name the item is registered under ("org.kde.StatusNotifierItem-<pid>-tavelo<n>").
     std::string serviceName() const { return m_serviceName.toStdString(); }
     // The unique bus name of the watcher that accepted the item; empty while none has.
     const QString &registeredWith() const { return m_registeredWith; }
@@ -86,6 +87,9 @@ public:
     const QString &guide() const { return m_guide; }
     QString statusText() const;
     void activate(QPoint point);
+
+private Q_SLOTS:
+    void itemUnregistered(const QString &item);
 
 private:
     void requestName();
