@@ -14,6 +14,18 @@ namespace tavelo {
 // a back-end only passes it on (a tray icon, or a StatusNotifierItem over D-Bus).
 class StatusItemBackend {
 public:
+    // One entry of the item's own menu: a command, a separator (no text) or a submenu.
+    struct MenuEntry {
+        // Positive and unique within the menu; handed back when the entry is chosen.
+        int id = 0;
+        QString text;
+        bool enabled = true;
+        std::vector<MenuEntry> children;
+
+        bool isSeparator() const { return text.isEmpty() && children.empty(); }
+        bool operator==(const MenuEntry &) const = default;
+    };
+
     virtual ~StatusItemBackend() = default;
 
     // One image per size; the host picks the best fit.
@@ -26,6 +38,9 @@ public:
     virtual QRect iconGeometry() const = 0;
     // Whether the host shows the label; where it does not, the icon has to carry it.
     virtual bool showsLabel() const = 0;
+    // The menu the host shows for the item, where it shows one. The whole menu each time;
+    // a back-end passes on only what changed.
+    virtual void setMenu(const std::vector<MenuEntry> &entries) = 0;
 
     // The user clicked the item; the point is where (screen coordinates), or the pointer
     // when the host gave none.
@@ -36,6 +51,11 @@ public:
     std::function<void()> onHostChanged;
     // Still not shown a few seconds after show(): no tray or watcher is running. Once.
     std::function<void()> onNoHost;
+    // The user chose the menu entry with this id.
+    std::function<void(int)> onMenuEntryChosen;
+    // The host is about to show the menu: entries whose state nothing announces can be
+    // brought up to date now.
+    std::function<void()> onMenuAboutToShow;
 };
 
 } // namespace tavelo

@@ -38,7 +38,32 @@ public:
     void show() override {}
     QRect iconGeometry() const override { return icon; }
     bool showsLabel() const override { return labelShown; }
+    void setMenu(const std::vector<MenuEntry> &entries) override
+    {
+        menu = entries;
+        ++menuUpdates;
+    }
 
+    // The entry with this text, searched through the submenus too.
+    const MenuEntry *entry(const QString &text, const std::vector<MenuEntry> *in = nullptr) const
+    {
+        for (const MenuEntry &e : in ? *in : menu) {
+            if (e.text == text)
+                return &e;
+            if (const MenuEntry *found = entry(text, &e.children))
+                return found;
+        }
+        return nullptr;
+    }
+    void choose(const QString &text)
+    {
+        const MenuEntry *e = entry(text);
+        ASSERT_TRUE(e) << text.toStdString();
+        onMenuEntryChosen(e->id);
+    }
+
+    std::vector<MenuEntry> menu;
+    int menuUpdates = 0;
     int iconUpdates = 0, toolTipCalls = 0, labelCalls = 0;
     QString toolTip, label;
     bool labelShown = true;
@@ -233,6 +258,45 @@ TEST_F(StatusItemTest, PanelWindowItemsOpenOnTheNextTurnWithThePanelClosedAndQui
     QTimer::singleShot(0, [this] { button("quit")->click(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });
     EXPECT_EQ(QCoreApplication::exec(), 0) << "quit ends the event loop";
+}
+
+// The host's own menu: the panel first, then the panel's commands in its words and
+// states, handed over only when they change.
+TEST_F(StatusItemTest, HostMenuOffersThePanelsCommandsAndChangesOnlyWithThem)
+{
+    h.advance(90s);
+    EXPECT_EQ(backend->menuUpdates, 1) << "a focus tick changed nothing in the menu";
+    EXPECT_EQ(backend->menu.front().text, "Open Tavelo");
+    backend->choose("Open Tavelo");
+    EXPECT_TRUE(panel.isVisible());
+    panel.close();
+
+    backend->choose("Pause 5 min");
+    h.advance(1s);
+    EXPECT_EQ(backend->entry("Pause Timer"), nullptr);
+    backend->choose("Resume Timer (04:59)");
+    EXPECT_FALSE(engine.isPaused());
+    h.advance(1s);
+    // Chosen from a menu shown before the timer was paused elsewhere: it stays paused.
+    const int pauseIndefinitely = backend->entry("Pause Indefinitely")->id;
+    model.togglePause();
+    backend->onMenuEntryChosen(pauseIndefinitely);
+    EXPECT_TRUE(engine.isPaused());
+    model.togglePause();
+
+    backend->choose("Start Long Break");
+    h.advance(1s);
+    EXPECT_FALSE(backend->entry("Start Long Break")->enabled);
+    backend->choose("Skip Current Break");
+    EXPECT_EQ(engine.phase(), TimerPhase::focus);
+
+    // What's New depends on a version nothing announces; the host's look at the menu asks.
+    h.onboardingStore.setLastSeenVersion("0.2.0");
+    backend->onMenuAboutToShow();
+    const bool whatsNew = backend->entry("What's New")->enabled;
+    h.onboardingStore.setLastSeenVersion("0.1.0");
+    backend->onMenuAboutToShow();
+    EXPECT_NE(backend->entry("What's New")->enabled, whatsNew);
 }
 
 // On a 1280×1024 screen whose free area depends on where the panel is.

@@ -161,6 +161,10 @@ TEST(StatusItemTray, AStatusNotifierPanelTakesTheIconOverWhileItIsThere)
     EXPECT_EQ(host.call(service, "Scroll", {120, "vertical"}).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(clicks, (std::vector<QPoint>{{300, 5}, {300, 5}, {300, 5}, {640, 500}}));
 
+    // A host that dropped the item (it could not set it up) is asked again.
+    watcher.dropItem(service);
+    ASSERT_TRUE(waitFor([&] { return watcher.registrations() == QStringList{service}; }));
+
     watcher.stop();
     ASSERT_TRUE(waitFor([&] { return chooser.kind() == Kind::trayIcon; }));
 }

@@ -27,10 +27,10 @@ public:
             m_bus.connect(service, StatusNotifierItem::kObjectPath, interface, {}, this, SLOT(record(QDBusMessage)));
     }
     QDBusMessage call(const QString &service, const QString &method, const QVariantList &arguments,
-                      const QString &interface = StatusNotifierItem::kInterface)
+                      const QString &interface = StatusNotifierItem::kInterface,
+                      const QString &path = StatusNotifierItem::kObjectPath)
     {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(service, StatusNotifierItem::kObjectPath, interface, method);
+        QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
         message.setArguments(arguments);
         QDBusPendingCallWatcher watcher(m_bus.asyncCall(message, 5000));
         // Waiting for the watcher's own notice (not the call's state) keeps order with the

@@ -41,6 +41,13 @@ public:
         Q_EMIT StatusNotifierHostRegistered();
     }
 
+    // Drops an item as a host does that could not set it up.
+    void dropItem(const QString &service)
+    {
+        m_registrations.removeAll(service);
+        Q_EMIT StatusNotifierItemUnregistered(service);
+    }
+
     const QStringList &registrations() const { return m_registrations; }
     bool isHostRegistered() const
     {
@@ -71,6 +78,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     Q_SCRIPTABLE void StatusNotifierHostRegistered();
+    Q_SCRIPTABLE void StatusNotifierItemUnregistered(const QString &service);
 
 private:
     static constexpr const char *kService = "org.kde.StatusNotifierWatcher";

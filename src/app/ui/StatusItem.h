@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QObject>
 #include <QPoint>
@@ -11,18 +12,19 @@
 #include "app/ui/StatusIconRenderer.h"
 #include "core/Clock.h"
 #include "core/Signal.h"
+#include "platform/StatusItemBackend.h"
 
 namespace tavelo {
 
 class AppModel;
-class StatusItemBackend;
 class StatusMenuPresentation;
 class StatusMenuView;
 
 // The program's item in the panel: an icon showing the state and the part of the phase
 // left (and the minutes left where the host shows no label), the menu title as label,
 // what comes next as tooltip, and the drop-down panel on a click. The icon is redrawn
-// only when its picture changes, the texts only when they change.
+// only when its picture changes, the texts only when they change. Hosts that show a menu
+// of their own get the panel's commands, the panel itself first.
 class StatusItem final : public QObject {
     Q_OBJECT
 public:
@@ -52,13 +54,19 @@ private:
     void update();
     // The moment the tooltip names, held steady while the state keeps it.
     TimePoint toolTipDue(const StatusMenuPresentation &presentation);
+    void updateMenu();
+    void menuEntryChosen(int id);
 
     AppModel &m_model;
     std::unique_ptr<StatusItemBackend> m_backend;
     std::unique_ptr<StatusMenuView> m_panel;
     Connection m_engineChanged;
     Connection m_modelChanged;
-    CoalescedRefresh m_update{this, [this] { update(); }};
+    CoalescedRefresh m_update{this, [this] {
+                                  update();
+                                  updateMenu();
+                              }};
+    std::vector<StatusItemBackend::MenuEntry> m_menu;
     std::optional<StatusIconKey> m_iconKey;
     QString m_title;
     QString m_toolTip;

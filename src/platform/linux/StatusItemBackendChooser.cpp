@@ -80,6 +80,13 @@ bool StatusItemBackendChooser::showsLabel() const
     return m_backend && m_backend->showsLabel();
 }
 
+void StatusItemBackendChooser::setMenu(const std::vector<MenuEntry> &entries)
+{
+    m_menu = entries;
+    if (m_backend)
+        m_backend->setMenu(entries);
+}
+
 void StatusItemBackendChooser::choose(Kind kind)
 {
     if (kind == m_kind)
@@ -109,10 +116,23 @@ void StatusItemBackendChooser::choose(Kind kind)
         if (onShown)
             onShown();
     };
+    m_backend->onHostChanged = [this] {
+        if (onHostChanged)
+            onHostChanged();
+    };
+    m_backend->onMenuEntryChosen = [this](int id) {
+        if (onMenuEntryChosen)
+            onMenuEntryChosen(id);
+    };
+    m_backend->onMenuAboutToShow = [this] {
+        if (onMenuAboutToShow)
+            onMenuAboutToShow();
+    };
     if (!m_images.empty())
         m_backend->setIcon(m_images);
     m_backend->setToolTip(m_toolTip);
     m_backend->setLabel(m_label);
+    m_backend->setMenu(m_menu);
     if (m_shown)
         m_backend->show();
     if (onHostChanged)

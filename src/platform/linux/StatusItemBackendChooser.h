@@ -33,6 +33,7 @@ public:
     void show() override;
     QRect iconGeometry() const override;
     bool showsLabel() const override;
+    void setMenu(const std::vector<MenuEntry> &entries) override;
 
     Kind kind() const { return m_kind; }
     StatusItemBackend *current() { return m_backend.get(); }
@@ -55,6 +56,7 @@ private:
     std::vector<QImage> m_images;
     QString m_toolTip;
     QString m_label;
+    std::vector<MenuEntry> m_menu;
     bool m_shown = false;
     bool m_hostSeen = false;
     // Tasks on `m_loop` check it, so that none runs for a chooser that is gone.

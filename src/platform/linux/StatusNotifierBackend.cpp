@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/linux/DBusMenu.h"
+
 namespace tavelo {
 
 StatusNotifierBackend::StatusNotifierBackend(QDBusConnection connection, MainLoop *loop)
-    : m_item(std::move(connection), loop)
+    : m_labelHost(connection), m_item(connection, loop)
 {
     m_item.onActivate = [this](QPoint point) {
         if (onActivate)
@@ -16,7 +18,28 @@ StatusNotifierBackend::StatusNotifierBackend(QDBusConnection connection, MainLoo
     m_item.onRegisteredChanged = [this](bool registered) {
         if (registered && onShown)
             onShown();
+        if (!registered)
+            m_labelHost.check({});
     };
+    m_item.onAccepted = [this] { m_labelHost.check(m_item.registeredWith()); };
+    m_labelHost.onChanged = [this] {
+        if (onHostChanged)
+            onHostChanged();
+    };
+    m_item.menu().onChosen = [this](int id) {
+        if (onMenuEntryChosen)
+            onMenuEntryChosen(id);
+    };
+    m_item.menu().onAboutToShow = [this] {
+        if (onMenuAboutToShow)
+            onMenuAboutToShow();
+    };
+}
+
+StatusNotifierBackend::~StatusNotifierBackend()
+{
+    // The item withdraws as it goes; whoever listens may be going too.
+    m_labelHost.onChanged = nullptr;
 }
 
 void StatusNotifierBackend::setIcon(const std::vector<QImage> &images)
@@ -32,6 +55,11 @@ void StatusNotifierBackend::setToolTip(const QString &text)
 void StatusNotifierBackend::setLabel(const QString &text)
 {
     m_item.setLabel(text.toStdString());
+}
+
+void StatusNotifierBackend::setMenu(const std::vector<MenuEntry> &entries)
+{
+    m_item.menu().setEntries(entries);
 }
 
 void StatusNotifierBackend::show()

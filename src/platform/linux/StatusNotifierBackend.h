@@ -4,15 +4,17 @@
 
 #include "platform/StatusItemBackend.h"
 #include "platform/linux/StatusNotifierItem.h"
+#include "platform/linux/StatusNotifierLabelHost.h"
 
 namespace tavelo {
 
-// The status item as our own StatusNotifierItem: icon, tooltip and the text label
-// beside the icon, for panels that host items over D-Bus.
+// The status item as our own StatusNotifierItem: icon, tooltip, the text label beside
+// the icon and a menu, for panels that host items over D-Bus.
 class StatusNotifierBackend final : public StatusItemBackend {
 public:
     explicit StatusNotifierBackend(QDBusConnection connection = QDBusConnection::sessionBus(),
                                    MainLoop *loop = nullptr);
+    ~StatusNotifierBackend() override;
 
     void setIcon(const std::vector<QImage> &images) override;
     void setToolTip(const QString &text) override;
@@ -20,7 +22,8 @@ public:
     void show() override;
     // Hosts tell where they were clicked, not where the icon is.
     QRect iconGeometry() const override { return {}; }
-    bool showsLabel() const override { return true; }
+    bool showsLabel() const override { return m_labelHost.showsLabel(); }
+    void setMenu(const std::vector<MenuEntry> &entries) override;
 
     StatusNotifierItem &item() { return m_item; }
 
@@ -29,6 +32,8 @@ public:
     static QPoint logicalPoint(const QPoint &hostPoint);
 
 private:
+    // Outlives the item, which reports its last change as it goes.
+    StatusNotifierLabelHost m_labelHost;
     StatusNotifierItem m_item;
 };
 

@@ -7,6 +7,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 
+#include "platform/linux/DBusMenu.h"
 #include "platform/linux/StatusNotifierItemAdaptor.h"
 
 namespace tavelo {
@@ -42,10 +43,13 @@ QDBusMessage busDaemonCall(const char *method)
 StatusNotifierItem::StatusNotifierItem(QDBusConnection connection, MainLoop *loop, QObject *parent)
     : QObject(parent), m_connection(std::move(connection)),
       m_retry(loop ? *loop : m_qtLoop, kFirstRetry, kLastRetry, kRetries),
-      m_adaptor(new StatusNotifierItemAdaptor(this)),
+      m_adaptor(new StatusNotifierItemAdaptor(this)), m_menu(new DBusMenu(this)),
       m_watcherWatcher(new QDBusServiceWatcher(QString::fromLatin1(kWatcherService), m_connection,
                                                QDBusServiceWatcher::WatchForOwnerChange, this)),
-      m_wellKnownName(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+      // Qt's own tray icon takes "-<pid>-1", "-2" and so on; a host that saw one of those
+      // (the icon comes first when the watcher is slow to answer) would take our item for
+      // it, half torn down.
+      m_wellKnownName(QStringLiteral("org.kde.StatusNotifierItem-%1-tavelo%2")
                           .arg(QCoreApplication::applicationPid())
                           .arg(nextItemNumber()))
 {
@@ -53,6 +57,9 @@ StatusNotifierItem::StatusNotifierItem(QDBusConnection connection, MainLoop *loo
     m_toolTip.title = QString::fromLatin1(kTitle);
     connect(m_watcherWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &, const QString &, const QString &newOwner) { watcherOwnerChanged(newOwner); });
+    m_connection.connect(QString::fromLatin1(kWatcherService), QString::fromLatin1(kWatcherPath),
+                         QString::fromLatin1(kWatcherService), QStringLiteral("StatusNotifierItemUnregistered"), this,
+                         SLOT(itemUnregistered(QString)));
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -69,8 +76,11 @@ void StatusNotifierItem::show()
     if (!m_connection.isConnected())
         return;
     m_exported = m_connection.registerObject(QString::fromLatin1(kObjectPath), this, QDBusConnection::ExportAdaptors);
-    if (m_exported)
-        requestName();
+    if (!m_exported)
+        return;
+    m_connection.registerObject(QString::fromLatin1(kMenuPath), m_menu,
+                                QDBusConnection::ExportScriptableContents | QDBusConnection::ExportAllProperties);
+    requestName();
 }
 
 void StatusNotifierItem::hide()
@@ -81,6 +91,7 @@ void StatusNotifierItem::hide()
     ++m_generation;
     if (m_exported) {
         m_connection.unregisterObject(QString::fromLatin1(kObjectPath));
+        m_connection.unregisterObject(QString::fromLatin1(kMenuPath));
         m_exported = false;
         // Queued behind any RequestName still under way, so the name is let go either way;
         // the watcher drops the item when its name vanishes.
@@ -185,6 +196,8 @@ void StatusNotifierItem::registrationTook()
     m_registering = false;
     m_retry.reset();
     setRegistered(true);
+    if (onAccepted)
+        onAccepted();
     // A watcher that restarted while we asked has not heard of us.
     if (!m_watcherOwner.isEmpty() && m_watcherOwner != m_registeredWith)
         registerWithWatcher();
@@ -201,6 +214,13 @@ void StatusNotifierItem::registrationFailed()
     });
     if (!again && onRegistrationFailed)
         onRegistrationFailed();
+}
+
+// A host may drop an item it could not set up; it is asked again, as after a refusal.
+void StatusNotifierItem::itemUnregistered(const QString &item)
+{
+    if (m_visible && m_registered && !m_registering && listsUs({item}))
+        registrationFailed();
 }
 
 void StatusNotifierItem::watcherOwnerChanged(const QString &newOwner)

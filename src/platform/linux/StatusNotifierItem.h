@@ -18,6 +18,7 @@ class QDBusServiceWatcher;
 
 namespace tavelo {
 
+class DBusMenu;
 class StatusNotifierItemAdaptor;
 
 // Our status item spoken over the StatusNotifierItem protocol (org.kde.StatusNotifierItem
@@ -25,6 +26,7 @@ class StatusNotifierItemAdaptor;
 // text label beside the icon. Every bus call is asynchronous. Setters may be called on
 // every tick: a change signal goes out only when the value really changed.
 class StatusNotifierItem final : public QObject {
+    Q_OBJECT
 public:
     enum class Status { passive, active, needsAttention };
 
@@ -34,7 +36,8 @@ public:
     static constexpr const char *kWatcherPath = "/StatusNotifierWatcher";
     static constexpr const char *kId = "com.tavelo.app";
     static constexpr const char *kTitle = "Tavelo";
-    static constexpr const char *kNoMenu = "/NO_DBUSMENU";
+    // The menu beside the item; some hosts (GNOME's) show no item without one.
+    static constexpr const char *kMenuPath = "/MenuBar";
 
     // Retries wait on `loop`, or on Qt's event loop when none is given.
     explicit StatusNotifierItem(QDBusConnection connection = QDBusConnection::sessionBus(), MainLoop *loop = nullptr,
@@ -49,8 +52,11 @@ public:
     bool isVisible() const { return m_visible; }
     // The watcher has accepted the registration.
     bool isRegistered() const { return m_registered; }
-    // The bus name the item is registered under ("org.kde.StatusNotifierItem-<pid>-<n>").
+    // The bus name the item is registered under ("org.kde.StatusNotifierItem-<pid>-tavelo<n>").
     std::string serviceName() const { return m_serviceName.toStdString(); }
+    // The unique bus name of the watcher that accepted the item; empty while none has.
+    const QString &registeredWith() const { return m_registeredWith; }
+    DBusMenu &menu() { return *m_menu; }
 
     // One image per size; the host picks the best fit.
     void setIcon(const std::vector<QImage> &images);
@@ -69,6 +75,8 @@ public:
     std::function<void(QPoint)> onActivate;
     // The watcher accepted the item (true) or went away (false).
     std::function<void(bool)> onRegisteredChanged;
+    // A watcher accepted the item, the first or another one.
+    std::function<void()> onAccepted;
     // The watcher there now did not take the item, however often asked.
     std::function<void()> onRegistrationFailed;
 
@@ -79,6 +87,9 @@ public:
     const QString &guide() const { return m_guide; }
     QString statusText() const;
     void activate(QPoint point);
+
+private Q_SLOTS:
+    void itemUnregistered(const QString &item);
 
 private:
     void requestName();
@@ -94,6 +105,7 @@ private:
     QtMainLoop m_qtLoop{this};
     BackoffTimer m_retry;
     StatusNotifierItemAdaptor *m_adaptor;
+    DBusMenu *m_menu;
     QDBusServiceWatcher *m_watcherWatcher;
     QString m_wellKnownName;
     QString m_serviceName;

@@ -36,9 +36,7 @@ StatusNotifierToolTip StatusNotifierItemAdaptor::toolTip() const
 
 QDBusObjectPath StatusNotifierItemAdaptor::menu() const
 {
-    // The panel is our own window, not a D-Bus menu; hosts that see this path send
-    // ContextMenu on a right click instead of building a menu.
-    return QDBusObjectPath(QString::fromLatin1(StatusNotifierItem::kNoMenu));
+    return QDBusObjectPath(QString::fromLatin1(StatusNotifierItem::kMenuPath));
 }
 
 QString StatusNotifierItemAdaptor::label() const

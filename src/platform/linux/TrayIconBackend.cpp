@@ -30,12 +30,31 @@ constexpr milliseconds kFirstPoll{100};
 constexpr milliseconds kPollCap{30'000};
 constexpr int kPollCount = 20;
 
+// Ids and nesting, without the texts and states that can change in place.
+void appendShape(const std::vector<StatusItemBackend::MenuEntry> &entries, std::vector<int> &shape)
+{
+    for (const auto &entry : entries) {
+        shape.insert(shape.end(), {entry.id, entry.isSeparator(), int(entry.children.size())});
+        appendShape(entry.children, shape);
+    }
+}
+
+std::vector<int> shapeOf(const std::vector<StatusItemBackend::MenuEntry> &entries)
+{
+    std::vector<int> shape;
+    appendShape(entries, shape);
+    return shape;
+}
+
 } // namespace
 
 TrayIconBackend::TrayIconBackend(MainLoop *loop, QObject *parent)
     : QObject(parent), m_shownPoll(loop ? *loop : m_qtLoop, kFirstPoll, kPollCap, kPollCount)
 {
-    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) {
+    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // A right click brings up the menu, where there is one.
+        if (reason == QSystemTrayIcon::Context && m_contextMenu)
+            return;
         if (onActivate)
             onActivate(QCursor::pos());
     });
@@ -58,6 +77,63 @@ void TrayIconBackend::setIcon(const std::vector<QImage> &images)
 void TrayIconBackend::setToolTip(const QString &text)
 {
     m_tray.setToolTip(text);
+}
+
+void TrayIconBackend::setMenu(const std::vector<MenuEntry> &entries)
+{
+    if (entries == m_menuEntries)
+        return;
+    // Changed in place, an open menu stays open.
+    if (m_contextMenu && shapeOf(entries) == shapeOf(m_menuEntries)) {
+        m_menuEntries = entries;
+        updateMenu(entries);
+        return;
+    }
+    m_menuEntries = entries;
+    m_actions.clear();
+    auto menu = std::make_unique<QMenu>();
+    connect(menu.get(), &QMenu::aboutToShow, this, [this] {
+        if (onMenuAboutToShow)
+            onMenuAboutToShow();
+    });
+    fillMenu(*menu, entries);
+    m_tray.setContextMenu(menu.get());
+    m_contextMenu = std::move(menu);
+}
+
+void TrayIconBackend::fillMenu(QMenu &menu, const std::vector<MenuEntry> &entries)
+{
+    for (const MenuEntry &entry : entries) {
+        if (entry.isSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *action = nullptr;
+        if (entry.children.empty()) {
+            const int id = entry.id;
+            action = menu.addAction(entry.text, this, [this, id] {
+                if (onMenuEntryChosen)
+                    onMenuEntryChosen(id);
+            });
+        } else {
+            QMenu *submenu = menu.addMenu(entry.text);
+            fillMenu(*submenu, entry.children);
+            action = submenu->menuAction();
+        }
+        action->setEnabled(entry.enabled);
+        m_actions[entry.id] = action;
+    }
+}
+
+void TrayIconBackend::updateMenu(const std::vector<MenuEntry> &entries)
+{
+    for (const MenuEntry &entry : entries) {
+        if (QAction *action = m_actions[entry.id]) {
+            action->setText(entry.text);
+            action->setEnabled(entry.enabled);
+        }
+        updateMenu(entry.children);
+    }
 }
 
 QRect TrayIconBackend::iconGeometry() const
