@@ -22,29 +22,14 @@ pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  # Xwayland's socket and lock live in the shared /tmp, named after its display.
-  if [ -n "${DISPLAY:-}" ]; then
-    rm -f "/tmp/.X11-unix/X${DISPLAY#:}" "/tmp/.X${DISPLAY#:}-lock"
-  fi
+  remove_x_socket "${DISPLAY:-}"
   rm -rf "$workdir"
 }
 trap cleanup EXIT
 
-wait_for() { # timeout-seconds command...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.05
-  done
-}
-has_name() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
-}
+. "$(dirname "$0")/session-lib.sh"
 
-dbus-daemon --session --nofork --print-address=3 3>"$workdir/system-bus" >/dev/null 2>&1 & pids+=($!)
-wait_for 20 test -s "$workdir/system-bus"
-export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$workdir/system-bus")
+start_private_system_bus
 
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
 export XDG_SESSION_TYPE=wayland NO_AT_BRIDGE=1

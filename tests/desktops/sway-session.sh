@@ -38,20 +38,11 @@ pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  # Xwayland's socket and lock live in the shared /tmp, named after its display.
-  if [ -n "${DISPLAY:-}" ]; then
-    rm -f "/tmp/.X11-unix/X${DISPLAY#:}" "/tmp/.X${DISPLAY#:}-lock"
-  fi
+  remove_x_socket "${DISPLAY:-}"
 }
 trap cleanup EXIT
 
-wait_for() { # timeout-seconds command...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.05
-  done
-}
+. "$(dirname "$0")/session-lib.sh"
 
 export XDG_CURRENT_DESKTOP=sway XDG_SESSION_DESKTOP=sway XDG_SESSION_TYPE=wayland NO_AT_BRIDGE=1
 mkdir -p "$XDG_CONFIG_HOME/sway" "$XDG_CONFIG_HOME/waybar" "$XDG_CONFIG_HOME/mako"

@@ -31,17 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_for() { # timeout-seconds command...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.05
-  done
-}
-has_name() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
-}
+. "$(dirname "$0")/session-lib.sh"
 
 export XDG_CURRENT_DESKTOP=XFCE XDG_SESSION_DESKTOP=xfce
 # No accessibility bus: it would be one more daemon to start and stop.
