@@ -8,13 +8,18 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 
-# Cells that fail on today's build, per desktop; tighten as fixes land. sway keeps
-# "dnd honoured": mako tells no client about its modes.
+# Cells that fail on today's build, per desktop; tighten as fixes land.
+# sway: no work area reaches XWayland; unmanaged windows below the bars do not get the
+#   keyboard; mako tells no client about its modes.
+# gnome: the extension sometimes drops a new item once before taking it again, and the
+#   keyboard reaches XWayland's unmanaged windows in some runs only.
+# kde: keys go through XWayland only (no virtual keyboard), which KWin's idle timer does
+#   not see; its notification server's Inhibited is not seen yet.
 declare -A known_fail=(
-  [xfce]="panel near item|overlay gentle|dnd honoured"
-  [sway]="panel near item|away and back|overlay gentle|gentle focus|strict keys|strict esc|dnd honoured"
-  [gnome]="registered|panel near item|panel esc|overlay gentle|strict keys|strict esc|dnd honoured"
-  [kde]="panel near item|away and back|overlay gentle|gentle focus|dnd honoured"
+  [xfce]=""
+  [sway]="panel near item|strict keys|strict esc|dnd honoured"
+  [gnome]="registered|strict keys|strict esc"
+  [kde]="away and back|dnd honoured"
 )
 
 if [ -z "${TAVELO_MATRIX_DESKTOP:-}" ]; then
