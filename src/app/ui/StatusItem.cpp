@@ -2,7 +2,6 @@
 
 #include <chrono>
 
-#include <QCoreApplication>
 #include <QCursor>
 
 #include "app/AppModel.h"
@@ -29,82 +28,6 @@ QRect panelAnchor(const std::optional<QPoint> &click, const StatusItemBackend &b
     return PopupPlacement::anchor(click, backend.iconGeometry(), QCursor::pos(), PopupPlacement::currentScreens());
 }
 
-using MenuEntry = StatusItemBackend::MenuEntry;
-
-enum MenuId : int {
-    openPanelId = 1,
-    pauseId,
-    pause5Id,
-    pause15Id,
-    pause30Id,
-    pause60Id,
-    pauseIndefinitelyId,
-    resumeId,
-    startMicroId,
-    startLongId,
-    skipId,
-    postponeId,
-    resetFocusId,
-    settingsId,
-    checkForUpdatesId,
-    helpId,
-    tourId,
-    whatsNewId,
-    quitId,
-    firstSeparatorId = 100,
-};
-
-struct TimedPause {
-    int id;
-    const char *text;
-    std::int64_t seconds;
-};
-constexpr TimedPause kPauses[] = {{pause5Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 5 min"), 300},
-                                  {pause15Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 15 min"), 900},
-                                  {pause30Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 30 min"), 1800},
-                                  {pause60Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 1 hr"), 3600}};
-
-// The panel's own words for its commands.
-QString panelText(const char *text)
-{
-    return QCoreApplication::translate("tavelo::StatusMenuView", text);
-}
-
-std::vector<MenuEntry> menuFor(const AppModel &model, const QString &openPanelText)
-{
-    const StatusMenuPresentation p(StatusSnapshot::of(model.engine()));
-    int separatorId = firstSeparatorId;
-    const auto separator = [&separatorId] { return MenuEntry{separatorId++, {}, true, {}}; };
-
-    std::vector<MenuEntry> menu{{openPanelId, openPanelText, true, {}}, separator()};
-    if (p.showsResumeButton()) {
-        menu.push_back({resumeId, p.resumeLabel(), true, {}});
-    } else {
-        MenuEntry pause{pauseId, panelText("Pause Timer"), true, {}};
-        for (const TimedPause &timed : kPauses)
-            pause.children.push_back({timed.id, panelText(timed.text), true, {}});
-        pause.children.push_back(separator());
-        pause.children.push_back({pauseIndefinitelyId, panelText("Pause Indefinitely"), true, {}});
-        menu.push_back(std::move(pause));
-    }
-    menu.push_back({startMicroId, panelText("Start Microbreak"), p.startMicrobreakEnabled(), {}});
-    menu.push_back({startLongId, panelText("Start Long Break"), p.startLongBreakEnabled(), {}});
-    menu.push_back({skipId, p.skipTitle(), true, {}});
-    menu.push_back({postponeId, p.postponeTitle(), true, {}});
-    menu.push_back({resetFocusId, panelText("Reset Focus Timer"), true, {}});
-    menu.push_back(separator());
-    menu.push_back({settingsId, panelText("Settings…"), true, {}});
-    menu.push_back({checkForUpdatesId, panelText("Check for Updates…"), model.updateChecksAvailable(), {}});
-    menu.push_back({helpId,
-                    panelText("Help"),
-                    true,
-                    {{tourId, panelText("Take the Tour…"), true, {}},
-                     {whatsNewId, panelText("What's New"), model.canShowWhatsNew(), {}}}});
-    menu.push_back(separator());
-    menu.push_back({quitId, panelText("Quit"), true, {}});
-    return menu;
-}
-
 } // namespace
 
 StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend, QObject *parent)
@@ -120,7 +43,7 @@ StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backe
     m_engineChanged = m_model.engine().changed.connect([this] { m_update.request(); });
     m_modelChanged = m_model.changed.connect([this] { m_update.request(); });
     m_backend->onHostChanged = [this] { m_update.request(); };
-    m_backend->onMenuEntryChosen = [this](int id) { menuEntryChosen(id); };
+    m_backend->onMenuEntryChosen = [this](int id) { m_hostMenu.choose(id); };
     // Nothing announces what What's New depends on, so the host's look is the moment to ask.
     m_backend->onMenuAboutToShow = [this] { updateMenu(); };
     update();
@@ -186,70 +109,13 @@ TimePoint StatusItem::toolTipDue(const StatusMenuPresentation &presentation)
     return *m_toolTipDue;
 }
 
-} // namespace tavelo
-
-namespace tavelo {
-
 void StatusItem::updateMenu()
 {
-    std::vector<MenuEntry> menu = menuFor(m_model, tr("Open Tavelo"));
+    std::vector<StatusItemBackend::MenuEntry> menu = m_hostMenu.entries();
     if (menu == m_menu)
         return;
     m_menu = std::move(menu);
     m_backend->setMenu(m_menu);
-}
-
-void StatusItem::menuEntryChosen(int id)
-{
-    for (const TimedPause &timed : kPauses) {
-        if (timed.id == id) {
-            m_model.pauseFor(timed.seconds);
-            return;
-        }
-    }
-    switch (id) {
-    case openPanelId:
-        openPanel();
-        break;
-    case pauseIndefinitelyId:
-    case resumeId:
-        // The host may show a menu from before the timer was paused or resumed elsewhere.
-        if (m_model.engine().isPaused() == (id == resumeId))
-            m_model.togglePause();
-        break;
-    case startMicroId:
-        m_model.startBreakNow(BreakType::micro);
-        break;
-    case startLongId:
-        m_model.startBreakNow(BreakType::long_);
-        break;
-    case skipId:
-        m_model.skipBreak();
-        break;
-    case postponeId:
-        m_model.postponeBreak();
-        break;
-    case resetFocusId:
-        m_model.resetFocus();
-        break;
-    case settingsId:
-        m_model.openSettings();
-        break;
-    case checkForUpdatesId:
-        m_model.checkForUpdates();
-        break;
-    case tourId:
-        m_model.openTour();
-        break;
-    case whatsNewId:
-        m_model.openWhatsNew();
-        break;
-    case quitId:
-        QCoreApplication::quit();
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace tavelo

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "app/ui/CoalescedRefresh.h"
+#include "app/ui/StatusHostMenu.h"
 #include "app/ui/StatusIconRenderer.h"
 #include "core/Clock.h"
 #include "core/Signal.h"
@@ -55,7 +56,6 @@ private:
     // The moment the tooltip names, held steady while the state keeps it.
     TimePoint toolTipDue(const StatusMenuPresentation &presentation);
     void updateMenu();
-    void menuEntryChosen(int id);
 
     AppModel &m_model;
     std::unique_ptr<StatusItemBackend> m_backend;
@@ -66,6 +66,7 @@ private:
                                   update();
                                   updateMenu();
                               }};
+    StatusHostMenu m_hostMenu{m_model, [this] { openPanel(); }};
     std::vector<StatusItemBackend::MenuEntry> m_menu;
     std::optional<StatusIconKey> m_iconKey;
     QString m_title;
