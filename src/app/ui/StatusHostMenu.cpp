@@ -1,5 +1,7 @@
 #include "app/ui/StatusHostMenu.h"
 
+#include <iterator>
+
 #include <QCoreApplication>
 
 #include "app/AppModel.h"
@@ -33,15 +35,9 @@ enum MenuId : int {
     firstSeparatorId = 100,
 };
 
-struct TimedPause {
-    int id;
-    const char *text;
-    std::int64_t seconds;
-};
-constexpr TimedPause kPauses[] = {{pause5Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 5 min"), 300},
-                                  {pause15Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 15 min"), 900},
-                                  {pause30Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 30 min"), 1800},
-                                  {pause60Id, QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 1 hr"), 3600}};
+// The timed pauses' ids, in the presentation's order.
+constexpr int kTimedPauseIds[] = {pause5Id, pause15Id, pause30Id, pause60Id};
+static_assert(std::size(kTimedPauseIds) == std::size(StatusMenuPresentation::timedPauses));
 
 // The panel's own words for its commands.
 QString panelText(const char *text)
@@ -70,8 +66,9 @@ std::vector<StatusItemBackend::MenuEntry> StatusHostMenu::entries() const
         menu.push_back({resumeId, p.resumeLabel(), true, {}});
     } else {
         MenuEntry pause{pauseId, panelText("Pause Timer"), true, {}};
-        for (const TimedPause &timed : kPauses)
-            pause.children.push_back({timed.id, panelText(timed.text), true, {}});
+        for (std::size_t i = 0; i < std::size(kTimedPauseIds); ++i)
+            pause.children.push_back(
+                {kTimedPauseIds[i], panelText(StatusMenuPresentation::timedPauses[i].text), true, {}});
         pause.children.push_back(separator());
         pause.children.push_back({pauseIndefinitelyId, panelText("Pause Indefinitely"), true, {}});
         menu.push_back(std::move(pause));
@@ -96,9 +93,9 @@ std::vector<StatusItemBackend::MenuEntry> StatusHostMenu::entries() const
 
 void StatusHostMenu::choose(int id)
 {
-    for (const TimedPause &timed : kPauses) {
-        if (timed.id == id) {
-            m_model.pauseFor(timed.seconds);
+    for (std::size_t i = 0; i < std::size(kTimedPauseIds); ++i) {
+        if (kTimedPauseIds[i] == id) {
+            m_model.pauseFor(StatusMenuPresentation::timedPauses[i].seconds);
             return;
         }
     }

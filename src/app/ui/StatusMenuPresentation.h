@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include <QCoreApplication>
@@ -17,6 +18,16 @@ class StatusMenuPresentation {
     Q_DECLARE_TR_FUNCTIONS(tavelo::StatusMenuPresentation)
 
 public:
+    struct TimedPause {
+        const char *text; // untranslated, in the panel's context ("tavelo::StatusMenuView")
+        std::int64_t seconds;
+    };
+    // The timed pauses the panel and the host's menu offer, shortest first.
+    static constexpr TimedPause timedPauses[] = {{QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 5 min"), 300},
+                                                 {QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 15 min"), 900},
+                                                 {QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 30 min"), 1800},
+                                                 {QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause 1 hr"), 3600}};
+
     explicit StatusMenuPresentation(const StatusSnapshot &snapshot) : m_s(snapshot) {}
 
     const StatusSnapshot &snapshot() const { return m_s; }

@@ -77,14 +77,7 @@ void StatusMenuView::buildLayout()
     m_pause = addButton("pause", tr("Pause Timer"), nullptr);
     auto *pauseMenu = new QMenu(m_pause);
     pauseMenu->setObjectName(QStringLiteral("pauseMenu"));
-    const struct {
-        const char *text;
-        std::int64_t seconds;
-    } pauses[] = {{QT_TR_NOOP("Pause 5 min"), 300},
-                  {QT_TR_NOOP("Pause 15 min"), 900},
-                  {QT_TR_NOOP("Pause 30 min"), 1800},
-                  {QT_TR_NOOP("Pause 1 hr"), 3600}};
-    for (const auto &pause : pauses) {
+    for (const auto &pause : StatusMenuPresentation::timedPauses) {
         const std::int64_t seconds = pause.seconds;
         pauseMenu->addAction(tr(pause.text), this, [this, seconds] { m_model.pauseFor(seconds); });
     }
