@@ -353,7 +353,10 @@ if overlays_shown 30; then
     row "strict esc" FAIL "overlays still up 5 s after Esc (the break lasts 30 s)"
   fi
   wait_until 40 overlays_gone # this break first, where Esc did not end it
-  how=$(dnd_on)
+  # Not in a command substitution: the KDE switch lasts only as long as the shell that
+  # set it holds its helper's pipe.
+  dnd_on >"$work/dnd-how"
+  how=$(<"$work/dnd-how")
   if overlays_shown 90; then
     kind=$(overlay_kind)
     row "dnd honoured" "$(verdict [ "$kind" = gentle ])" "$how: the next break came $kind"

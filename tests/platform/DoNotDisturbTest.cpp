@@ -12,6 +12,7 @@
 
 #include "platform/DesktopTools.h"
 #include "platform/linux/GSettingsDoNotDisturb.h"
+#include "platform/linux/MakoModeDoNotDisturb.h"
 #include "platform/linux/NotificationServerDoNotDisturb.h"
 #include "platform/linux/XfconfDoNotDisturb.h"
 
@@ -69,6 +70,34 @@ private:
     bool m_named = false;
 };
 
+// mako's modes, on the connection that holds the server's name; empty answers an error,
+// as any other server would.
+class MakoModes final : public QDBusVirtualObject {
+public:
+    explicit MakoModes(QDBusConnection bus) : m_bus(std::move(bus))
+    {
+        m_bus.registerVirtualObject("/fr/emersion/Mako", this, QDBusConnection::SingleNode);
+    }
+    ~MakoModes() override { m_bus.unregisterObject("/fr/emersion/Mako"); }
+
+    QStringList modes;
+    int asked = 0;
+
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
+    {
+        if (message.member() != "ListModes")
+            return false;
+        ++asked;
+        connection.send(modes.isEmpty() ? message.createErrorReply(QDBusError::UnknownMethod, "not mako")
+                                        : message.createReply(QVariant(modes)));
+        return true;
+    }
+
+private:
+    QDBusConnection m_bus;
+};
+
 // Daemons this session starts on demand keep their files here, away from the user's.
 void useConfigFolder(const QString &folder)
 {
@@ -102,6 +131,7 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
     ASSERT_TRUE(daemon.waitForReadyRead(test::kWaitMs));
     const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
     InhibitingServer server(QDBusConnection::connectToBus(address, "dnd-server"));
+    MakoModes mako(QDBusConnection::connectToBus(address, "dnd-server"));
 
     using Step = std::pair<std::function<void()>, bool>;
     const auto xfconf = [](const QString &value) {
@@ -132,6 +162,20 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
          {{[&] { server.inhibit(true); }, true},
           {[&] { server.inhibit(false); }, false},
           {[&] { server.inhibit(true); }, true},
+          {[&] { server.quit(); }, false},
+          {[&] { server.inhibit(true); }, true}}},
+        {"mako's mode, asked again and again, with the server restarting",
+         true,
+         [&] {
+             return std::make_unique<MakoModeDoNotDisturb>(QDBusConnection::connectToBus(address, "dnd-mako"),
+                                                           std::chrono::milliseconds(100));
+         },
+         {{[&] {
+               mako.modes = {"default", "do-not-disturb"};
+           },
+           true},
+          {[&] { mako.modes = {"default"}; }, false},
+          {[&] { mako.modes = {"do-not-disturb"}; }, true},
           {[&] { server.quit(); }, false},
           {[&] { server.inhibit(true); }, true}}},
         {"dunst paused",
@@ -175,6 +219,17 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
             EXPECT_EQ(source->isOn(), row.steps[i].second);
         }
     }
+
+    // Another server answers with an error: one question, then no more.
+    mako.modes.clear();
+    mako.asked = 0;
+    const auto other = std::make_unique<MakoModeDoNotDisturb>(QDBusConnection::connectToBus(address, "dnd-other"),
+                                                              std::chrono::milliseconds(50));
+    ASSERT_TRUE(waitFor([&] { return mako.asked == 1; }));
+    QTest::qWait(500);
+    EXPECT_EQ(mako.asked, 1);
+    EXPECT_FALSE(other->isOn());
+
     daemon.terminate();
     daemon.waitForFinished(test::kWaitMs);
 }

@@ -47,18 +47,17 @@ void DBusDoNotDisturb::start()
         readAll();
 }
 
-void DBusDoNotDisturb::read(const QString &key, QDBusMessage request)
+void DBusDoNotDisturb::read(const QString &key, QDBusMessage request, Interpreter interpret)
 {
     request.setAutoStartService(false);
     const unsigned serial = ++m_switches[key].serial;
     auto *call = new QDBusPendingCallWatcher(m_connection.asyncCall(request, kBusTimeoutMs), this);
-    connect(call, &QDBusPendingCallWatcher::finished, this, [this, call, key, serial] {
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this, call, key, serial, interpret] {
         call->deleteLater();
         Switch &entry = m_switches[key];
         if (entry.serial != serial)
             return;
-        const QDBusPendingReply<QDBusVariant> reply = *call;
-        apply(entry, reply.isValid() && isTrue(reply.value().variant()));
+        apply(entry, interpret(call->reply()));
     });
 }
 
@@ -74,6 +73,12 @@ bool DBusDoNotDisturb::isTrue(const QVariant &value)
     if (value.metaType() == QMetaType::fromType<QDBusVariant>())
         return isTrue(value.value<QDBusVariant>().variant());
     return value.metaType() == QMetaType::fromType<bool>() && value.toBool();
+}
+
+bool DBusDoNotDisturb::isTrueReply(const QDBusMessage &reply)
+{
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           isTrue(reply.arguments().constFirst());
 }
 
 void DBusDoNotDisturb::apply(Switch &entry, bool on)

@@ -30,8 +30,11 @@ protected:
     // Asks for every switch; subclasses call `start()` once they listen for changes.
     virtual void readAll() = 0;
     void start();
-    // The boolean in the answer to `request` becomes switch `key`; an error makes it off.
-    void read(const QString &key, QDBusMessage request);
+    // What an answer says of a switch; an error reply is passed too.
+    using Interpreter = std::function<bool(const QDBusMessage &reply)>;
+    // The answer to `request` becomes switch `key`: by default a boolean property's value,
+    // where an error makes it off.
+    void read(const QString &key, QDBusMessage request, Interpreter interpret = isTrueReply);
     // From a change the service announced: newer than any answer still on its way.
     void set(const QString &key, bool on);
     QDBusConnection &connection() { return m_connection; }
@@ -39,6 +42,7 @@ protected:
 
     // Only a boolean true counts, bare or in a variant.
     static bool isTrue(const QVariant &value);
+    static bool isTrueReply(const QDBusMessage &reply);
 
 private:
     struct Switch {

@@ -11,6 +11,7 @@
 #include "platform/linux/LinuxWorkspace.h"
 #include "platform/linux/LockFileSingleInstance.h"
 #include "platform/linux/LogindSleepWatcher.h"
+#include "platform/linux/MakoModeDoNotDisturb.h"
 #include "platform/linux/NotificationServerDoNotDisturb.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/QSettingsUserDefaults.h"
@@ -107,6 +108,7 @@ DoNotDisturb &LinuxPlatform::doNotDisturb()
         sources.push_back(GSettingsDoNotDisturb::createIfInstalled());
         sources.push_back(std::make_unique<NotificationServerDoNotDisturb>());
         sources.push_back(std::make_unique<XfconfDoNotDisturb>());
+        sources.push_back(std::make_unique<MakoModeDoNotDisturb>());
         m_doNotDisturb = std::make_unique<CombinedDoNotDisturb>(std::move(sources));
     }
     return *m_doNotDisturb;
