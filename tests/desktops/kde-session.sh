@@ -42,7 +42,8 @@ wayland=tavelo-kde-$$
 # kwin starts the given program once Xwayland is up, with DISPLAY set.
 printf '#!/bin/sh\necho "$DISPLAY $XAUTHORITY" >%s/kwin-env\n' "$workdir" >"$workdir/report-env"
 chmod +x "$workdir/report-env"
-"$workdir/kwin_wayland" --virtual --width 1280 --height 1024 --output-count 2 --xwayland --socket "$wayland" \
+# The harness moves the pointer through KWin's fake-input protocol (kwin-nudge.c).
+KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$workdir/kwin_wayland" --virtual --width 1280 --height 1024 --output-count 2 --xwayland --socket "$wayland" \
   "$workdir/report-env" >"$logs/kwin.log" 2>&1 & pids+=($!)
 wait_for 60 test -s "$workdir/kwin-env" || { echo "kwin_wayland did not start" >&2; tail "$logs/kwin.log" >&2; exit 1; }
 read -r DISPLAY XAUTHORITY <"$workdir/kwin-env"

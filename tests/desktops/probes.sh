@@ -85,6 +85,7 @@ nudge() {
   case $desktop in
     sway) wtype -k Shift_L ;;
     gnome) press_key Shift_L ;;
+    kde) "$work/kwin-nudge" ;;
     *) xdotool mousemove_relative 5 5 key Shift_L ;;
   esac
 }
