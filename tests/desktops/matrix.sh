@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 #   keyboard reaches Xwayland's unmanaged windows in some runs only.
 declare -A known_fail=(
   [xfce]=""
-  [sway]="panel near item|strict keys|strict esc"
+  [sway]="strict keys|strict esc"
   [gnome]="registered|strict keys|strict esc"
   [kde]=""
 )

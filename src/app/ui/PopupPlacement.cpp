@@ -64,13 +64,17 @@ QRect PopupPlacement::anchor(const std::optional<QPoint> &click, const QRect &ic
 
 std::vector<PopupPlacement::Screen> PopupPlacement::currentScreens()
 {
-    const std::optional<QRect> workArea = desktopWorkArea();
+    const std::vector<QRect> workAreas = desktopWorkAreas();
     std::vector<Screen> screens;
     const auto add = [&](const QScreen *screen) {
         QRect available = screen->availableGeometry();
-        // The window manager's work area spans the desktop; it narrows only the screens it covers.
-        if (const QRect inside = workArea ? available & *workArea : QRect(); !inside.isEmpty())
-            available = inside;
+        // A work area may span the desktop or one output; it narrows only the screens it covers.
+        for (const QRect &area : workAreas) {
+            if (const QRect inside = available & area; !inside.isEmpty()) {
+                available = inside;
+                break;
+            }
+        }
         screens.push_back({screen->geometry(), available});
     };
     const QScreen *primary = QGuiApplication::primaryScreen();
