@@ -14,6 +14,7 @@
 #include "app/ui/BreakOverlayView.h"
 #include "core/BreakEngine.h"
 #include "platform/DoNotDisturb.h"
+#include "platform/KeyboardActivation.h"
 #include "platform/WindowClass.h"
 #include "platform/WindowList.h"
 
@@ -57,6 +58,8 @@ void BreakOverlayController::show(bool strictMode)
         if (QScreen *primary = QGuiApplication::primaryScreen())
             screens.append(primary);
     }
+    if (strict && keyboardNeedsManagedWindow())
+        makeKeyboardAnchor(screens.isEmpty() ? kFallbackFrame : screens.front()->geometry());
     for (QScreen *screen : screens) {
         const QRect frame = screen->geometry().isEmpty() ? kFallbackFrame : screen->geometry();
         m_windows.push_back(makeWindow(frame, screen, strict));
@@ -75,6 +78,11 @@ void BreakOverlayController::show(bool strictMode)
 
 bool BreakOverlayController::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (isKey && watched == m_keyboardAnchor && !m_windows.empty()) {
+        QCoreApplication::sendEvent(m_windows.front(), event);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (auto *window = qobject_cast<QWidget *>(watched); window && isOverlayWindow(window))
             window->activateWindow();
@@ -85,6 +93,11 @@ bool BreakOverlayController::eventFilter(QObject *watched, QEvent *event)
 void BreakOverlayController::hide()
 {
     m_keepOnTop.cancel();
+    if (m_keyboardAnchor) {
+        m_keyboardAnchor->hide();
+        m_keyboardAnchor->deleteLater();
+        m_keyboardAnchor = nullptr;
+    }
     if (m_windows.empty())
         return;
     const std::vector<QWidget *> windows = std::move(m_windows);
@@ -195,6 +208,18 @@ void BreakOverlayController::displaysChanged()
     });
 }
 
+void BreakOverlayController::makeKeyboardAnchor(const QRect &frame)
+{
+    auto *anchor = new QWidget;
+    anchor->setWindowTitle(tr("Tavelo break"));
+    anchor->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    anchor->setGeometry(QRect(frame.topLeft(), QSize(1, 1)));
+    setNativeWindowClass(anchor->winId(), "tavelo-keyboard", "Tavelo");
+    anchor->installEventFilter(this);
+    anchor->show();
+    m_keyboardAnchor = anchor;
+}
+
 void BreakOverlayController::keepOnTop(bool strict)
 {
     for (QWidget *window : m_windows)
@@ -209,9 +234,13 @@ void BreakOverlayController::takeKeyboard()
     if (m_windows.empty() || QApplication::activePopupWidget())
         return;
     QWidget *keyWindow = m_windows.front();
-    if (!isOverlayWindow(QApplication::activeWindow())) {
-        keyWindow->activateWindow();
-        keyWindow->setFocus(Qt::ActiveWindowFocusReason);
+    if (QWidget *active = QApplication::activeWindow(); !isOverlayWindow(active) && active != m_keyboardAnchor) {
+        if (m_keyboardAnchor) {
+            requestUserActivation(m_keyboardAnchor->winId());
+        } else {
+            keyWindow->activateWindow();
+            keyWindow->setFocus(Qt::ActiveWindowFocusReason);
+        }
     }
     if (!m_keyboardGrabbed) {
         // The grab fails while another client holds the keyboard; it is tried again on the next round.

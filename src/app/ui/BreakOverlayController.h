@@ -51,6 +51,7 @@ private:
     void displaysChanged();
     void keepOnTop(bool strict);
     void takeKeyboard();
+    void makeKeyboardAnchor(const QRect &frame);
     bool isOverlayWindow(const QWidget *widget) const;
 
     BreakEngine &m_engine;
@@ -60,6 +61,9 @@ private:
     const Clock &m_clock;
     MainLoop &m_loop;
     std::vector<QWidget *> m_windows;
+    // Strict, where the compositor needs a managed window of ours focused first: a tiny
+    // one under the overlays, whose keys go to the overlay.
+    QWidget *m_keyboardAnchor = nullptr;
     bool m_lastShowWasStrict = false;
     bool m_screenObserverInstalled = false;
     bool m_rebuildPending = false;
