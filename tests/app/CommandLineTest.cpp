@@ -17,6 +17,9 @@ TEST(CommandLine, PicksTheActionOrRefusesWithAReason)
     const Case cases[] = {
         {{}, Action::launch},
         {{"-platform", "offscreen"}, Action::launch},
+        {{"--platform", "xcb", "-session", "10d4f"}, Action::launch},
+        {{"-session"}, Action::usageError},
+        {{"session", "10d4f"}, Action::usageError},
         {{"--help"}, Action::help},
         {{"pause", "--help"}, Action::help},
         {{"--version"}, Action::version},

@@ -35,6 +35,22 @@ std::optional<std::int64_t> wholeNumber(std::string_view text)
     return value;
 }
 
+// Qt's own options, as a user or a session manager restoring the program may give them
+// ("-session" comes with a restored session); each takes a value.
+bool onlyQtOptions(const std::vector<std::string> &arguments)
+{
+    static constexpr std::string_view kQtOptions[] = {"platform", "session", "display", "name", "style"};
+    if (arguments.size() % 2 != 0)
+        return false;
+    for (std::size_t i = 0; i < arguments.size(); i += 2) {
+        std::string_view option = arguments[i];
+        option.remove_prefix(option.starts_with("--") ? 2 : option.starts_with("-") ? 1 : 0);
+        if (option.size() == arguments[i].size() || std::ranges::find(kQtOptions, option) == std::end(kQtOptions))
+            return false;
+    }
+    return true;
+}
+
 // The commands that take no options of their own.
 std::optional<Action> plainCommand(const std::string &name)
 {
@@ -144,8 +160,7 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
 {
     if (arguments.empty())
         return only(Action::launch);
-    // The display platform may be chosen as for any Qt program.
-    if (arguments.size() == 2 && (arguments[0] == "-platform" || arguments[0] == "--platform"))
+    if (onlyQtOptions(arguments))
         return only(Action::launch);
     const std::string &command = arguments[0];
     const std::vector<std::string> options(arguments.begin() + 1, arguments.end());
