@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/PresenceTracker.h"
 #include "app/TimerControl.h"
 #include "support/AppFixture.h"
 #include "support/FakeTimerEndpoint.h"
@@ -102,6 +103,14 @@ TEST_F(TimerControlTest, AnnouncesChangesOfPlanButNotTheTicks)
     const TimerState inBreak = endpoint.announced.back();
     EXPECT_EQ(std::tie(inBreak.phase, inBreak.activeBreak, inBreak.phaseLengthSeconds),
               std::tuple("break", "micro", std::int64_t{20}));
+
+    // Away from focus the countdown is held, so there is no end to count down to.
+    ASSERT_TRUE(control->resetFocus().ok());
+    idleSource.read = [] { return std::optional(600.0); };
+    advance(PresenceTracker::kSampleInterval + 1s);
+    settle();
+    ASSERT_TRUE(endpoint.announced.back().away);
+    EXPECT_EQ(endpoint.announced.back().phaseEndsAt, 0);
 }
 
 TEST_F(TimerControlTest, WithdrawsWhenGone)
