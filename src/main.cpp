@@ -1,12 +1,16 @@
 // The tavelo executable: builds the collaborators in order, hands them to the model
 // and runs the event loop. There is no main window; the status item is the way in.
 #include <cstdio>
+#include <iostream>
 
 #include <QApplication>
 
 #include "app/AppModel.h"
 #include "app/IdleMonitor.h"
 #include "app/OnboardingStore.h"
+#include "app/TimerControl.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/CommandLineRunner.h"
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "app/services/UpdateService.h"
@@ -20,11 +24,31 @@
 #include "platform/PlatformStartup.h"
 #include "platform/SingleInstance.h"
 #include "platform/StatusItemBackend.h"
+#include "platform/TimerClient.h"
+#include "platform/TimerEndpoint.h"
 
 using namespace tavelo;
 
+namespace {
+
+// A command for the running instance: no display needed, and none opened.
+int runCommandLine(const CommandLine &line, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tavelo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavelo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION_STRING));
+    const std::unique_ptr<TimerClient> client = connectTimerClient();
+    return CommandLineRunner(*client, std::cout, std::cerr).run(line);
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    const CommandLine commandLine = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (commandLine.action != CommandLine::Action::launch)
+        return runCommandLine(commandLine, argc, argv);
     if (const std::optional<std::string> problem = preparePlatformBeforeApplication(argc, argv)) {
         std::fprintf(stderr, "tavelo: %s\n", problem->c_str());
         return 1;
@@ -83,6 +107,7 @@ int main(int argc, char **argv)
     statusItemForActivation = &statusItem;
     statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
     statusItem.show();
+    TimerControl timerControl(model, platform->timerEndpoint(), loop, [&statusItem] { statusItem.openPanel(); });
 
     return QApplication::exec();
 }

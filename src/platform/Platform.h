@@ -20,6 +20,7 @@ class ProcessRunner;
 class SingleInstance;
 class SleepWatcher;
 class StatusItemBackend;
+class TimerEndpoint;
 class UnitFileStore;
 class UserDefaults;
 class WindowList;
@@ -34,6 +35,8 @@ public:
 
     // Ask first: a second launch only wakes the first and must touch nothing else.
     virtual SingleInstance &singleInstance() = 0;
+    // Reaches other programs once the single instance has been claimed as primary.
+    virtual TimerEndpoint &timerEndpoint() = 0;
     virtual MainLoop &mainLoop() = 0;
     virtual FileSystem &fileSystem() = 0;
     // The program's own configuration folder (not created here), or nothing when the user has none.

@@ -24,9 +24,11 @@ SingleInstance::Claim DBusSingleInstance::claim(std::function<void()> onActivate
     if (!m_connection.isConnected())
         return Claim::unavailable;
 
-    // Register the object first so that a launch racing with ours finds it answering.
+    // Register the object first so that a launch racing with ours finds it answering. Its
+    // adaptors carry the program's other interfaces.
     m_onActivate = std::move(onActivate);
-    m_connection.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots);
+    m_connection.registerObject(kObjectPath, this,
+                                QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportAdaptors);
 
     QDBusMessage request = QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
                                                           "org.freedesktop.DBus", "RequestName");
@@ -41,8 +43,8 @@ SingleInstance::Claim DBusSingleInstance::claim(std::function<void()> onActivate
 
     m_connection.unregisterObject(kObjectPath);
     m_onActivate = nullptr;
-    QDBusMessage activate = QDBusMessage::createMethodCall(kServiceName, kObjectPath, "org.freedesktop.Application",
-                                                           "Activate");
+    QDBusMessage activate =
+        QDBusMessage::createMethodCall(kServiceName, kObjectPath, "org.freedesktop.Application", "Activate");
     activate << QVariantMap();
     const QDBusMessage answer = m_connection.call(activate, QDBus::Block, kBusTimeoutMs);
     // Whatever the first instance answered, it exists: this launch has nothing more to do.

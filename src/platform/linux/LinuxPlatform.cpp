@@ -5,6 +5,7 @@
 #include "platform/linux/BuildArchitecture.h"
 #include "platform/linux/CombinedDoNotDisturb.h"
 #include "platform/linux/DBusSingleInstance.h"
+#include "platform/linux/DBusTimerEndpoint.h"
 #include "platform/linux/FreedesktopNotificationCenter.h"
 #include "platform/linux/GSettingsDoNotDisturb.h"
 #include "platform/linux/LinuxBundleInfo.h"
@@ -50,7 +51,18 @@ LinuxPlatform::~LinuxPlatform() = default;
 
 SingleInstance &LinuxPlatform::singleInstance()
 {
-    return made(m_singleInstance, std::make_unique<DBusSingleInstance>());
+    if (!m_singleInstance) {
+        auto bus = std::make_unique<DBusSingleInstance>();
+        m_busInstance = bus.get();
+        m_singleInstance = std::make_unique<LockFileSingleInstance>(std::move(bus));
+    }
+    return *m_singleInstance;
+}
+
+TimerEndpoint &LinuxPlatform::timerEndpoint()
+{
+    singleInstance();
+    return made(m_timerEndpoint, *m_busInstance, QString::fromLatin1(DBusSingleInstance::kObjectPath));
 }
 
 MainLoop &LinuxPlatform::mainLoop()

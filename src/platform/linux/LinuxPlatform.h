@@ -5,6 +5,8 @@
 namespace tavelo {
 
 class CombinedDoNotDisturb;
+class DBusSingleInstance;
+class DBusTimerEndpoint;
 class FreedesktopNotificationCenter;
 class LinuxBundleInfo;
 class LinuxWorkspace;
@@ -29,6 +31,7 @@ public:
     LinuxPlatform &operator=(const LinuxPlatform &) = delete;
 
     SingleInstance &singleInstance() override;
+    TimerEndpoint &timerEndpoint() override;
     MainLoop &mainLoop() override;
     FileSystem &fileSystem() override;
     std::optional<std::filesystem::path> configFolder() override;
@@ -51,6 +54,8 @@ public:
 private:
     // Declared in the order they are usually made, so they go in the reverse one.
     std::unique_ptr<LockFileSingleInstance> m_singleInstance;
+    DBusSingleInstance *m_busInstance = nullptr; // owned by m_singleInstance
+    std::unique_ptr<DBusTimerEndpoint> m_timerEndpoint;
     std::unique_ptr<QtMainLoop> m_mainLoop;
     std::unique_ptr<PosixFileSystem> m_fileSystem;
     std::unique_ptr<LinuxBundleInfo> m_bundleInfo;
