@@ -84,9 +84,9 @@ expect "status --json after the pause" 0 "$tavelo" status --json
 [ "$(field "$stdout" paused)" = True ] && [ "$(field "$stdout" class)" = paused ] &&
   [ "$(field "$stdout" pauseRemainingSeconds)" -ge 898 ] && pass "status shows the pause" ||
   fail "status after the pause: $stdout"
-wait_until 30 grep -q 'boolean true' "$work/signals.log" && pass "the pause was announced" ||
+wait_until 150 grep -q 'boolean true' "$work/signals.log" && pass "the pause was announced" ||
   fail "no PropertiesChanged for the pause"
-wait_until 50 last_class_is paused || fail "the status bar missed the pause"
+wait_until 200 last_class_is paused || fail "the status bar missed the pause"
 expect "a second pause is refused as the panel would" 1 "$tavelo" pause
 grep -q "already paused" <<<"$stderr" || fail "second pause: '$stderr'"
 
@@ -102,9 +102,9 @@ timer Pause 400000000 >/dev/null 2>"$work/err"
 grep -q 'org.freedesktop.DBus.Error.InvalidArgs' "$work/err" && pass "Pause past ten years" ||
   fail "Pause 400000000: $(cat "$work/err")"
 
-wait_until 50 last_class_is focus || fail "the status bar missed the resume"
+wait_until 200 last_class_is focus || fail "the status bar missed the resume"
 expect "break long" 0 "$tavelo" break long
-wait_until 50 last_class_is break || fail "the status bar missed the break"
+wait_until 200 last_class_is break || fail "the status bar missed the break"
 expect "status during the break" 0 "$tavelo" status --json
 [ "$(field "$stdout" phase)/$(field "$stdout" activeBreak)" = break/long ] && pass "the long break runs" ||
   fail "status during the break: $stdout"
@@ -121,9 +121,9 @@ grep -q "^Focus in progress" <<<"$stdout" && grep -q "Completed focus sessions: 
 
 # The follower saw each change once, then waits through a restart.
 kill "$app"; wait "$app" 2>/dev/null
-wait_until 50 last_class_is stopped
+wait_until 200 last_class_is stopped
 start_instance || fail "instance did not come back"
-wait_until 50 last_class_is focus
+wait_until 200 last_class_is focus
 cp "$work/follow.log" "$out/follow.log"
 # Consecutive lines of one class differ in their countdown.
 classes=$(python3 -c '
