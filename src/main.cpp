@@ -7,12 +7,16 @@
 #include "app/AppModel.h"
 #include "app/IdleMonitor.h"
 #include "app/OnboardingStore.h"
+#include "app/history/HistoryRecorder.h"
+#include "app/history/HistoryStore.h"
+#include "app/history/LocalTimeZone.h"
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "app/services/UpdateService.h"
 #include "app/ui/BreakOverlayController.h"
 #include "app/ui/OnboardingWindowController.h"
 #include "app/ui/SettingsWindowController.h"
+#include "app/ui/StatisticsWindowController.h"
 #include "app/ui/StatusItem.h"
 #include "core/BreakSettingsStore.h"
 #include "core/Clock.h"
@@ -78,6 +82,16 @@ int main(int argc, char **argv)
                     },
                     bundle, clock, loop, onboardingController, onboardingStore, launchAtLogin, settingsWindow,
                     idleMonitor, sleepWatcher, updateService});
+
+    HistoryStore historyStore(HistoryStore::defaultFile());
+    HistoryRecorder history(model, historyStore, loop, clock, [&notifier, &historyStore](const std::string &problem) {
+        std::fprintf(stderr, "tavelo: break history unavailable: %s\n", problem.c_str());
+        notifier.notifyHistoryUnavailable(historyStore.file().string());
+    });
+    StatisticsWindowController statisticsWindow([&history](TimePoint from) { return history.eventsSince(from); }, clock,
+                                                localTimeZoneOffset());
+    const Connection statisticsRequests =
+        model.statisticsRequested.connect([&statisticsWindow] { statisticsWindow.show(); });
 
     StatusItem statusItem(model, platform->createStatusItemBackend());
     statusItemForActivation = &statusItem;
