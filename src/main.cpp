@@ -83,6 +83,12 @@ int main(int argc, char **argv)
                     bundle, clock, loop, onboardingController, onboardingStore, launchAtLogin, settingsWindow,
                     idleMonitor, sleepWatcher, updateService});
 
+    StatusItem statusItem(model, platform->createStatusItemBackend());
+    statusItemForActivation = &statusItem;
+    statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
+    statusItem.show();
+
+    // After the status item, so that opening the file does not delay it.
     HistoryStore historyStore(HistoryStore::defaultFile());
     HistoryRecorder history(model, historyStore, loop, clock, [&notifier, &historyStore](const std::string &problem) {
         std::fprintf(stderr, "tavelo: break history unavailable: %s\n", problem.c_str());
@@ -92,11 +98,6 @@ int main(int argc, char **argv)
                                                 localTimeZoneOffset());
     const Connection statisticsRequests =
         model.statisticsRequested.connect([&statisticsWindow] { statisticsWindow.show(); });
-
-    StatusItem statusItem(model, platform->createStatusItemBackend());
-    statusItemForActivation = &statusItem;
-    statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
-    statusItem.show();
 
     return QApplication::exec();
 }

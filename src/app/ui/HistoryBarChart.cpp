@@ -50,7 +50,7 @@ void HistoryBarChart::paintEvent(QPaintEvent *)
     const int labelHeight = metrics.height() + 4;
     const QRectF plot = QRectF(rect()).adjusted(0, 4, 0, -labelHeight);
 
-    // A faint baseline, and the grid at the top count.
+    // A faint baseline, and a line at the highest count.
     painter.setPen(QPen(faded(text, 0.18), 1));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     if (m_days.empty())
@@ -74,17 +74,20 @@ void HistoryBarChart::paintEvent(QPaintEvent *)
     for (std::size_t i = 0; i < m_days.size(); ++i) {
         const DayTally &day = m_days[i];
         const qreal x = plot.left() + slot * qreal(i) + (slot - barWidth) / 2;
-        qreal bottom = plot.bottom();
         const std::int64_t counts[] = {day.taken, day.skipped, day.postponed};
+        const qreal total = plot.height() * qreal(counts[0] + counts[1] + counts[2]) / qreal(most);
+        // One rounded bar, its parts stacked inside it without seams.
+        QPainterPath bar;
+        bar.addRoundedRect(QRectF(x, plot.bottom() - total, barWidth, total), radius, radius);
+        painter.save();
+        painter.setClipPath(bar);
+        qreal bottom = plot.bottom();
         for (int part = 0; part < 3; ++part) {
-            if (counts[part] == 0)
-                continue;
             const qreal height = plot.height() * qreal(counts[part]) / qreal(most);
-            QPainterPath path;
-            path.addRoundedRect(QRectF(x, bottom - height, barWidth, height), radius, radius);
-            painter.fillPath(path, colours[part]);
+            painter.fillRect(QRectF(x, bottom - height, barWidth, height), colours[part]);
             bottom -= height;
         }
+        painter.restore();
         const bool last = i + 1 == m_days.size();
         if (last || (m_days.size() - 1 - i) % labelEvery == 0) {
             const std::chrono::year_month_day date(day.day);
