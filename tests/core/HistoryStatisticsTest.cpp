@@ -121,5 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
     Changes, HistoryStatisticsDstTest,
     ::testing::Values(DstCase{"spring", utc(2026y / 3 / 29, 1), hours(1), hours(2), 2026y / 3 / 29, 23},
                       DstCase{"autumn", utc(2026y / 10 / 25, 1), hours(2), hours(1), 2026y / 10 / 25, 25},
-                      DstCase{"westOfUtc", utc(2026y / 3 / 8, 10), hours(-8), hours(-7), 2026y / 3 / 8, 23}),
+                      DstCase{"westOfUtc", utc(2026y / 3 / 8, 10), hours(-8), hours(-7), 2026y / 3 / 8, 23},
+                      // Far east, the change comes before midnight counted as UTC would.
+                      DstCase{"eastOfUtc", utc(2026y / 4 / 4, 16), hours(11), hours(10), 2026y / 4 / 5, 25}),
     [](const auto &info) { return std::string(info.param.name); });
