@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "app/history/StatisticsReport.h"
@@ -183,7 +184,8 @@ void StatisticsView::refresh()
 void StatisticsView::exportCsv()
 {
     const QString suggested =
-        QStringLiteral("tavelo-%1.csv").arg(QString::fromStdString(StatisticsReport::isoDate(m_summary.lastDay)));
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+        QStringLiteral("/tavelo-%1.csv").arg(QString::fromStdString(StatisticsReport::isoDate(m_summary.lastDay)));
     const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), suggested, tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
