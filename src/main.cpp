@@ -11,12 +11,16 @@
 #include "app/TimerControl.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/CommandLineRunner.h"
+#include "app/history/HistoryRecorder.h"
+#include "app/history/HistoryStore.h"
+#include "app/history/LocalTimeZone.h"
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "app/services/UpdateService.h"
 #include "app/ui/BreakOverlayController.h"
 #include "app/ui/OnboardingWindowController.h"
 #include "app/ui/SettingsWindowController.h"
+#include "app/ui/StatisticsWindowController.h"
 #include "app/ui/StatusItem.h"
 #include "core/BreakSettingsStore.h"
 #include "core/Clock.h"
@@ -108,6 +112,17 @@ int main(int argc, char **argv)
     statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
     statusItem.show();
     TimerControl timerControl(model, platform->timerEndpoint(), loop, [&statusItem] { statusItem.openPanel(); });
+
+    // After the status item, so that opening the file does not delay it.
+    HistoryStore historyStore(HistoryStore::defaultFile());
+    HistoryRecorder history(model, historyStore, loop, clock, [&notifier, &historyStore](const std::string &problem) {
+        std::fprintf(stderr, "tavelo: break history unavailable: %s\n", problem.c_str());
+        notifier.notifyHistoryUnavailable(historyStore.file().string());
+    });
+    StatisticsWindowController statisticsWindow([&history](TimePoint from) { return history.eventsSince(from); }, clock,
+                                                localTimeZoneOffset());
+    const Connection statisticsRequests =
+        model.statisticsRequested.connect([&statisticsWindow] { statisticsWindow.show(); });
 
     return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include "core/AppVersion.h"
 #include "core/BreakSettingsStore.h"
 #include "core/ReleaseNotes.h"
+#include "core/TimeMath.h"
 #include "platform/BundleInfo.h"
 
 namespace tavelo {
@@ -34,6 +35,7 @@ AppModel::AppModel(Collaborators collaborators)
         m_deps.notifier.notifySettingsCopiedAside(copy->string());
     refreshLaunchAtLoginState();
     wireEngineCallbacks();
+    watchPauseAndAbsence();
     m_presence = std::make_unique<PresenceTracker>(*m_engine, m_deps.idleMonitor, m_deps.sleepWatcher, m_deps.clock,
                                                    m_deps.loop);
     m_presence->start();
@@ -52,6 +54,8 @@ void AppModel::wireEngineCallbacks()
 {
     BreakEngine &engine = *m_engine;
     engine.onBreakStarted = m_liveness.guard([this](BreakType type, std::int64_t duration) {
+        m_runningBreak = {type, duration};
+        record(HistoryEventKind::breakStarted, type, duration);
         m_deps.notifier.notifyBreakStarted(type, duration);
         // Read now, so that a change of mode applies from the next break on.
         m_overlay->show(m_engine->settings().strictMode);
@@ -61,13 +65,53 @@ void AppModel::wireEngineCallbacks()
     engine.onPausedReminder =
         m_liveness.guard([this](std::int64_t elapsed) { m_deps.notifier.notifyStillPaused(elapsed); });
     engine.onBreakFinished = m_liveness.guard([this] {
+        if (m_runningBreak)
+            record(m_engine->isAway() ? HistoryEventKind::breakTakenWhileAway : HistoryEventKind::breakCompleted,
+                   m_runningBreak->first, m_runningBreak->second);
+        m_runningBreak.reset();
         hideOverlay();
         m_deps.notifier.notifyBreakEnded();
     });
     engine.onBreakCancelled = m_liveness.guard([this] {
+        m_runningBreak.reset();
         hideOverlay();
         m_deps.notifier.cancelBreakNotifications();
     });
+}
+
+// Pauses are recorded by the commands that start them, with their length; resuming and
+// absence can also come from the engine itself, so they are read off its state.
+void AppModel::watchPauseAndAbsence()
+{
+    m_engineWatch = m_engine->changed.connect([this] {
+        if (m_wasPaused != m_engine->isPaused()) {
+            m_wasPaused = m_engine->isPaused();
+            if (!m_wasPaused)
+                record(HistoryEventKind::resumed);
+        }
+        if (m_wasAway != m_engine->isAway()) {
+            m_wasAway = m_engine->isAway();
+            record(m_wasAway ? HistoryEventKind::away : HistoryEventKind::back);
+        }
+    });
+}
+
+void AppModel::record(HistoryEventKind kind, std::optional<BreakType> type, std::int64_t plannedSeconds)
+{
+    historyEvent.notify(HistoryEvent{m_deps.clock.now(), kind, type, plannedSeconds});
+}
+
+void AppModel::recordBreakAction(HistoryEventKind kind)
+{
+    if (m_engine->phase() == TimerPhase::breakTime && m_runningBreak) {
+        record(kind, m_runningBreak->first, m_runningBreak->second);
+        return;
+    }
+    const BreakType next = m_engine->nextScheduledBreakType();
+    const BreakSettings &settings = m_engine->settings();
+    record(kind, next,
+           next == BreakType::long_ ? timemath::minutesToPhaseSeconds(settings.longBreakMinutes)
+                                    : timemath::capPhaseSeconds(settings.shortBreakSeconds));
 }
 
 void AppModel::hideOverlay()
@@ -126,11 +170,15 @@ std::string AppModel::appVersionString() const
 void AppModel::pauseFor(std::int64_t seconds)
 {
     m_engine->pauseFor(seconds);
+    record(HistoryEventKind::paused, std::nullopt, timemath::capPhaseSeconds(std::max<std::int64_t>(seconds, 1)));
 }
 
 void AppModel::togglePause()
 {
+    const bool pausing = !m_engine->isPaused();
     m_engine->togglePause();
+    if (pausing)
+        record(HistoryEventKind::paused);
 }
 
 void AppModel::startBreakNow(BreakType type)
@@ -140,16 +188,21 @@ void AppModel::startBreakNow(BreakType type)
 
 void AppModel::skipBreak()
 {
+    recordBreakAction(HistoryEventKind::breakSkipped);
     m_engine->skip();
 }
 
 void AppModel::postponeBreak()
 {
+    recordBreakAction(HistoryEventKind::breakPostponed);
     m_engine->postpone();
 }
 
 void AppModel::resetFocus()
 {
+    if (m_engine->phase() == TimerPhase::breakTime && m_runningBreak)
+        record(HistoryEventKind::breakCancelled, m_runningBreak->first, m_runningBreak->second);
+    m_runningBreak.reset();
     m_engine->resetFocusTimer();
     hideOverlay();
 }

@@ -10,6 +10,7 @@
 #include "core/BreakEngine.h"
 #include "core/BreakModels.h"
 #include "core/Clock.h"
+#include "core/HistoryEvent.h"
 #include "core/Liveness.h"
 #include "core/MainLoop.h"
 #include "core/Signal.h"
@@ -64,6 +65,9 @@ public:
     // Published: `changed` fires on every assignment of a published value.
     const BreakSettings &settings() const { return m_settings; }
     Signal<> changed;
+    // Every break started, ended, skipped or postponed, every pause, resume and absence,
+    // as it happens.
+    Signal<HistoryEvent> historyEvent;
 
     // Runs on `settings` from now on; returns why they could not be saved, if they were not.
     std::optional<std::string> applySettings(const BreakSettings &settings);
@@ -108,6 +112,9 @@ public:
     // message. The switch may run a helper program, so `done` (optional) runs when it is over.
     void setLaunchAtLogin(bool enabled, std::function<void()> done = {});
     void openSettings();
+    // Asks whoever shows the statistics to do so.
+    void openStatistics() { statisticsRequested.notify(); }
+    Signal<> statisticsRequested;
 
 private:
     void wireEngineCallbacks();
@@ -115,6 +122,10 @@ private:
     // Records that the tour was finished, skipped or closed.
     void finishOnboarding();
     void showTour();
+    void watchPauseAndAbsence();
+    void record(HistoryEventKind kind, std::optional<BreakType> type = std::nullopt, std::int64_t plannedSeconds = 0);
+    // Skip and postpone act on the running break, or in focus on the next one.
+    void recordBreakAction(HistoryEventKind kind);
     Collaborators m_deps;
     Liveness m_liveness;
     BreakSettings m_settings;
@@ -124,6 +135,11 @@ private:
     bool m_launchAtLoginSupported = false;
     bool m_launchAtLoginEnabled = false;
     std::optional<std::string> m_launchAtLoginMessage;
+    // The break under way, for the history: its kind and planned length.
+    std::optional<std::pair<BreakType, std::int64_t>> m_runningBreak;
+    bool m_wasPaused = false;
+    bool m_wasAway = false;
+    Connection m_engineWatch;
 };
 
 } // namespace tavelo

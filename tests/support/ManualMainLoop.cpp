@@ -7,6 +7,7 @@ namespace tavelo::test {
 
 TimerHandle ManualMainLoop::every(std::chrono::milliseconds interval, Task task)
 {
+    ++m_armed;
     const auto step = std::max(interval, std::chrono::milliseconds(1));
     m_timers.push_back(
         std::make_shared<Timer>(Timer{std::make_shared<TimerToken>(), step, m_clock.now() + step, std::move(task)}));
@@ -15,6 +16,7 @@ TimerHandle ManualMainLoop::every(std::chrono::milliseconds interval, Task task)
 
 void ManualMainLoop::postAfter(std::chrono::milliseconds delay, Task task)
 {
+    ++m_armed;
     const TimePoint when = m_clock.now() + std::max(delay, std::chrono::milliseconds(0));
     m_timers.push_back(std::make_shared<Timer>(Timer{std::make_shared<TimerToken>(), {}, when, std::move(task)}));
 }

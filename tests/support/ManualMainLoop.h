@@ -30,6 +30,8 @@ public:
     void fireTimersOnce(bool runPosted = true);
 
     std::size_t activeTimerCount() const;
+    // How many timers and delayed tasks have been set up so far: the wake-ups asked for.
+    std::size_t armedCount() const { return m_armed; }
 
 private:
     // A repeating timer, or a delayed task (no interval) that runs once.
@@ -44,6 +46,7 @@ private:
     ManualClock &m_clock;
     std::vector<std::shared_ptr<Timer>> m_timers; // in the order added
     std::deque<Task> m_posted;
+    std::size_t m_armed = 0;
 };
 
 } // namespace tavelo::test

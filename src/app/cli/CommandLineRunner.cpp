@@ -4,6 +4,7 @@
 
 #include "app/cli/StatusFollower.h"
 #include "app/cli/StatusReport.h"
+#include "app/history/StatsCommand.h"
 #include "platform/TimerClient.h"
 
 namespace tavelo {
@@ -63,9 +64,7 @@ int CommandLineRunner::run(const CommandLine &line)
         return finish(m_client.resetFocus());
     case Action::stats:
         // The statistics read the history file themselves; they need no running instance.
-        // TODO(history): return runStatsCommand(line.json, line.days, m_out, m_err);
-        m_err << "tavelo: " << tr("Statistics are not available in this build.").toStdString() << '\n';
-        return 1;
+        return runStatsCommand(line.json, line.days, m_out, m_err);
     }
     m_err << "tavelo: " << tr("Nothing to do.").toStdString() << '\n';
     return 2;

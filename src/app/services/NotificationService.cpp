@@ -185,4 +185,12 @@ void NotificationService::notifyNoStatusHost()
                                      "menu to open it. On GNOME, the AppIndicator extension adds the icon."));
 }
 
+void NotificationService::notifyHistoryUnavailable(const std::string &path)
+{
+    post(historyUnavailableIdentifier, QCoreApplication::translate("NotificationService", "Break history not saved"),
+         QCoreApplication::translate("NotificationService", "Tavelo could not write %1. Your breaks go on as usual.")
+             .arg(QString::fromStdString(path)),
+         recordExpiry);
+}
+
 } // namespace tavelo

@@ -33,6 +33,7 @@ public:
     // How long a notice kept only for the record stays on screen.
     static constexpr std::chrono::seconds recordExpiry{10};
     static constexpr const char *noStatusHostIdentifier = "tavelo.no-status-host";
+    static constexpr const char *historyUnavailableIdentifier = "tavelo.history-unavailable";
 
     NotificationService(NotificationCenter &center, const BundleInfo &bundle, Workspace &workspace, MainLoop &loop);
     NotificationService(const NotificationService &) = delete;
@@ -53,6 +54,8 @@ public:
     void notifySettingsCopiedAside(const std::string &copyPath);
     // Nothing on the desktop shows the status item: say how to reach the program.
     void notifyNoStatusHost();
+    // The break history at `path` cannot be written; the timer runs on regardless.
+    void notifyHistoryUnavailable(const std::string &path);
 
     bool notificationsAvailable() const { return m_notificationsAvailable; }
 

@@ -95,6 +95,11 @@ void StatusMenuView::buildLayout()
     addButton("resetFocus", tr("Reset Focus Timer"), [this] { m_model.resetFocus(); });
     addDivider();
 
+    addButton("statistics", tr("Statistics…"), [this] {
+        close();
+        QMetaObject::invokeMethod(
+            this, [this] { m_model.openStatistics(); }, Qt::QueuedConnection);
+    });
     addButton("settings", tr("Settings…"), [this] {
         // The panel goes first; the window opens on the next turn, when the popup has let go.
         close();
