@@ -55,6 +55,7 @@ grep -q "^tavelo [0-9]" <<<"$stdout" || fail "version: '$stdout'"
 # A status bar that follows from before the instance starts until after it restarts.
 "$tavelo" status --follow --json >"$work/follow.log" 2>&1 &
 pids+=($!)
+wait_until 200 last_class_is stopped || fail "the status bar did not start"
 
 start_instance() {
   "$tavelo" >>"$out/tavelo.log" 2>&1 &
