@@ -21,13 +21,13 @@ cat >"$config/Tavelo/settings.json" <<'JSON'
 { "focusMinutes": 1, "preBreakWarningSeconds": 10, "shortBreakSeconds": 5, "strictMode": true }
 JSON
 
-XDG_CONFIG_HOME="$config" "$stage/bin/tavelo" &
+XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$config" "$stage/bin/tavelo" &
 app=$!
 sleep 3
 import -window root "$out/desktop.png"
 
 # A second launch asks the running one to open its panel.
-XDG_CONFIG_HOME="$config" "$stage/bin/tavelo" || true
+XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$config" "$stage/bin/tavelo" || true
 sleep 1
 import -window root "$out/panel.png"
 xdotool key Escape || true

@@ -113,7 +113,7 @@ if [ -z "${DBUS_SYSTEM_BUS_ADDRESS:-}" ]; then
   wait_until 20 test -s "$work/system-bus"
   export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$work/system-bus")
 fi
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
+export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -p "$XDG_CONFIG_HOME/Tavelo"
 # A user past the first-run tour: its window would take the focus and the clicks.
 printf '[General]\ncom.tavelo.app.onboardingCompleted=true\n' >"$XDG_CONFIG_HOME/Tavelo/Tavelo.conf"

@@ -38,7 +38,7 @@ logind=$!
 pids+=($logind)
 for _ in $(seq 400); do grep -q ready "$work/logind.log" && break; sleep 0.05; done
 
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 mkdir -p "$XDG_CONFIG_HOME/Tavelo"
 cat >"$XDG_CONFIG_HOME/Tavelo/settings.json" <<'JSON'
 {
@@ -142,6 +142,14 @@ fi
   fail "settings.json changed"
 
 kill -0 "$app" 2>/dev/null && pass "still running" || fail "the program exited"
+
+# 7. The history tells what happened: one break taken, one postponed (written in batches).
+stats_say() { "$stage/bin/tavelo" stats --json --days 1 | python3 -c '
+import json, sys
+s = json.load(sys.stdin)
+sys.exit(0 if (s["taken"], s["skipped"], s["postponed"]) == (1, 0, 1) else 1)'; }
+wait_until 20 stats_say && pass "tavelo stats: 1 taken, 0 skipped, 1 postponed" ||
+  fail "tavelo stats: $("$stage/bin/tavelo" stats --json --days 1)"
 cp "$work/notify.log" "$out/notify.log"
 log "$failures failure(s)"
 [ "$failures" -eq 0 ]

@@ -25,6 +25,7 @@ TEST(SingleInstance, SecondLaunchOpensTheFirstOnesPanelAndExits)
             << "[General]\ncom.tavelo.app.onboardingCompleted=true\n";
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", folder.path());
+        environment.insert("XDG_DATA_HOME", folder.path());
         environment.insert("XDG_RUNTIME_DIR", folder.path());
         if (!bus)
             environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + folder.filePath("no-bus"));

@@ -37,6 +37,7 @@ TEST(Startup, RefusesPlainlyWithoutADisplayAndRunsWhereItCan)
         if (!c.set.isEmpty())
             environment.insert(c.set.section('=', 0, 0), c.set.section('=', 1));
         environment.insert("XDG_CONFIG_HOME", folder.path());
+        environment.insert("XDG_DATA_HOME", folder.path());
         environment.insert("XDG_RUNTIME_DIR", folder.path());
         QProcess process;
         process.setProcessEnvironment(environment);
