@@ -30,6 +30,9 @@ public:
 
     // One image per size; the host picks the best fit.
     virtual void setIcon(const std::vector<QImage> &images) = 0;
+    // The pixel sizes the host shows the icon at, when it says; empty: any of them.
+    // Drawing only these spares the sizes nobody looks at.
+    virtual std::vector<int> iconSizes() const { return {}; }
     virtual void setToolTip(const QString &text) = 0;
     // The text beside the icon, where the host can show one.
     virtual void setLabel(const QString &text) = 0;

@@ -2,6 +2,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -61,6 +62,26 @@ TEST_F(SettingsViewTest, FieldsShowTheFileAsItIsButClampWhatIsSteppedOrTyped)
                          field("longBreakMinutes")->text(), draft().longBreakEvery),
               std::tuple(180, 28, 3600, "120", 7));
     EXPECT_EQ(h.model->settings().longBreakEvery, 4) << "applied only when asked";
+}
+
+TEST_F(SettingsViewTest, ANumberBeyondAnIntIsShownWholeAndKeptUntilEdited)
+{
+    h.files.files[h.settingsFile] = R"({"focusMinutes": 99999999999999999, "postponeMinutes": 9223372036854775807})";
+    RangeSpinBox *focus = field("focusMinutes");
+    EXPECT_EQ(focus->text(), "99999999999999999");
+    EXPECT_EQ(field("postponeMinutes")->text(), "9223372036854775807");
+    QLineEdit *edit = field("postponeMinutes")->findChild<QLineEdit *>();
+    EXPECT_GE(edit->contentsRect().width(), edit->fontMetrics().horizontalAdvance(edit->text()));
+    // Focus passing through, or a commit of the same text, changes nothing.
+    focus->setFocus();
+    field("longBreakEvery")->setFocus();
+    EXPECT_FALSE(button("applyChanges")->isEnabled());
+    EXPECT_EQ(draft().focusMinutes, 99999999999999999);
+
+    focus->stepBy(-1);
+    EXPECT_LT(draft().focusMinutes, 99999999999999999);
+    EXPECT_EQ(focus->text(), QString::number(draft().focusMinutes));
+    EXPECT_TRUE(button("applyChanges")->isEnabled());
 }
 
 TEST_F(SettingsViewTest, ApplyLaunchAtLoginAndRestoreDefaultsActWhenAskedAndConfirmIt)

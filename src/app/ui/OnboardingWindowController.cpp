@@ -49,8 +49,9 @@ void OnboardingWindowController::present(QWidget *content, const QString &title,
     close(nullptr);
     m_onDone = std::move(onDone);
 
-    // The content is the window: titled and closable, neither resizable nor minimisable.
-    content->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The content is the window: titled and closable, neither resizable nor minimisable. A
+    // dialog, too, so that window managers offer no minimise or maximise for it either.
+    content->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     content->setWindowTitle(title);
     content->setFixedSize(size);
     content->installEventFilter(this);

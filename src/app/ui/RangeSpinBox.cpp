@@ -26,6 +26,13 @@ RangeSpinBox::RangeSpinBox(int lower, int upper, int step, QWidget *parent)
     setKeyboardTracking(false);
     setGroupSeparatorShown(false);
     connect(lineEdit(), &QLineEdit::textChanged, this, &RangeSpinBox::textTyped);
+    // Signalled only for changes made here: the shown value gives way to the new one.
+    connect(this, &QSpinBox::valueChanged, this, [this] { m_beyond.reset(); });
+}
+
+QString RangeSpinBox::widestValue()
+{
+    return QString::number(std::numeric_limits<qint64>::max());
 }
 
 void RangeSpinBox::showValue(qint64 value)
@@ -33,12 +40,19 @@ void RangeSpinBox::showValue(qint64 value)
     const auto limited =
         static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     const QSignalBlocker blocker(this);
+    if (limited != value)
+        m_beyond = std::pair(value, limited);
+    else
+        m_beyond.reset();
     setRange(std::min(m_lower, limited), std::max(m_upper, limited));
     setValue(limited);
+    // setValue() leaves the text alone when the int it stands for did not change.
+    lineEdit()->setText(textFromValue(limited));
 }
 
 void RangeSpinBox::stepBy(int steps)
 {
+    m_beyond.reset();
     // A typed, uncommitted number counts first, as in any spin box.
     if (hasUncommittedText())
         interpretText();
@@ -65,6 +79,13 @@ int RangeSpinBox::valueFromText(const QString &text) const
     bool ok = false;
     const qint64 typed = locale().toLongLong(text.trimmed(), &ok);
     return ok ? clampToRow(typed) : value();
+}
+
+QString RangeSpinBox::textFromValue(int value) const
+{
+    if (m_beyond && m_beyond->second == value)
+        return QString::number(m_beyond->first);
+    return QSpinBox::textFromValue(value);
 }
 
 QAbstractSpinBox::StepEnabled RangeSpinBox::stepEnabled() const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include <QSpinBox>
 
 namespace tavelo {
@@ -13,8 +16,11 @@ class RangeSpinBox final : public QSpinBox {
 public:
     RangeSpinBox(int lower, int upper, int step, QWidget *parent = nullptr);
 
-    // Shows `value` as it is, without signalling a change.
+    // Shows `value` as it is, without signalling a change: also one beyond what the
+    // field itself holds (an int), until the first change replaces it.
     void showValue(qint64 value);
+    // The widest text showValue() may put in the field.
+    static QString widestValue();
 
     void stepBy(int steps) override;
     // Whether the field holds typed text that is not yet the value.
@@ -27,6 +33,7 @@ signals:
 protected:
     QValidator::State validate(QString &input, int &pos) const override;
     int valueFromText(const QString &text) const override;
+    QString textFromValue(int value) const override;
     StepEnabled stepEnabled() const override;
 
 private:
@@ -34,6 +41,8 @@ private:
 
     int m_lower;
     int m_upper;
+    // A shown value beyond an int, and the int that stands for it.
+    std::optional<std::pair<qint64, int>> m_beyond;
 };
 
 } // namespace tavelo

@@ -39,6 +39,8 @@ constexpr int kPadding = 18;
 constexpr int kSpacing = 18;
 constexpr int kRowSpacing = 8;
 constexpr int kFieldWidth = 64;
+// The frame and the text's margins inside a field.
+constexpr int kFieldPadding = 12;
 constexpr int kUnitMinWidth = 56;
 // Type sizes relative to body text.
 constexpr qreal kTitleScale = 17.0 / 13.0;
@@ -96,6 +98,8 @@ SettingsView::SettingsView(AppModel &model, MainLoop &loop, QWidget *parent)
         refresh();
     });
     m_transientChanged = m_draft.transientChanged.connect([this] { refreshTransient(); });
+    auto *dismiss = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(dismiss, &QShortcut::activated, this, &QWidget::close);
     auto *save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, [this] {
         commitPendingEdits();
@@ -166,9 +170,13 @@ void SettingsView::buildLayout()
     m_apply->setObjectName(QStringLiteral("applyChanges"));
     m_apply->setAutoDefault(false);
     // The filled look of the window's main action.
+    // Only while it can act: disabled, it keeps the plain disabled look, so that the two
+    // states cannot be mistaken.
     QPalette prominent = m_apply->palette();
-    prominent.setColor(QPalette::Button, prominent.color(QPalette::Highlight));
-    prominent.setColor(QPalette::ButtonText, prominent.color(QPalette::HighlightedText));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        prominent.setColor(group, QPalette::Button, prominent.color(group, QPalette::Highlight));
+        prominent.setColor(group, QPalette::ButtonText, prominent.color(group, QPalette::HighlightedText));
+    }
     m_apply->setPalette(prominent);
     connect(m_apply, &QPushButton::clicked, this, [this] { apply(); });
     const QColor text = m_restore->palette().color(QPalette::ButtonText);
@@ -213,7 +221,9 @@ QWidget *SettingsView::numericRow(const SettingsRow &row)
     option.frame = true;
     const int stepper =
         field->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, field).width();
-    field->setFixedWidth(kFieldWidth + stepper);
+    // Wide enough for any number the file may hold, shown whole.
+    const int digits = field->fontMetrics().horizontalAdvance(RangeSpinBox::widestValue()) + kFieldPadding;
+    field->setFixedWidth(std::max(kFieldWidth, digits) + stepper);
     title->setBuddy(field);
     layout->addWidget(field);
     m_fields[index] = field;

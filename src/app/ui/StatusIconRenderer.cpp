@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -119,25 +121,56 @@ void drawPause(QPainter &p)
     p.drawRoundedRect(QRectF(53.5, 33, 9.5, 34), 3, 3);
 }
 
+QFont numberFont(int pixelSize)
+{
+    // Kept resolved for the life of the process: a font used once and let go is matched
+    // and its glyphs hinted all over again at the next redraw, a minute later. Never freed:
+    // a font must not outlive the application's font database.
+    static auto *fonts = new std::map<int, QFont>;
+    auto [it, added] = fonts->try_emplace(pixelSize);
+    if (added) {
+        it->second.setStyleHint(QFont::SansSerif);
+        it->second.setWeight(QFont::Bold);
+        it->second.setHintingPreference(QFont::PreferFullHinting);
+        it->second.setPixelSize(pixelSize);
+    }
+    return it->second;
+}
+
+struct NumberLayout {
+    int pixelSize = 1;
+    QRectF box;
+};
+
+NumberLayout layoutNumber(const QString &text, int size)
+{
+    static std::map<std::pair<QString, int>, NumberLayout> layouts;
+    const auto key = std::pair(text, size);
+    if (const auto found = layouts.find(key); found != layouts.end())
+        return found->second;
+    const qreal room = size * 0.66;
+    NumberLayout layout;
+    for (layout.pixelSize = std::max(1, qRound(size * 0.52));; --layout.pixelSize) {
+        layout.box = QFontMetricsF(numberFont(layout.pixelSize)).tightBoundingRect(text);
+        if (layout.box.width() <= room || layout.pixelSize <= size * 0.36)
+            break;
+    }
+    // A few hundred numbers at a few sizes at most; bounded all the same.
+    if (layouts.size() >= 1024)
+        layouts.clear();
+    layouts.emplace(key, layout);
+    return layout;
+}
+
 // Drawn in device pixels, on whole-pixel baselines and at a whole pixel size that fits,
 // so that the font's hinting keeps the digits sharp at 16 px.
 void drawNumber(QPainter &p, const QString &text, int size)
 {
-    QFont font;
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Bold);
-    font.setHintingPreference(QFont::PreferFullHinting);
     const qreal room = size * 0.66;
-    int pixelSize = std::max(1, qRound(size * 0.52));
-    QRectF box;
-    for (;; --pixelSize) {
-        font.setPixelSize(pixelSize);
-        box = QFontMetricsF(font).tightBoundingRect(text);
-        if (box.width() <= room || pixelSize <= size * 0.36)
-            break;
-    }
+    const NumberLayout layout = layoutNumber(text, size);
+    const QRectF &box = layout.box;
     p.save();
-    p.setFont(font);
+    p.setFont(numberFont(layout.pixelSize));
     p.setPen(Qt::white);
     p.translate(size / 2.0, 0);
     // A font too wide even at the smallest size is narrowed rather than cut off.
@@ -145,6 +178,31 @@ void drawNumber(QPainter &p, const QString &text, int size)
         p.scale(room / box.width(), 1);
     p.drawText(QPointF(std::round(-box.center().x()), std::round(size / 2.0 - box.center().y())), text);
     p.restore();
+}
+
+// The faint full circle behind the ring, the same at every redraw of a size.
+// The track is translucent, and Qt's raster engine hands translucent fills to its
+// thread pool: every redraw would wake worker threads (and start them anew once they
+// expire). Drawn opaque on the empty image and then faded, it needs no threads.
+QImage track(int size, const QRectF &ringRect)
+{
+    static std::map<int, QImage> tracks;
+    auto [it, added] = tracks.try_emplace(size);
+    if (added) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(size / 100.0, size / 100.0);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(140, 140, 140), kRingWidth));
+            p.drawEllipse(ringRect);
+        }
+        fade(image, kTrackAlpha);
+        it->second = image;
+    }
+    return it->second;
 }
 
 } // namespace
@@ -185,22 +243,9 @@ StatusIconKey StatusIconRenderer::keyFor(const StatusSnapshot &snapshot, bool wi
 QImage StatusIconRenderer::render(const StatusIconKey &key, int pixelSize)
 {
     const int size = std::max(pixelSize, 1);
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
     const QRectF ringRect(kCentre.x() - kRingRadius, kCentre.y() - kRingRadius, 2 * kRingRadius, 2 * kRingRadius);
-
-    // The track is translucent, and Qt's raster engine hands translucent fills to its
-    // thread pool: every redraw would wake worker threads (and start them anew once they
-    // expire). Drawn opaque on the empty image and then faded, it needs no threads.
-    {
-        QPainter track(&image);
-        track.setRenderHint(QPainter::Antialiasing);
-        track.scale(size / 100.0, size / 100.0);
-        track.setBrush(Qt::NoBrush);
-        track.setPen(QPen(QColor(140, 140, 140), kRingWidth));
-        track.drawEllipse(ringRect);
-    }
-    fade(image, kTrackAlpha);
+    // A copy: painting detaches it from the cached track.
+    QImage image = track(size, ringRect);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -241,12 +286,13 @@ QImage StatusIconRenderer::render(const StatusIconKey &key, int pixelSize)
     return image;
 }
 
-std::vector<QImage> StatusIconRenderer::images(const StatusIconKey &key)
+std::vector<QImage> StatusIconRenderer::images(const StatusIconKey &key, const std::vector<int> &sizes)
 {
-    static constexpr std::array<int, 7> kSizes{16, 22, 24, 32, 44, 48, 64};
+    static const std::vector<int> kSizes{16, 22, 24, 32, 44, 48, 64};
+    const std::vector<int> &wanted = sizes.empty() ? kSizes : sizes;
     std::vector<QImage> images;
-    images.reserve(kSizes.size());
-    for (const int size : kSizes)
+    images.reserve(wanted.size());
+    for (const int size : wanted)
         images.push_back(render(key, size));
     return images;
 }

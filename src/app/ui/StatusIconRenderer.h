@@ -43,8 +43,8 @@ public:
 
     // A square image of `pixelSize` pixels, transparent around the badge.
     static QImage render(const StatusIconKey &key, int pixelSize);
-    // The key drawn at the sizes trays ask for, smallest first.
-    static std::vector<QImage> images(const StatusIconKey &key);
+    // The key drawn at `sizes`, or at the sizes trays ask for (smallest first) when empty.
+    static std::vector<QImage> images(const StatusIconKey &key, const std::vector<int> &sizes = {});
     static QIcon icon(const StatusIconKey &key);
     // The focus symbol with a full ring, for the application's own icon.
     static QImage appIcon(int pixelSize);

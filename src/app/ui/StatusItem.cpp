@@ -1,5 +1,6 @@
 #include "app/ui/StatusItem.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include <QCursor>
@@ -41,13 +42,21 @@ StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backe
         Q_EMIT shown();
     };
     m_engineChanged = m_model.engine().changed.connect([this] { m_update.request(); });
-    m_modelChanged = m_model.changed.connect([this] { m_update.request(); });
-    m_backend->onHostChanged = [this] { m_update.request(); };
+    // The menu also shows what the model holds; the engine's count alone leaves it be.
+    m_modelChanged = m_model.changed.connect([this] {
+        m_menuShownFor.reset();
+        m_update.request();
+    });
+    m_backend->onHostChanged = [this] {
+        // Another host may show other sizes.
+        m_iconKey.reset();
+        m_menuShownFor.reset();
+        m_update.request();
+    };
     m_backend->onMenuEntryChosen = [this](int id) { m_hostMenu.choose(id); };
     // Nothing announces what What's New depends on, so the host's look is the moment to ask.
     m_backend->onMenuAboutToShow = [this] { updateMenu(); };
-    update();
-    updateMenu();
+    refresh();
 }
 
 StatusItem::~StatusItem() = default;
@@ -73,14 +82,26 @@ void StatusItem::activated(const QPoint &pointer)
     m_panel->popupAt(pointer, panelAnchor(pointer, *m_backend));
 }
 
-void StatusItem::update()
+void StatusItem::refresh()
 {
     const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
+    update(snapshot);
+    // The count of the phase appears nowhere in the menu: ticks in between leave it be.
+    StatusSnapshot menuInputs = snapshot;
+    menuInputs.remainingSeconds = 0;
+    if (menuInputs != m_menuShownFor) {
+        m_menuShownFor = menuInputs;
+        updateMenu();
+    }
+}
+
+void StatusItem::update(const StatusSnapshot &snapshot)
+{
     const bool labelShown = m_backend->showsLabel();
     const StatusIconKey key = StatusIconRenderer::keyFor(snapshot, !labelShown);
     if (m_iconKey != key) {
         m_iconKey = key;
-        m_backend->setIcon(StatusIconRenderer::images(key));
+        m_backend->setIcon(StatusIconRenderer::images(key, m_backend->iconSizes()));
     }
     const StatusMenuPresentation presentation(snapshot);
     const QString label = labelShown ? presentation.menuTitle() : QString();
@@ -88,7 +109,16 @@ void StatusItem::update()
         m_title = label;
         m_backend->setLabel(label);
     }
-    const QString toolTip = presentation.toolTip(toolTipDue(presentation), BreakOverlayPresentation::localShortTime);
+    // Worded only when what it says can have changed: the moment it names or the state.
+    const TimePoint due = toolTipDue(presentation);
+    StatusSnapshot toolTipInputs = snapshot;
+    toolTipInputs.remainingSeconds = 0;
+    toolTipInputs.pausedElapsedSeconds = 0;
+    toolTipInputs.pauseRemainingSeconds = std::min<std::int64_t>(snapshot.pauseRemainingSeconds, 1);
+    if (m_toolTipShownFor == std::pair(toolTipInputs, due))
+        return;
+    m_toolTipShownFor = std::pair(toolTipInputs, due);
+    const QString toolTip = presentation.toolTip(due, BreakOverlayPresentation::localShortTime);
     if (toolTip != m_toolTip) {
         m_toolTip = toolTip;
         m_backend->setToolTip(toolTip);

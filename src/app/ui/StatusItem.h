@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -11,6 +12,7 @@
 #include "app/ui/CoalescedRefresh.h"
 #include "app/ui/StatusHostMenu.h"
 #include "app/ui/StatusIconRenderer.h"
+#include "app/ui/StatusSnapshot.h"
 #include "core/Clock.h"
 #include "core/Signal.h"
 #include "platform/StatusItemBackend.h"
@@ -52,7 +54,8 @@ Q_SIGNALS:
 
 private:
     void activated(const QPoint &pointer);
-    void update();
+    void refresh();
+    void update(const StatusSnapshot &snapshot);
     // The moment the tooltip names, held steady while the state keeps it.
     TimePoint toolTipDue(const StatusMenuPresentation &presentation);
     void updateMenu();
@@ -62,16 +65,15 @@ private:
     std::unique_ptr<StatusMenuView> m_panel;
     Connection m_engineChanged;
     Connection m_modelChanged;
-    CoalescedRefresh m_update{this, [this] {
-                                  update();
-                                  updateMenu();
-                              }};
+    CoalescedRefresh m_update{this, [this] { refresh(); }};
     StatusHostMenu m_hostMenu{m_model, [this] { openPanel(); }};
     std::vector<StatusItemBackend::MenuEntry> m_menu;
     std::optional<StatusIconKey> m_iconKey;
     QString m_title;
     QString m_toolTip;
     std::optional<TimePoint> m_toolTipDue;
+    std::optional<std::pair<StatusSnapshot, TimePoint>> m_toolTipShownFor;
+    std::optional<StatusSnapshot> m_menuShownFor;
     bool m_hasBeenShown = false;
 };
 

@@ -10,6 +10,9 @@ QtMainLoop::QtMainLoop(QObject *context) : m_context(context ? context : QCoreAp
 
 TimerHandle QtMainLoop::every(std::chrono::milliseconds interval, Task task)
 {
+    using std::chrono::seconds;
+    if (interval >= seconds(1) && interval <= seconds(60) && interval % seconds(1) == interval.zero())
+        return m_beat.every(static_cast<int>(interval / seconds(1)), std::move(task));
     auto token = std::make_shared<TimerToken>();
     auto *timer = new QTimer(m_context);
     timer->setTimerType(interval >= std::chrono::seconds(1) ? Qt::CoarseTimer : Qt::PreciseTimer);

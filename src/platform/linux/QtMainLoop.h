@@ -3,11 +3,13 @@
 #include <QObject>
 
 #include "core/MainLoop.h"
+#include "platform/linux/SecondBeat.h"
 
 namespace tavelo {
 
 // The core's main loop on Qt's event loop. Repeating timers are coarse QTimers so that
-// the kernel may batch their wake-ups; `post` queues after the current event.
+// the kernel may batch their wake-ups, and those of whole seconds up to a minute share
+// one beat; `post` queues after the current event.
 class QtMainLoop final : public MainLoop {
 public:
     explicit QtMainLoop(QObject *context = nullptr);
@@ -18,6 +20,7 @@ public:
 
 private:
     QObject *m_context;
+    SecondBeat m_beat;
 };
 
 } // namespace tavelo

@@ -42,6 +42,11 @@ void StatusItemBackendChooser::setIcon(const std::vector<QImage> &images)
         m_backend->setIcon(images);
 }
 
+std::vector<int> StatusItemBackendChooser::iconSizes() const
+{
+    return m_backend ? m_backend->iconSizes() : std::vector<int>{};
+}
+
 void StatusItemBackendChooser::setToolTip(const QString &text)
 {
     m_toolTip = text;

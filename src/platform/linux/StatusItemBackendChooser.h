@@ -28,6 +28,7 @@ public:
     ~StatusItemBackendChooser() override;
 
     void setIcon(const std::vector<QImage> &images) override;
+    std::vector<int> iconSizes() const override;
     void setToolTip(const QString &text) override;
     void setLabel(const QString &text) override;
     void show() override;

@@ -1,11 +1,14 @@
 #include "platform/linux/TrayIconBackend.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QIcon>
 #include <QPixmap>
 #include <QWidget>
+#include <QtMath>
 
 namespace tavelo {
 
@@ -72,6 +75,16 @@ void TrayIconBackend::setIcon(const std::vector<QImage> &images)
     for (const QImage &image : images)
         icon.addPixmap(QPixmap::fromImage(image));
     m_tray.setIcon(icon);
+}
+
+std::vector<int> TrayIconBackend::iconSizes() const
+{
+    // An embedded tray icon is one window of the tray's size; before that, unknown.
+    const QRect geometry = m_tray.geometry();
+    if (geometry.isEmpty())
+        return {};
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    return {qCeil(std::max(geometry.width(), geometry.height()) * ratio)};
 }
 
 void TrayIconBackend::setToolTip(const QString &text)

@@ -25,6 +25,7 @@ public:
     ~TrayIconBackend() override;
 
     void setIcon(const std::vector<QImage> &images) override;
+    std::vector<int> iconSizes() const override;
     void setToolTip(const QString &text) override;
     void setLabel(const QString &) override {}
     void show() override;
