@@ -28,6 +28,7 @@
 #include "platform/PlatformStartup.h"
 #include "platform/SingleInstance.h"
 #include "platform/StatusItemBackend.h"
+#include "platform/TerminationSignals.h"
 #include "platform/TimerClient.h"
 #include "platform/TimerEndpoint.h"
 
@@ -63,6 +64,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION_STRING));
     QApplication::setDesktopFileName(QStringLiteral("com.tavelo.app"));
     QApplication::setQuitOnLastWindowClosed(false);
+    quitEventLoopOnTerminationSignals();
 
     const std::unique_ptr<Platform> platform = createPlatform();
     StatusItem *statusItemForActivation = nullptr;

@@ -120,8 +120,15 @@ expect "status" 0 "$tavelo" status
 grep -q "^Focus in progress" <<<"$stdout" && grep -q "Completed focus sessions: 1" <<<"$stdout" &&
   pass "status in words" || fail "status: $stdout"
 
-# The follower saw each change once, then waits through a restart.
-kill "$app"; wait "$app" 2>/dev/null
+# The follower saw each change once, then waits through a restart. The instance ends on
+# SIGTERM as on Quit: its last events and its quit are written before it exits.
+kill "$app"; wait "$app"
+ended=$?
+history_kinds() { python3 -c 'import sqlite3, sys
+print(" ".join(r[0] for r in sqlite3.connect(sys.argv[1]).execute("SELECT kind FROM events ORDER BY id")))' \
+  "$XDG_DATA_HOME/Tavelo/history.sqlite"; }
+[ $ended -eq 0 ] && [ "$(history_kinds | awk '{print $NF}')" = quit ] && pass "SIGTERM: exit 0, the quit written" ||
+  fail "SIGTERM: exit $ended, history ends with: $(history_kinds | awk '{print $NF}')"
 wait_until 200 last_class_is stopped
 start_instance || fail "instance did not come back"
 wait_until 200 last_class_is focus
