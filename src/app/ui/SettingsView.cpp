@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 
 #include "app/AppModel.h"
+#include "app/ui/DerivedPalette.h"
 #include "app/ui/FeedbackCapsule.h"
 #include "app/ui/GroupedForm.h"
 #include "app/ui/RangeSpinBox.h"
+#include "app/ui/RoomySpinBoxStyle.h"
 #include "app/ui/SymbolPainter.h"
 
 namespace tavelo {
@@ -78,11 +80,7 @@ QFont scaled(const QFont &base, qreal scale, QFont::Weight weight)
 
 void useSecondaryColour(QWidget *widget)
 {
-    QPalette palette = widget->palette();
-    QColor colour = palette.color(QPalette::WindowText);
-    colour.setAlphaF(0.6f);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    DerivedPalette::fade(widget, QPalette::WindowText, 0.6);
 }
 
 } // namespace
@@ -91,7 +89,7 @@ SettingsView::SettingsView(AppModel &model, MainLoop &loop, QWidget *parent)
     : QWidget(parent), m_model(model), m_draft(model.settings(), loop)
 {
     setObjectName(QStringLiteral("settingsView"));
-    setMinimumSize(kMinWidth, kMinHeight);
+    setMinimumWidth(kMinWidth);
     buildLayout();
     m_modelChanged = m_model.changed.connect([this] {
         m_draft.sync(m_model.settings());
@@ -212,6 +210,7 @@ QWidget *SettingsView::numericRow(const SettingsRow &row)
 
     auto *field = new RangeSpinBox(row.lower, row.upper, row.step, widget);
     field->setObjectName(QLatin1String(fieldName(row.field)));
+    field->setStyle(RoomySpinBoxStyle::instance());
     field->setAccessibleName(tr(row.title));
     // The stepper's buttons come on top of the number's own width.
     QStyleOptionSpinBox option;
@@ -308,6 +307,24 @@ void SettingsView::switchLaunchAtLogin(bool on)
         self->m_draft.showFeedback(tr("Launch-at-login updated.").toStdString());
         self->refresh();
     });
+}
+
+bool SettingsView::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // A message shown or hidden changes what the window must hold.
+    if (event->type() == QEvent::LayoutRequest && isWindow() && maximumHeight() != QWIDGETSIZE_MAX)
+        fitToContent();
+    return handled;
+}
+
+void SettingsView::fitToContent()
+{
+    const int width = std::max(kWidth, minimumSizeHint().width());
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height();
+    const QSize size(width, std::max(height, minimumSizeHint().height()));
+    if (size != this->size() || minimumSize() != maximumSize())
+        setFixedSize(size);
 }
 
 void SettingsView::showEvent(QShowEvent *event)
