@@ -2,6 +2,7 @@
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 
 namespace tavelo {
 
@@ -22,7 +23,7 @@ PortalColorSchemeSource::PortalColorSchemeSource(QDBusConnection connection)
       m_watcher(new QDBusServiceWatcher(kService, m_connection, QDBusServiceWatcher::WatchForRegistration, this))
 {
     m_connection.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"), this,
-                         SLOT(settingChanged(QString, QString, QDBusVariant)));
+                         SLOT(settingChanged(QDBusMessage)));
     connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { read(QStringLiteral("ReadOne")); });
     if (m_connection.isConnected())
         read(QStringLiteral("ReadOne"));
@@ -69,12 +70,13 @@ void PortalColorSchemeSource::read(const QString &method)
     });
 }
 
-void PortalColorSchemeSource::settingChanged(const QString &group, const QString &key, const QDBusVariant &value)
+void PortalColorSchemeSource::settingChanged(const QDBusMessage &message)
 {
-    if (group != kGroup || key != kKey)
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() != 3 || arguments[0].toString() != kGroup || arguments[1].toString() != kKey)
         return;
     ++m_serial;
-    apply(fromValue(value.variant()));
+    apply(fromValue(arguments[2]));
 }
 
 void PortalColorSchemeSource::apply(ColorScheme scheme)

@@ -2,7 +2,6 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusVariant>
 #include <QObject>
 
 #include "platform/ColorSchemeSource.h"
@@ -27,7 +26,7 @@ public:
     static ColorScheme fromValue(const QVariant &value);
 
 private Q_SLOTS:
-    void settingChanged(const QString &group, const QString &key, const QDBusVariant &value);
+    void settingChanged(const QDBusMessage &message);
 
 private:
     void read(const QString &method);
