@@ -10,6 +10,9 @@ DerivedPalette::DerivedPalette(QWidget *widget, Derive derive)
     : QObject(widget), m_widget(widget), m_derive(std::move(derive))
 {
     widget->installEventFilter(this);
+    // A widget styled by a style sheet hears nothing of its parent's palette: ask the parent.
+    if (QWidget *parent = widget->parentWidget())
+        parent->installEventFilter(this);
     apply();
 }
 
@@ -51,10 +54,23 @@ bool DerivedPalette::eventFilter(QObject *, QEvent *event)
 void DerivedPalette::apply()
 {
     const QWidget *parent = m_widget->isWindow() ? nullptr : m_widget->parentWidget();
-    QPalette palette = parent ? parent->palette() : QApplication::palette(m_widget);
-    m_derive(palette);
-    if (palette != m_widget->palette())
-        m_widget->setPalette(palette);
+    const QPalette base = parent ? parent->palette() : QApplication::palette(m_widget);
+    QPalette derived = base;
+    m_derive(derived);
+    // Only what was derived is the widget's own; the rest it keeps inheriting, so that a
+    // change of the inherited palette still reaches it.
+    QPalette own;
+    own.setResolveMask(0);
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (derived.brush(g, r) != base.brush(g, r))
+                own.setBrush(g, r, derived.brush(g, r));
+        }
+    }
+    if (derived != m_widget->palette())
+        m_widget->setPalette(own);
 }
 
 } // namespace tavelo

@@ -181,9 +181,19 @@ QWidget *OnboardingView::buildButtonBar()
     m_skip->setObjectName(QStringLiteral("skip"));
     m_skip->setFlat(true);
     m_skip->setCursor(Qt::PointingHandCursor);
-    m_skip->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; padding: 4px 6px; }"
-                                         "QPushButton:hover { text-decoration: underline; }"));
-    setSecondaryColour(m_skip);
+    // A style sheet sets its own text colour: it is written again for each palette.
+    DerivedPalette::follow(m_skip, [skip = m_skip](QPalette &palette) {
+        const QColor text = TextStyles::secondary(palette);
+        const QString sheet = QStringLiteral("QPushButton { border: none; background: transparent; padding: 4px 6px;"
+                                             " color: rgba(%1, %2, %3, %4); }"
+                                             "QPushButton:hover { text-decoration: underline; }")
+                                  .arg(text.red())
+                                  .arg(text.green())
+                                  .arg(text.blue())
+                                  .arg(text.alpha());
+        if (skip->styleSheet() != sheet)
+            skip->setStyleSheet(sheet);
+    });
     connect(m_skip, &QPushButton::clicked, this, [this] {
         if (auto done = m_onDone)
             done();

@@ -170,18 +170,14 @@ void SettingsView::buildLayout()
     // The filled look of the window's main action.
     // Only while it can act: disabled, it keeps the plain disabled look, so that the two
     // states cannot be mistaken.
-    QPalette prominent = m_apply->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        prominent.setColor(group, QPalette::Button, prominent.color(group, QPalette::Highlight));
-        prominent.setColor(group, QPalette::ButtonText, prominent.color(group, QPalette::HighlightedText));
-    }
-    m_apply->setPalette(prominent);
+    DerivedPalette::follow(m_apply, [](QPalette &prominent) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            prominent.setColor(group, QPalette::Button, prominent.color(group, QPalette::Highlight));
+            prominent.setColor(group, QPalette::ButtonText, prominent.color(group, QPalette::HighlightedText));
+        }
+    });
     connect(m_apply, &QPushButton::clicked, this, [this] { apply(); });
-    const QColor text = m_restore->palette().color(QPalette::ButtonText);
-    const QColor onAccent = prominent.color(QPalette::ButtonText);
-    m_icons = {SymbolPainter::icon(Symbol::arrowCounterclockwise, text), SymbolPainter::icon(Symbol::checkmark, text),
-               SymbolPainter::icon(Symbol::squareAndArrowDown, onAccent),
-               SymbolPainter::icon(Symbol::checkmark, onAccent)};
+    makeIcons();
     buttons->addWidget(m_restore);
     buttons->addStretch(1);
     buttons->addWidget(m_apply);
@@ -369,6 +365,27 @@ void SettingsView::refresh(bool resetFields)
     const std::optional<std::string> &message = m_model.launchAtLoginMessage();
     m_launchMessage->setText(message ? QString::fromStdString(*message) : QString());
     m_launchMessage->setVisible(message.has_value());
+    refreshButtons();
+}
+
+void SettingsView::makeIcons()
+{
+    const QColor text = palette().color(QPalette::ButtonText);
+    const QColor onAccent = palette().color(QPalette::HighlightedText);
+    m_icons = {SymbolPainter::icon(Symbol::arrowCounterclockwise, text), SymbolPainter::icon(Symbol::checkmark, text),
+               SymbolPainter::icon(Symbol::squareAndArrowDown, onAccent),
+               SymbolPainter::icon(Symbol::checkmark, onAccent)};
+}
+
+void SettingsView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange || !m_apply)
+        return;
+    // The icons are drawn in the text colours: again after a switch between light and dark.
+    makeIcons();
+    m_restoreShown.reset();
+    m_applyShown.reset();
     refreshButtons();
 }
 

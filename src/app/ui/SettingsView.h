@@ -43,10 +43,12 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildLayout();
+    void makeIcons();
     QWidget *numericRow(const SettingsRow &row);
     QWidget *toggleRow(const QString &title, const char *name, QCheckBox *&toggle);
     void edited(SettingsField field, int value);
