@@ -13,7 +13,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-private-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
-  dbus dbus-x11 imagemagick procps
+  dbus dbus-x11 imagemagick procps xcompmgr
   gsettings-desktop-schemas libglib2.0-bin
   # the desktop matrix (make test-desktops), one shell a group; installed sizes with
   # --no-install-recommends on Debian 12, each group on top of the above

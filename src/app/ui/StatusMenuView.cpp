@@ -265,6 +265,9 @@ void StatusMenuView::hideEvent(QHideEvent *event)
 {
     m_hadFocus = false;
     m_column.showMnemonics(false);
+    // Like a menu, it opens with no control chosen.
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
     m_engineChanged.disconnect();
     m_modelChanged.disconnect();
     m_sinceClosed.start();
@@ -273,7 +276,7 @@ void StatusMenuView::hideEvent(QHideEvent *event)
 
 void StatusMenuView::keyPressEvent(QKeyEvent *event)
 {
-    const auto *button = qobject_cast<QPushButton *>(focusWidget());
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
     switch (event->key()) {
     case Qt::Key_Escape:
         close();
@@ -289,9 +292,9 @@ void StatusMenuView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
         if (button && button->isEnabled()) {
             if (button->menu())
-                const_cast<QPushButton *>(button)->showMenu();
+                button->showMenu();
             else
-                const_cast<QPushButton *>(button)->click();
+                button->click();
             return;
         }
         break;
