@@ -1,4 +1,5 @@
 #include "app/ui/StatusMenuView.h"
+#include "app/ui/AccessibleRole.h"
 #include "app/ui/WidgetText.h"
 
 #include <QApplication>
@@ -38,6 +39,10 @@ StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_model(model)
 {
     setObjectName(QStringLiteral("statusMenu"));
+    // A popup is not among the application's windows for assistive technologies; named and
+    // with a window's role, it is found from the focus and read as the program's panel.
+    setWindowTitle(QStringLiteral("Tavelo"));
+    setAccessibleRole(this, QAccessible::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
     buildLayout();
     // Under XWayland a click on a Wayland surface (a bar, a native window) never reaches
@@ -64,6 +69,7 @@ void StatusMenuView::buildLayout()
 
     m_countdown = new CountdownLabel(this);
     m_countdown->setObjectName(QStringLiteral("countdown"));
+    setAccessibleRole(m_countdown, QAccessible::StaticText);
     QFont countdownFont = font();
     countdownFont.setPointSizeF(kCountdownPointSize);
     countdownFont.setWeight(QFont::Black);
@@ -178,6 +184,7 @@ void StatusMenuView::addDivider()
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
+    setAccessibleRole(line, QAccessible::Separator);
     line->setFixedSize(kWidth - 2 * kMargin, 1);
     QPalette palette = line->palette();
     palette.setColor(QPalette::WindowText, withAlpha(palette.color(QPalette::WindowText), 0.15));
