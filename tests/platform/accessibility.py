@@ -179,8 +179,10 @@ try:
         overlay = wait_for(5, lambda: shown_window("alert", "Microbreak"))
         if check(overlay is not None, "a break starts as an alert named after it (screen readers announce it)"):
             controls_are_named(overlay, "overlay")
-            check(any(states(o).contains(pyatspi.STATE_FOCUSED) for o in descendants(overlay)),
-                  "a strict break puts the keyboard focus on its first button")
+            overlays = lambda: {window_of(o) for o in shown if role(window_of(o)) == "alert"}
+            check(wait_for(3, lambda: any(states(o).contains(pyatspi.STATE_FOCUSED)
+                                          for w in overlays() for o in [w, *descendants(w)])),
+                  "a strict break takes the keyboard focus")
             check(any(re.fullmatch(r"\d+ seconds remaining", o.name) for o in descendants(overlay)),
                   "the break's countdown is read in words")
             check(status().get("phase") == "break", "Press on Start Microbreak started the break")
