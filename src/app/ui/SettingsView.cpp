@@ -238,7 +238,8 @@ QWidget *SettingsView::numericRow(const SettingsRow &row)
     connect(field, &RangeSpinBox::textTyped, this, [this] { refreshButtons(); });
 
     auto *unit = new QLabel(tr(row.unit), widget);
-    unit->setMinimumWidth(kUnitMinWidth);
+    // A set minimum stands in for the text's own: a longer unit would be cut.
+    unit->setMinimumWidth(std::max(kUnitMinWidth, unit->sizeHint().width()));
     unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     useSecondaryColour(unit);
     layout->addWidget(unit);

@@ -269,6 +269,16 @@ void StatusMenuView::paintEvent(QPaintEvent *)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+void StatusMenuView::setWrappedText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // The panel's fixed-size layout goes by size hints, which know nothing of wrapping:
+    // a long translation or a large font would lose its second line.
+    label->setMinimumHeight(label->heightForWidth(label->width()));
+}
+
 void StatusMenuView::refresh()
 {
     const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
@@ -279,10 +289,10 @@ void StatusMenuView::refresh()
     m_shownVersion = version;
 
     const StatusMenuPresentation p(snapshot);
-    setTextIfChanged(m_headline, p.headline());
+    setWrappedText(m_headline, p.headline());
     m_countdown->setText(p.countdown());
-    setTextIfChanged(m_statusLine, p.statusLine());
-    setTextIfChanged(m_sessionLine, p.sessionLine());
+    setWrappedText(m_statusLine, p.statusLine());
+    setWrappedText(m_sessionLine, p.sessionLine());
     m_pause->setVisible(!p.showsResumeButton());
     m_resume->setVisible(p.showsResumeButton());
     setTextIfChanged(m_resume, p.resumeLabel());
@@ -290,7 +300,7 @@ void StatusMenuView::refresh()
     m_startLong->setEnabled(p.startLongBreakEnabled());
     setTextIfChanged(m_skip, p.skipTitle());
     setTextIfChanged(m_postpone, p.postponeTitle());
-    setTextIfChanged(m_version, StatusMenuPresentation::versionLine(version));
+    setWrappedText(m_version, StatusMenuPresentation::versionLine(version));
     if (isVisible())
         fitAndPlace();
 }
