@@ -15,6 +15,7 @@ PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
   dbus dbus-x11 imagemagick procps
   gsettings-desktop-schemas libglib2.0-bin
+  at-spi2-core python3-pyatspi                                          # the accessibility test
   # the desktop matrix (make test-desktops), one shell a group; installed sizes with
   # --no-install-recommends on Debian 12, each group on top of the above
   python3-gi libglib2.0-bin libnss-wrapper

@@ -1,4 +1,5 @@
 #include "app/ui/StatusMenuView.h"
+#include "app/ui/AccessibleRole.h"
 #include "app/ui/WidgetText.h"
 
 #include <QApplication>
@@ -38,6 +39,10 @@ StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_model(model)
 {
     setObjectName(QStringLiteral("statusMenu"));
+    // A popup is not among the application's windows for assistive technologies; named and
+    // with a window's role, it is found from the focus and read as the program's panel.
+    setWindowTitle(QStringLiteral("Tavelo"));
+    setAccessibleRole(this, QAccessible::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
     buildLayout();
     // Under XWayland a click on a Wayland surface (a bar, a native window) never reaches
@@ -64,6 +69,7 @@ void StatusMenuView::buildLayout()
 
     m_countdown = new CountdownLabel(this);
     m_countdown->setObjectName(QStringLiteral("countdown"));
+    setAccessibleRole(m_countdown, QAccessible::StaticText);
     QFont countdownFont = font();
     countdownFont.setPointSizeF(kCountdownPointSize);
     countdownFont.setWeight(QFont::Black);
@@ -178,6 +184,7 @@ void StatusMenuView::addDivider()
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
+    setAccessibleRole(line, QAccessible::Separator);
     line->setFixedSize(kWidth - 2 * kMargin, 1);
     QPalette palette = line->palette();
     palette.setColor(QPalette::WindowText, withAlpha(palette.color(QPalette::WindowText), 0.15));
@@ -262,6 +269,16 @@ void StatusMenuView::paintEvent(QPaintEvent *)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+void StatusMenuView::setWrappedText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // The panel's fixed-size layout goes by size hints, which know nothing of wrapping:
+    // a long translation or a large font would lose its second line.
+    label->setMinimumHeight(label->heightForWidth(label->width()));
+}
+
 void StatusMenuView::refresh()
 {
     const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
@@ -272,10 +289,10 @@ void StatusMenuView::refresh()
     m_shownVersion = version;
 
     const StatusMenuPresentation p(snapshot);
-    setTextIfChanged(m_headline, p.headline());
+    setWrappedText(m_headline, p.headline());
     m_countdown->setText(p.countdown());
-    setTextIfChanged(m_statusLine, p.statusLine());
-    setTextIfChanged(m_sessionLine, p.sessionLine());
+    setWrappedText(m_statusLine, p.statusLine());
+    setWrappedText(m_sessionLine, p.sessionLine());
     m_pause->setVisible(!p.showsResumeButton());
     m_resume->setVisible(p.showsResumeButton());
     setTextIfChanged(m_resume, p.resumeLabel());
@@ -283,7 +300,7 @@ void StatusMenuView::refresh()
     m_startLong->setEnabled(p.startLongBreakEnabled());
     setTextIfChanged(m_skip, p.skipTitle());
     setTextIfChanged(m_postpone, p.postponeTitle());
-    setTextIfChanged(m_version, StatusMenuPresentation::versionLine(version));
+    setWrappedText(m_version, StatusMenuPresentation::versionLine(version));
     if (isVisible())
         fitAndPlace();
 }
