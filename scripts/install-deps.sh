@@ -24,7 +24,7 @@ PACKAGES=(
   gnome-shell gnome-shell-extension-appindicator gjs                    # GNOME, 510 MB
   kwin-wayland plasma-workspace plasma-desktop qtwayland5 kded5 kactivitymanagerd  # KDE, 1.2 GB
   # fonts so that screenshots show real text
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-droid-fallback  # the latter for Japanese and Chinese
   # packaging
   dpkg-dev file appstream
 )

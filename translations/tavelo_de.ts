@@ -232,6 +232,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: höchstens eine Dauer angeben</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: „%1“ ist keine Dauer wie 90s, 15m oder 1h und nicht „indefinitely“</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: höchstens eine Art angeben</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: „%1“ ist weder „micro“ noch „long“</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days erwartet eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version erwartet keine Argumente</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: erwartet keine Argumente</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -232,6 +232,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: indica como mucho una duración</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: «%1» no es una duración como 90s, 15m o 1h, ni «indefinitely»</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: indica como mucho un tipo</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: «%1» no es «micro» ni «long»</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days admite un número del 1 al %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version no admite argumentos</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: no admite argumentos</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -232,6 +232,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status&#xa0;: option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause&#xa0;: une seule durée au plus</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause&#xa0;: «&#xa0;%1&#xa0;» n’est pas une durée comme 90s, 15m ou 1h, ni «&#xa0;indefinitely&#xa0;»</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break&#xa0;: un seul type au plus</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break&#xa0;: «&#xa0;%1&#xa0;» n’est ni «&#xa0;micro&#xa0;» ni «&#xa0;long&#xa0;»</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats&#xa0;: option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats&#xa0;: --days attend un nombre de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version ne prend aucun argument</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1&#xa0;: ne prend aucun argument</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -232,6 +232,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: indica al massimo una durata</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: «%1» non è una durata come 90s, 15m o 1h, né «indefinitely»</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: indica al massimo un tipo</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: «%1» non è né «micro» né «long»</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days accetta un numero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando sconosciuto «%1»</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

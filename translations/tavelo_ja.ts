@@ -226,6 +226,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: 不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: 時間は 1 つまでしか指定できません</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: 「%1」は 90s、15m、1h のような時間でも「indefinitely」でもありません</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: 種類は 1 つまでしか指定できません</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: 「%1」は「micro」でも「long」でもありません</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: 不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days には 1 から %1 までの数値を指定してください</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version は引数を取りません</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: 引数を取りません</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>不明なコマンド「%1」</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -232,6 +232,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: onbekende optie ‘%1’</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: geef hoogstens één duur op</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: ‘%1’ is geen duur zoals 90s, 15m of 1h, en ook geen ‘indefinitely’</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: geef hoogstens één soort op</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: ‘%1’ is geen ‘micro’ of ‘long’</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: onbekende optie ‘%1’</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days verwacht een getal van 1 tot en met %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version accepteert geen argumenten</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: accepteert geen argumenten</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>onbekende optie ‘%1’</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>onbekende opdracht ‘%1’</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -238,6 +238,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: podaj najwyżej jeden czas</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: „%1” nie jest czasem takim jak 90s, 15m lub 1h ani „indefinitely”</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: podaj najwyżej jeden rodzaj</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: „%1” to ani „micro”, ani „long”</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days przyjmuje liczbę od 1 do %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>nieznane polecenie „%1”</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -232,6 +232,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status: opção desconhecida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause: informe no máximo uma duração</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause: &quot;%1&quot; não é uma duração como 90s, 15m ou 1h, nem &quot;indefinitely&quot;</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break: informe no máximo um tipo</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break: &quot;%1&quot; não é &quot;micro&quot; nem &quot;long&quot;</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats: opção desconhecida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats: --days aceita um número de 1 a %1</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1: não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção desconhecida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando desconhecido &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]

@@ -226,6 +226,53 @@
     </message>
 </context>
 <context>
+    <name>tavelo::CommandLine</name>
+    <message>
+        <source>status: unknown option &apos;%1&apos;</source>
+        <translation>status：未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>pause: give one length at most</source>
+        <translation>pause：最多只能指定一个时长</translation>
+    </message>
+    <message>
+        <source>pause: &apos;%1&apos; is not a length such as 90s, 15m or 1h, or &apos;indefinitely&apos;</source>
+        <translation>pause：“%1”不是 90s、15m 或 1h 这样的时长，也不是“indefinitely”</translation>
+    </message>
+    <message>
+        <source>break: give one kind at most</source>
+        <translation>break：最多只能指定一种类型</translation>
+    </message>
+    <message>
+        <source>break: &apos;%1&apos; is not &apos;micro&apos; or &apos;long&apos;</source>
+        <translation>break：“%1”既不是“micro”也不是“long”</translation>
+    </message>
+    <message>
+        <source>stats: unknown option &apos;%1&apos;</source>
+        <translation>stats：未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>stats: --days takes a number from 1 to %1</source>
+        <translation>stats：--days 需要 1 到 %1 之间的数字</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version 不接受参数</translation>
+    </message>
+    <message>
+        <source>%1: takes no arguments</source>
+        <translation>%1：不接受参数</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>未知命令“%1”</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLineRunner</name>
     <message>
         <source>Usage: tavelo [COMMAND]
