@@ -328,6 +328,17 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>tavelo::DurationFormat</name>
+    <message>
+        <source>%1m</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::FreedesktopNotificationCenter</name>
     <message>
         <source>Open</source>

@@ -328,6 +328,17 @@ Commandes&#xa0;:
     </message>
 </context>
 <context>
+    <name>tavelo::DurationFormat</name>
+    <message>
+        <source>%1m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <translation>%1 h %2</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::FreedesktopNotificationCenter</name>
     <message>
         <source>Open</source>

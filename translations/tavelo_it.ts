@@ -328,6 +328,17 @@ Comandi:
     </message>
 </context>
 <context>
+    <name>tavelo::DurationFormat</name>
+    <message>
+        <source>%1m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::FreedesktopNotificationCenter</name>
     <message>
         <source>Open</source>

@@ -322,6 +322,17 @@ Commands:
     </message>
 </context>
 <context>
+    <name>tavelo::DurationFormat</name>
+    <message>
+        <source>%1m</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <translation>%1 時間 %2 分</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::FreedesktopNotificationCenter</name>
     <message>
         <source>Open</source>

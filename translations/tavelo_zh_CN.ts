@@ -322,6 +322,17 @@ Commands:
     </message>
 </context>
 <context>
+    <name>tavelo::DurationFormat</name>
+    <message>
+        <source>%1m</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::FreedesktopNotificationCenter</name>
     <message>
         <source>Open</source>

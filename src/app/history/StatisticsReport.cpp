@@ -13,9 +13,14 @@ namespace tavelo {
 
 namespace {
 
+std::string line(const QString &label, const QString &value)
+{
+    return label.arg(value).toStdString() + '\n';
+}
+
 std::string line(const QString &label, const std::string &value)
 {
-    return label.arg(QString::fromStdString(value)).toStdString() + '\n';
+    return line(label, QString::fromStdString(value));
 }
 
 } // namespace
@@ -44,8 +49,8 @@ std::string StatisticsReport::text(const HistorySummary &summary)
     out += line(tr("Breaks postponed: %1"), std::to_string(summary.postponed));
     out += line(tr("Breaks kept: %1"),
                 summary.shareKept ? std::to_string(std::lround(*summary.shareKept * 100)) + "%" : "–");
-    out += line(tr("Focus time: %1"), formatPausedDuration(summary.focusSeconds));
-    out += line(tr("Longest stretch without a break: %1"), formatPausedDuration(summary.longestStretchSeconds));
+    out += line(tr("Focus time: %1"), localPausedDuration(summary.focusSeconds));
+    out += line(tr("Longest stretch without a break: %1"), localPausedDuration(summary.longestStretchSeconds));
     if (summary.days.size() > 1) {
         out += '\n';
         for (const DayTally &day : summary.days) {
@@ -54,7 +59,7 @@ std::string StatisticsReport::text(const HistorySummary &summary)
                        .arg(day.taken)
                        .arg(day.skipped)
                        .arg(day.postponed)
-                       .arg(QString::fromStdString(formatPausedDuration(day.focusSeconds)))
+                       .arg(localPausedDuration(day.focusSeconds))
                        .toStdString() +
                    '\n';
         }

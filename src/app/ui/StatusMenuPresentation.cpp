@@ -30,7 +30,7 @@ QString StatusMenuPresentation::versionLine(const QString &version)
 
 QString StatusMenuPresentation::pausedFor() const
 {
-    return QString::fromStdString(formatPausedDuration(m_s.pausedElapsedSeconds));
+    return localPausedDuration(m_s.pausedElapsedSeconds);
 }
 
 QString StatusMenuPresentation::menuTitle() const
