@@ -10,7 +10,8 @@ constexpr std::int64_t kStandInBase = 1'000'000;
 
 int formFor(std::int64_t n)
 {
-    if (n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max())
+    // Qt leaves %n alone for a negative count.
+    if (n >= 0 && n <= std::numeric_limits<int>::max())
         return static_cast<int>(n);
     const std::int64_t lastDigits = n % kStandInBase;
     return static_cast<int>(kStandInBase + (lastDigits < 0 ? -lastDigits : lastDigits));

@@ -65,7 +65,8 @@ TEST(TranslationLoader, ChoosesTheFirstLanguageWithACatalogue)
     }
 }
 
-// Counts beyond an int keep their plural form and are shown whole.
+// Counts beyond an int, or negative (which Qt would not write), keep their plural form and
+// are shown whole.
 TEST(PluralCount, StandsInForCountsBeyondAnInt)
 {
     constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();
@@ -75,6 +76,8 @@ TEST(PluralCount, StandsInForCountsBeyondAnInt)
     EXPECT_EQ(large.form(), 1'000'002);
     EXPECT_EQ(large.shown("Co 1000002 sesje"), "Co 3000000002 sesje");
     EXPECT_EQ(PluralCount(std::numeric_limits<std::int64_t>::max()).form(), 1'775'807);
+    EXPECT_EQ(PluralCount(-3).shown(QCoreApplication::translate("test", "%n s", nullptr, PluralCount(-3).form())),
+              "-3 s");
 }
 
 // The texts of the core's release notes are translated from a table in the app layer, which

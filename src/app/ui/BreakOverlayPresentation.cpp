@@ -25,7 +25,8 @@ BreakOverlayPresentation BreakOverlayPresentation::make(const StatusSnapshot &st
     else
         p.headline = tr("Microbreak");
     p.countdown = QString::fromStdString(formatCountdown(state.remainingSeconds));
-    p.countdownAccessibleName = tr("%n seconds remaining", nullptr, PluralCount(state.remainingSeconds).form());
+    const PluralCount remaining(state.remainingSeconds);
+    p.countdownAccessibleName = remaining.shown(tr("%n seconds remaining", nullptr, remaining.form()));
     p.progress = progressOf(state);
     p.instruction = tr("Step away from the screen. Move, blink, and breathe.");
     p.subtitle = subtitleOf(state, now, formatTime);
