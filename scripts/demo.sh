@@ -34,7 +34,7 @@ xdotool key Escape || true
 
 echo "Waiting for the first break (about a minute)…"
 for _ in $(seq 1 90); do
-  if xdotool search --name '^Tavelo break$' >/dev/null 2>&1; then break; fi
+  if xdotool search --classname '^tavelo-overlay$' >/dev/null 2>&1; then break; fi
   sleep 1
 done
 sleep 1

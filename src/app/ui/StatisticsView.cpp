@@ -180,8 +180,8 @@ void StatisticsView::refresh()
         QString::number(m_summary.skipped),
         QString::number(m_summary.postponed),
         m_summary.shareKept ? QStringLiteral("%1%").arg(std::lround(*m_summary.shareKept * 100)) : QStringLiteral("–"),
-        QString::fromStdString(formatPausedDuration(m_summary.focusSeconds)),
-        QString::fromStdString(formatPausedDuration(m_summary.longestStretchSeconds)),
+        localPausedDuration(m_summary.focusSeconds),
+        localPausedDuration(m_summary.longestStretchSeconds),
     };
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(texts[i]);
