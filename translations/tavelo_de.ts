@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>Pausenfortschritt</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -781,6 +788,17 @@ Befehle:
     <message>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>Pausen pro Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>

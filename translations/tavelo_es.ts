@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>Progreso del descanso</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -781,6 +788,17 @@ Sin orden, inicia Tavelo o abre el panel del que ya está en marcha.
     <message>
         <source>Could not write %1: %2</source>
         <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>Descansos por día</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>Progression de la pause</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -781,6 +788,17 @@ Commandes&#xa0;:
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>Pauses par jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>

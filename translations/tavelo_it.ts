@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>Avanzamento della pausa</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -781,6 +788,17 @@ Comandi:
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>Pause al giorno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
     </message>
 </context>
 <context>

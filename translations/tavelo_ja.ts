@@ -226,6 +226,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>休憩の進み具合</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -769,6 +776,16 @@ Commands:
     <message>
         <source>Could not write %1: %2</source>
         <translation>%1 に書き込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>1 日あたりの休憩</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
     </message>
 </context>
 <context>

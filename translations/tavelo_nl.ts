@@ -232,6 +232,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>Voortgang van de pauze</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -781,6 +788,17 @@ Opdrachten:
     <message>
         <source>Could not write %1: %2</source>
         <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>Pauzes per dag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n dag</numerusform>
+            <numerusform>%n dagen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,13 @@
     </message>
 </context>
 <context>
+    <name>tavelo::BreakOverlayView</name>
+    <message>
+        <source>Break progress</source>
+        <translation>Postęp przerwy</translation>
+    </message>
+</context>
+<context>
     <name>tavelo::CommandLine</name>
     <message>
         <source>status: unknown option &apos;%1&apos;</source>
@@ -793,6 +800,18 @@ Polecenia:
     <message>
         <source>Could not write %1: %2</source>
         <translation>Nie udało się zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>Breaks per day</source>
+        <translation>Przerwy dziennie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
+        </translation>
     </message>
 </context>
 <context>
