@@ -37,14 +37,23 @@ sleep 1
 tavelo() { XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$config" "$stage/bin/tavelo" "$@"; }
 tavelo & app=$!
 
-window() { # exact title → id of the shown window
+windows() { # the program's shown windows wide enough to be one of its windows (not the panel, a menu)
   local id
+  for id in $(xdotool search --onlyvisible --classname '^tavelo$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" -ge 400 ] && echo "$id"
+  done
+}
+new_window() { # after running the command given: the id of the window it opened (any language)
+  local before id
+  before=$(windows | sort)
+  "$@" >/dev/null
   for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$id" ] && { echo "$id"; return; }
+    id=$(comm -13 <(echo "$before") <(windows | sort) | head -n1)
+    [ -n "$id" ] && { echo "$id"; return; }
     sleep 0.1
   done
-  echo "no window '$1'" >&2
-  import -window root "$out/../missing.png" 2>/dev/null || true
+  echo "no window opened by: $*" >&2
   return 1
 }
 panel_geometry() { # the open panel, narrow and tall as no other window of the program: X Y W H
@@ -66,28 +75,42 @@ save() { # source image, name: an 8-bit palette keeps the files small
   convert "$1" +dither -colors 256 "PNG8:$out/$2.png"
   rm -f "$1"
 }
-shoot_window() { # title, name
-  local id
-  id=$(window "$1")
+shoot_window() { # window id, name
   for s in light dark; do
     scheme "$s"
-    xdotool windowraise "$id"
+    xdotool windowraise "$1"
     sleep 0.3
-    import -window "$id" "$out/raw.png"
+    import -window "$1" "$out/raw.png"
     save "$out/raw.png" "$2-$s"
   done
   scheme light
 }
 open_panel() { tavelo || true; sleep 0.8; }
 
-shoot_window "What's New in Tavelo" whats-new
-open_panel; xdotool key h; sleep 0.5; xdotool key t # Help > Take the Tour…
-shoot_window "Welcome to Tavelo" tour
-open_panel; xdotool key e # Settings…
-shoot_window "Tavelo Settings" settings
-open_panel; xdotool key t # Statistics…
-shoot_window "Tavelo Statistics" statistics
-
+# The panel's controls by their place, so that it works in every language: Down n times
+# reaches the n-th shown control (Pause, Start Microbreak, Start Long Break, Skip,
+# Postpone, Reset, Statistics, Settings, Check for Updates, Help, Quit).
+choose() { # n [Down m Return in the menu it opens]
+  open_panel
+  for _ in $(seq 1 "$1"); do xdotool key Down; done
+  xdotool key Return
+  if [ -n "${2:-}" ]; then
+    sleep 0.5
+    for _ in $(seq 1 "$2"); do xdotool key Down; done
+    xdotool key Return
+  fi
+}
+first_window() { # What's New, at launch
+  for _ in $(seq 1 100); do
+    windows | head -n1 | grep . && return
+    sleep 0.1
+  done
+  return 1
+}
+shoot_window "$(first_window)" whats-new
+shoot_window "$(new_window choose 10 1)" tour # Help > Take the Tour…
+shoot_window "$(new_window choose 8)" settings
+shoot_window "$(new_window choose 7)" statistics
 open_panel
 xdotool key Down Down # the keyboard on the second control: its focus ring shows
 for s in light dark; do
@@ -100,7 +123,10 @@ xdotool key Escape
 scheme light
 
 tavelo break
-window "Tavelo break" >/dev/null
+for _ in $(seq 1 100); do
+  xdotool search --onlyvisible --classname '^tavelo-overlay$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
 sleep 1.5
 import -window root -resize 50% "$out/raw.png"
 save "$out/raw.png" overlay

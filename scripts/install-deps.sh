@@ -8,6 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config g++ clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools nlohmann-json3-dev libqt6sql6-sqlite
   libx11-dev libxss-dev
+  qt6-l10n-tools qt6-translations-l10n
   libwayland-dev wayland-protocols plasma-wayland-protocols libglib2.0-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
@@ -15,6 +16,7 @@ PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
   dbus dbus-x11 imagemagick procps xcompmgr
   gsettings-desktop-schemas libglib2.0-bin
+  at-spi2-core python3-pyatspi                                          # the accessibility test
   # the desktop matrix (make test-desktops), one shell a group; installed sizes with
   # --no-install-recommends on Debian 12, each group on top of the above
   python3-gi libglib2.0-bin libnss-wrapper
@@ -23,7 +25,7 @@ PACKAGES=(
   gnome-shell gnome-shell-extension-appindicator gjs                    # GNOME, 510 MB
   kwin-wayland plasma-workspace plasma-desktop qtwayland5 kded5 kactivitymanagerd  # KDE, 1.2 GB
   # fonts so that screenshots show real text
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-droid-fallback  # the latter for Japanese and Chinese
   # packaging
   dpkg-dev file appstream
 )

@@ -9,6 +9,7 @@
 #include "app/IdleMonitor.h"
 #include "app/OnboardingStore.h"
 #include "app/TimerControl.h"
+#include "app/TranslationLoader.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/CommandLineRunner.h"
 #include "app/history/HistoryRecorder.h"
@@ -46,6 +47,7 @@ int runCommandLine(const CommandLine &line, int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Tavelo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tavelo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION_STRING));
+    TranslationLoader::install(app);
     const std::unique_ptr<TimerClient> client = connectTimerClient();
     return CommandLineRunner(*client, std::cout, std::cerr).run(line);
 }
@@ -67,6 +69,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(TAVELO_VERSION_STRING));
     QApplication::setDesktopFileName(QStringLiteral("com.tavelo.app"));
     QApplication::setQuitOnLastWindowClosed(false);
+    TranslationLoader::install(app);
     quitEventLoopOnTerminationSignals();
 
     const std::unique_ptr<Platform> platform = createPlatform();

@@ -17,13 +17,6 @@
 
 namespace tavelo {
 
-namespace {
-std::string tr(const char *text)
-{
-    return QCoreApplication::translate("AppModel", text).toStdString();
-}
-} // namespace
-
 AppModel::AppModel(Collaborators collaborators)
     : m_deps(std::move(collaborators)), m_settings(m_deps.settingsStore.load())
 {
@@ -136,16 +129,16 @@ void AppModel::handleNotificationCTA(std::function<void(const std::string &)> co
             return;
         switch (result) {
         case NotificationEnableResult::permissionRequested:
-            completion(tr("Allow notifications when your desktop asks."));
+            completion(tr("Allow notifications when your desktop asks.").toStdString());
             break;
         case NotificationEnableResult::openedSettings:
-            completion(tr("Opening Notification Settings…"));
+            completion(tr("Opening Notification Settings…").toStdString());
             break;
         case NotificationEnableResult::alreadyEnabled:
-            completion(tr("Notifications are on ✓"));
+            completion(tr("Notifications are on ✓").toStdString());
             break;
         case NotificationEnableResult::unavailable:
-            completion(tr("Notifications are not available on this desktop."));
+            completion(tr("Notifications are not available on this desktop.").toStdString());
             break;
         }
     });
@@ -158,7 +151,7 @@ void AppModel::refreshNotificationState(std::function<void(const std::optional<s
             return;
         const bool allowed = status == AuthorizationStatus::authorized || status == AuthorizationStatus::provisional ||
                              status == AuthorizationStatus::ephemeral;
-        completion(allowed ? std::optional<std::string>(tr("Notifications are on ✓")) : std::nullopt);
+        completion(allowed ? std::optional<std::string>(tr("Notifications are on ✓").toStdString()) : std::nullopt);
     });
 }
 

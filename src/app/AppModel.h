@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -140,6 +141,8 @@ private:
     bool m_wasPaused = false;
     bool m_wasAway = false;
     Connection m_engineWatch;
+
+    Q_DECLARE_TR_FUNCTIONS(tavelo::AppModel)
 };
 
 } // namespace tavelo

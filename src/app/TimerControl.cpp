@@ -111,8 +111,8 @@ TimerReply TimerControl::pause(std::int64_t seconds)
 {
     if (seconds < 0 || seconds > timemath::kMaxPhaseSeconds)
         return refused(Status::invalidArgument,
-                       tr("A pause lasts from 1 second to 10 years (%1 seconds), or 0 for no end.")
-                           .arg(timemath::kMaxPhaseSeconds));
+                       tr("A pause lasts from 1 second to 10 years (%n seconds), or 0 for no end.", nullptr,
+                          int(timemath::kMaxPhaseSeconds)));
     if (m_model.engine().isPaused())
         return refused(Status::notNow, tr("The timer is already paused. Resume it first."));
     if (seconds == 0)

@@ -21,5 +21,6 @@ TEST(DurationFormat, CountdownAndPausedSpan)
           Case{kMax, "2562047788015215:30:07", "2562047788015215h 30m"}}) {
         EXPECT_EQ(formatCountdown(c.seconds), c.countdown) << c.seconds;
         EXPECT_EQ(formatPausedDuration(c.seconds), c.paused) << c.seconds;
+        EXPECT_EQ(localPausedDuration(c.seconds).toStdString(), c.paused) << c.seconds;
     }
 }

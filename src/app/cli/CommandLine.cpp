@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include <QtGlobal>
+
 #include "core/TimeMath.h"
 
 namespace tavelo {
@@ -11,11 +13,16 @@ namespace {
 
 using Action = CommandLine::Action;
 
-CommandLine usageError(std::string error)
+// `text` is marked with QT_TRANSLATE_NOOP: the line is parsed before any translator exists.
+CommandLine usageError(const char *text, std::string argument = {})
 {
     CommandLine line;
     line.action = Action::usageError;
-    line.error = std::move(error);
+    line.error = text;
+    if (const std::size_t at = line.error.find("%1"); at != std::string::npos)
+        line.error.replace(at, 2, argument);
+    line.errorText = text;
+    line.errorArgument = std::move(argument);
     return line;
 }
 
@@ -74,7 +81,7 @@ CommandLine parseStatus(const std::vector<std::string> &options)
         else if (option == "--follow")
             line.follow = true;
         else
-            return usageError("status: unknown option '" + option + "'");
+            return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "status: unknown option '%1'"), option);
     }
     return line;
 }
@@ -83,12 +90,14 @@ CommandLine parsePause(const std::vector<std::string> &options)
 {
     CommandLine line = only(Action::pause);
     if (options.size() > 1)
-        return usageError("pause: give one length at most");
+        return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "pause: give one length at most"));
     if (options.empty() || options[0] == "indefinitely")
         return line;
     const std::optional<std::int64_t> seconds = CommandLine::parseDuration(options[0]);
     if (!seconds)
-        return usageError("pause: '" + options[0] + "' is not a length such as 90s, 15m or 1h, or 'indefinitely'");
+        return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine",
+                                            "pause: '%1' is not a length such as 90s, 15m or 1h, or 'indefinitely'"),
+                          options[0]);
     line.pauseSeconds = *seconds;
     return line;
 }
@@ -97,12 +106,12 @@ CommandLine parseBreak(const std::vector<std::string> &options)
 {
     CommandLine line = only(Action::startBreak);
     if (options.size() > 1)
-        return usageError("break: give one kind at most");
+        return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "break: give one kind at most"));
     if (options.empty())
         return line;
     line.breakType = breakTypeFromRaw(options[0]);
     if (!line.breakType)
-        return usageError("break: '" + options[0] + "' is not 'micro' or 'long'");
+        return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "break: '%1' is not 'micro' or 'long'"), options[0]);
     return line;
 }
 
@@ -120,10 +129,11 @@ CommandLine parseStats(const std::vector<std::string> &options)
         else if (options[i].starts_with("--days="))
             value = options[i].substr(7);
         else
-            return usageError("stats: unknown option '" + options[i] + "'");
+            return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "stats: unknown option '%1'"), options[i]);
         const std::optional<std::int64_t> days = wholeNumber(value);
         if (!days || *days < 1 || *days > CommandLine::maxStatsDays)
-            return usageError("stats: --days takes a number from 1 to " + std::to_string(CommandLine::maxStatsDays));
+            return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "stats: --days takes a number from 1 to %1"),
+                              std::to_string(CommandLine::maxStatsDays));
         line.days = static_cast<int>(*days);
     }
     return line;
@@ -168,7 +178,8 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
                      [](const std::string &a) { return a == "--help" || a == "-h"; }) != arguments.end())
         return only(Action::help);
     if (command == "--version")
-        return options.empty() ? only(Action::version) : usageError("--version takes no arguments");
+        return options.empty() ? only(Action::version)
+                               : usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "--version takes no arguments"));
     if (command == "status")
         return parseStatus(options);
     if (command == "pause")
@@ -179,12 +190,12 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
         return parseStats(options);
     if (const std::optional<Action> action = plainCommand(command)) {
         if (!options.empty())
-            return usageError(command + ": takes no arguments");
+            return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "%1: takes no arguments"), command);
         return only(*action);
     }
     if (command.starts_with("-"))
-        return usageError("unknown option '" + command + "'");
-    return usageError("unknown command '" + command + "'");
+        return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "unknown option '%1'"), command);
+    return usageError(QT_TRANSLATE_NOOP("tavelo::CommandLine", "unknown command '%1'"), command);
 }
 
 } // namespace tavelo

@@ -37,8 +37,11 @@ struct CommandLine {
     // break: none means the next scheduled kind.
     std::optional<BreakType> breakType;
     int days = defaultStatsDays;
-    // usageError: what was wrong, in English.
+    // usageError: what was wrong, in English, and the same as a text to translate (marked
+    // in the context "tavelo::CommandLine") with the argument for its %1.
     std::string error;
+    const char *errorText = "";
+    std::string errorArgument;
 
     // `arguments` without the program's name.
     static CommandLine parse(const std::vector<std::string> &arguments);

@@ -33,6 +33,13 @@ QString CommandLineRunner::usage()
               "  --version                    show the version\n");
 }
 
+QString CommandLineRunner::usageError(const CommandLine &line)
+{
+    QString text = QCoreApplication::translate("tavelo::CommandLine", line.errorText);
+    // arg() on a text without a placeholder would warn on stderr.
+    return text.contains(QLatin1String("%1")) ? text.arg(QString::fromStdString(line.errorArgument)) : text;
+}
+
 int CommandLineRunner::run(const CommandLine &line)
 {
     using Action = CommandLine::Action;
@@ -40,7 +47,7 @@ int CommandLineRunner::run(const CommandLine &line)
     case Action::launch:
         break;
     case Action::usageError:
-        m_err << "tavelo: " << line.error << "\n\n" << usage().toStdString();
+        m_err << "tavelo: " << usageError(line).toStdString() << "\n\n" << usage().toStdString();
         return 2;
     case Action::help:
         m_out << usage().toStdString();

@@ -23,6 +23,8 @@ public:
     int run(const CommandLine &line);
 
     static QString usage();
+    // A usage error in the user's language.
+    static QString usageError(const CommandLine &line);
 
 private:
     int status(const CommandLine &line);

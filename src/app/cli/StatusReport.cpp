@@ -1,4 +1,5 @@
 #include "app/cli/StatusReport.h"
+#include "app/PluralCount.h"
 
 #include <algorithm>
 
@@ -20,6 +21,13 @@ std::int64_t left(std::int64_t endsAt, std::int64_t now)
 std::int64_t minutesRoundedUp(std::int64_t seconds)
 {
     return (seconds + 59) / 60;
+}
+
+// A plural text (marked with QT_TR_N_NOOP) for a number of seconds, shown in whole minutes.
+QString minutesText(const char *text, std::int64_t seconds)
+{
+    const PluralCount minutes(minutesRoundedUp(seconds));
+    return minutes.shown(StatusReport::tr(text, nullptr, minutes.form()));
 }
 
 // Seconds until a count shown in whole minutes, rounded up, shows one less.
@@ -70,13 +78,13 @@ QString StatusReport::barText() const
     if (m_state.paused) {
         if (m_state.pauseRemainingSeconds < 1)
             return tr("Paused");
-        return tr("Paused %1 min").arg(minutesRoundedUp(m_state.pauseRemainingSeconds));
+        return minutesText(QT_TR_N_NOOP("Paused %n min"), m_state.pauseRemainingSeconds);
     }
     if (m_state.away && m_state.phase == "focus")
         return tr("Away");
     if (m_state.phase == "break")
         return tr("Break %1").arg(QString::fromStdString(formatCountdown(m_state.remainingSeconds)));
-    return tr("%1 min").arg(minutesRoundedUp(m_state.remainingSeconds));
+    return minutesText(QT_TR_N_NOOP("%n min"), m_state.remainingSeconds);
 }
 
 QString StatusReport::toolTip() const

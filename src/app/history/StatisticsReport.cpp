@@ -13,14 +13,14 @@ namespace tavelo {
 
 namespace {
 
-QString tr(const char *text)
+std::string line(const QString &label, const QString &value)
 {
-    return QCoreApplication::translate("StatisticsReport", text);
+    return label.arg(value).toStdString() + '\n';
 }
 
-std::string line(const char *label, const std::string &value)
+std::string line(const QString &label, const std::string &value)
 {
-    return tr(label).arg(QString::fromStdString(value)).toStdString() + '\n';
+    return line(label, QString::fromStdString(value));
 }
 
 } // namespace
@@ -37,20 +37,20 @@ std::string StatisticsReport::text(const HistorySummary &summary)
 {
     std::string out;
     if (summary.firstDay == summary.lastDay)
-        out += line("Today, %1", isoDate(summary.lastDay));
+        out += line(tr("Today, %1"), isoDate(summary.lastDay));
     else
         out += tr("%1 to %2")
                    .arg(QString::fromStdString(isoDate(summary.firstDay)),
                         QString::fromStdString(isoDate(summary.lastDay)))
                    .toStdString() +
                '\n';
-    out += line("Breaks taken: %1", std::to_string(summary.taken));
-    out += line("Breaks skipped: %1", std::to_string(summary.skipped));
-    out += line("Breaks postponed: %1", std::to_string(summary.postponed));
-    out +=
-        line("Breaks kept: %1", summary.shareKept ? std::to_string(std::lround(*summary.shareKept * 100)) + "%" : "–");
-    out += line("Focus time: %1", formatPausedDuration(summary.focusSeconds));
-    out += line("Longest stretch without a break: %1", formatPausedDuration(summary.longestStretchSeconds));
+    out += line(tr("Breaks taken: %1"), std::to_string(summary.taken));
+    out += line(tr("Breaks skipped: %1"), std::to_string(summary.skipped));
+    out += line(tr("Breaks postponed: %1"), std::to_string(summary.postponed));
+    out += line(tr("Breaks kept: %1"),
+                summary.shareKept ? std::to_string(std::lround(*summary.shareKept * 100)) + "%" : "–");
+    out += line(tr("Focus time: %1"), localPausedDuration(summary.focusSeconds));
+    out += line(tr("Longest stretch without a break: %1"), localPausedDuration(summary.longestStretchSeconds));
     if (summary.days.size() > 1) {
         out += '\n';
         for (const DayTally &day : summary.days) {
@@ -59,7 +59,7 @@ std::string StatisticsReport::text(const HistorySummary &summary)
                        .arg(day.taken)
                        .arg(day.skipped)
                        .arg(day.postponed)
-                       .arg(QString::fromStdString(formatPausedDuration(day.focusSeconds)))
+                       .arg(localPausedDuration(day.focusSeconds))
                        .toStdString() +
                    '\n';
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <chrono>
 #include <string>
 
@@ -18,6 +19,8 @@ public:
     static nlohmann::json json(const HistorySummary &summary);
     // One row per day, with a header; plain numbers for spreadsheets.
     static std::string csv(const HistorySummary &summary);
+
+    Q_DECLARE_TR_FUNCTIONS(tavelo::StatisticsReport)
 };
 
 } // namespace tavelo

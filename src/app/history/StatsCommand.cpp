@@ -15,9 +15,9 @@ namespace {
 
 constexpr int kMaxDays = 366;
 
-std::string tr(const char *text)
+std::string translated(const char *text)
 {
-    return QCoreApplication::translate("StatsCommand", text).toStdString();
+    return QCoreApplication::translate("tavelo::StatsCommand", text).toStdString();
 }
 
 } // namespace
@@ -39,7 +39,8 @@ int runStatsCommand(bool json, int days, std::ostream &out, std::ostream &err, c
                     const Clock &clock, const UtcOffsetFunction &utcOffset)
 {
     if (days < 1 || days > kMaxDays) {
-        err << "tavelo: " << tr("--days takes a number from 1 to 366.") << '\n';
+        err << "tavelo: "
+            << translated(QT_TRANSLATE_NOOP("tavelo::StatsCommand", "--days takes a number from 1 to 366.")) << '\n';
         return 2;
     }
     const HistoryStatistics statistics{LocalCalendar(utcOffset)};
@@ -54,7 +55,8 @@ int runStatsCommand(bool json, int days, std::ostream &out, std::ostream &err, c
         else
             events = store.eventsSince(statistics.eventsNeededFrom(now, days), &problem);
         if (!problem.empty()) {
-            err << "tavelo: " << tr("cannot read the history: ") << problem << '\n';
+            err << "tavelo: " << translated(QT_TRANSLATE_NOOP("tavelo::StatsCommand", "cannot read the history: "))
+                << problem << '\n';
             return 1;
         }
     }

@@ -4,22 +4,15 @@
 
 namespace tavelo {
 
-namespace {
-std::string tr(const char *text)
-{
-    return QCoreApplication::translate("tavelo::LaunchAtLoginError", text).toStdString();
-}
-} // namespace
-
 std::string LaunchAtLoginError::description() const
 {
     switch (m_kind) {
     case Kind::launchctlFailed:
-        return tr("Could not update login service: ") + m_payload;
+        return tr("Could not update login service: ").toStdString() + m_payload;
     case Kind::unsupported:
-        return tr("Launch at login is available only when Tavelo is installed.");
+        return tr("Launch at login is available only when Tavelo is installed.").toStdString();
     case Kind::missingBundleIdentifier:
-        return tr("Missing application ID. Reinstall Tavelo with its desktop entry.");
+        return tr("Missing application ID. Reinstall Tavelo with its desktop entry.").toStdString();
     case Kind::platform:
         return m_payload;
     }

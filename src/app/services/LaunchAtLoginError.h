@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <string>
 
 namespace tavelo {
@@ -30,6 +31,8 @@ private:
 
     Kind m_kind;
     std::string m_payload;
+
+    Q_DECLARE_TR_FUNCTIONS(tavelo::LaunchAtLoginError)
 };
 
 } // namespace tavelo

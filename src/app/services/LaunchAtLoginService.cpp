@@ -11,11 +11,6 @@ namespace tavelo {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("tavelo::LaunchAtLoginService", text);
-}
-
 // A capped capture may end inside a character; that is not the child's fault.
 void dropIncompleteTail(std::string &bytes)
 {
@@ -205,7 +200,7 @@ void LaunchAtLoginService::runSystemctl(std::vector<std::string> arguments, Step
         case Outcome::timedOut: {
             const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(result.timeout).count();
             done(LaunchAtLoginError::launchctlFailed(
-                tr("systemctl did not finish within %1 s and was stopped.").arg(seconds).toStdString()));
+                tr("systemctl did not finish within %n s and was stopped.", nullptr, int(seconds)).toStdString()));
             return;
         }
         case Outcome::exited:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -75,6 +76,8 @@ private:
     Liveness m_liveness;
     std::deque<Request> m_requests;
     bool m_busy = false;
+
+    Q_DECLARE_TR_FUNCTIONS(tavelo::LaunchAtLoginService)
 };
 
 } // namespace tavelo

@@ -1,4 +1,5 @@
 #include "app/services/NotificationService.h"
+#include "app/PluralCount.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +20,8 @@ QString pausedSpan(std::int64_t elapsedSeconds)
 {
     if (elapsedSeconds < 7200)
         return QCoreApplication::translate("NotificationService", "about an hour");
-    return QCoreApplication::translate("NotificationService", "about %1 hours").arg(elapsedSeconds / 3600);
+    const PluralCount hours(elapsedSeconds / 3600);
+    return hours.shown(QCoreApplication::translate("NotificationService", "about %n hours", nullptr, hours.form()));
 }
 
 } // namespace
@@ -128,7 +130,8 @@ void NotificationService::post(const std::string &identifier, const QString &tit
 void NotificationService::notifyBreakWarning(std::int64_t seconds)
 {
     post(breakWarningIdentifier, QCoreApplication::translate("NotificationService", "Break coming up"),
-         QCoreApplication::translate("NotificationService", "Your break will start in %1 seconds.").arg(seconds));
+         PluralCount(seconds).shown(QCoreApplication::translate(
+             "NotificationService", "Your break will start in %n seconds.", nullptr, PluralCount(seconds).form())));
 }
 
 void NotificationService::notifyBreakStarted(BreakType type, std::int64_t durationSeconds)
@@ -136,9 +139,10 @@ void NotificationService::notifyBreakStarted(BreakType type, std::int64_t durati
     m_center.removeDelivered({breakWarningIdentifier});
     m_center.removePending({breakWarningIdentifier});
     if (type == BreakType::long_) {
+        const PluralCount minutes(longBreakMinutes(durationSeconds));
         post(breakStartedIdentifier, QCoreApplication::translate("NotificationService", "Long break"),
-             QCoreApplication::translate("NotificationService", "Step away for about %1 minutes.")
-                 .arg(longBreakMinutes(durationSeconds)));
+             minutes.shown(QCoreApplication::translate("NotificationService", "Step away for about %n minutes.",
+                                                       nullptr, minutes.form())));
     } else {
         post(breakStartedIdentifier, QCoreApplication::translate("NotificationService", "Microbreak"),
              QCoreApplication::translate("NotificationService", "Look away from your screen for a moment."));

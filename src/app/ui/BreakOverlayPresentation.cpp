@@ -1,4 +1,5 @@
 #include "app/ui/BreakOverlayPresentation.h"
+#include "app/PluralCount.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,15 +14,6 @@
 
 namespace tavelo {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BreakOverlayView", text);
-}
-
-} // namespace
-
 BreakOverlayPresentation BreakOverlayPresentation::make(const StatusSnapshot &state, TimePoint now,
                                                         const TimeFormatter &formatTime)
 {
@@ -33,11 +25,13 @@ BreakOverlayPresentation BreakOverlayPresentation::make(const StatusSnapshot &st
     else
         p.headline = tr("Microbreak");
     p.countdown = QString::fromStdString(formatCountdown(state.remainingSeconds));
-    p.countdownAccessibleName = tr("%1 seconds remaining").arg(state.remainingSeconds);
+    const PluralCount remaining(state.remainingSeconds);
+    p.countdownAccessibleName = remaining.shown(tr("%n seconds remaining", nullptr, remaining.form()));
     p.progress = progressOf(state);
     p.instruction = tr("Step away from the screen. Move, blink, and breathe.");
     p.subtitle = subtitleOf(state, now, formatTime);
-    p.postponeTitle = tr("Postpone %1 min").arg(state.postponeMinutes);
+    const PluralCount postpone(state.postponeMinutes);
+    p.postponeTitle = postpone.shown(tr("Postpone %n min", nullptr, postpone.form()));
     p.skipTitle = state.activeBreak == BreakType::long_ ? tr("End Break") : tr("Skip");
     p.keyHint = tr("Esc postpones • Ctrl+↵ skips");
     return p;
@@ -58,7 +52,9 @@ QString BreakOverlayPresentation::subtitleOf(const StatusSnapshot &state, TimePo
         parts << tr("Back at %1").arg(formatTime(timemath::addSeconds(now, state.remainingSeconds)));
     const std::int64_t every = std::max<std::int64_t>(state.longBreakEvery, 1);
     if (state.activeBreak == BreakType::long_) {
-        parts << tr("Long break • %1 focus sessions done").arg(state.completedFocusSessions);
+        parts << PluralCount(state.completedFocusSessions)
+                     .shown(tr("Long break • %n focus sessions done", nullptr,
+                               PluralCount(state.completedFocusSessions).form()));
     } else {
         const std::int64_t k =
             std::max<std::int64_t>(timemath::saturatingAdd(state.completedFocusSessions, -1), 0) % every + 1;

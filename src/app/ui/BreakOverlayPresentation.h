@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -35,6 +36,8 @@ struct BreakOverlayPresentation {
     static QString subtitleOf(const StatusSnapshot &state, TimePoint now, const TimeFormatter &formatTime);
     // The user's locale, short time format, no date.
     static QString localShortTime(TimePoint t);
+
+    Q_DECLARE_TR_FUNCTIONS(tavelo::BreakOverlayPresentation)
 };
 
 } // namespace tavelo

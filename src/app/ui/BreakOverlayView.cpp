@@ -1,4 +1,5 @@
 #include "app/ui/BreakOverlayView.h"
+#include "app/ui/AccessibleRole.h"
 #include "app/ui/WidgetText.h"
 
 #include <QHBoxLayout>
@@ -66,6 +67,8 @@ BreakOverlayView::BreakOverlayView(BreakEngine &engine, std::function<void()> on
       m_onPostpone(std::move(onPostpone))
 {
     setFocusPolicy(Qt::StrongFocus);
+    // Shown as an alert, a screen reader announces the break as it starts, focus taken or not.
+    setAccessibleRole(this, QAccessible::AlertMessage);
     buildLayout();
     installShortcuts();
     refresh();
@@ -76,8 +79,10 @@ void BreakOverlayView::buildLayout()
 {
     m_headline = makeLabel(this, "headline", kHeadlinePt, QFont::Bold, 255);
     m_countdown = makeLabel(this, "countdown", kCountdownPt, QFont::Black, 255);
-    m_progressBar = new QWidget(this); // drawn by paintEvent, so it says nothing to screen readers
+    m_progressBar = new QWidget(this); // drawn by paintEvent
     m_progressBar->setObjectName(QStringLiteral("progress"));
+    setAccessibleRole(m_progressBar, QAccessible::ProgressBar);
+    m_progressBar->setAccessibleName(tr("Break progress"));
     m_progressBar->setFixedSize(kProgressWidth, kProgressHeight);
     m_instruction = makeLabel(this, "instruction", kInstructionPt, QFont::Medium, 214);
     m_subtitle = makeLabel(this, "subtitle", kCalloutPt, QFont::Normal, 199);
@@ -154,6 +159,10 @@ void BreakOverlayView::refresh()
     const auto p = BreakOverlayPresentation::make(StatusSnapshot::of(m_engine), m_clock.now(),
                                                   &BreakOverlayPresentation::localShortTime);
     setTextIfChanged(m_headline, p.headline);
+    if (accessibleName() != p.headline) {
+        setAccessibleName(p.headline);
+        setAccessibleDescription(p.instruction);
+    }
     setTextIfChanged(m_countdown, p.countdown);
     if (m_countdown->accessibleName() != p.countdownAccessibleName)
         m_countdown->setAccessibleName(p.countdownAccessibleName);

@@ -1,4 +1,5 @@
 #include "app/ui/OnboardingPresentation.h"
+#include "app/PluralCount.h"
 
 #include <algorithm>
 
@@ -8,14 +9,15 @@ namespace tavelo {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("OnboardingView", text);
-}
-
 QString number(std::int64_t value)
 {
     return QString::number(static_cast<qlonglong>(value));
+}
+
+template <typename Translate> QString counted(std::int64_t n, Translate translate)
+{
+    const PluralCount count(n);
+    return count.shown(translate(count.form()));
 }
 
 } // namespace
@@ -33,21 +35,27 @@ OnboardingPresentation::Page OnboardingPresentation::page(int index, const Break
                 tr("A rhythm that fits your day"),
                 tr("Your current schedule \u2014 change it anytime in Settings."),
                 {
-                    {Symbol::brainHeadProfile, Tint::blue, tr("%1 min of focus").arg(number(s.focusMinutes))},
+                    {Symbol::brainHeadProfile, Tint::blue,
+                     counted(s.focusMinutes, [](int n) { return tr("%n min of focus", nullptr, n); })},
                     {Symbol::eyes, Tint::teal,
-                     tr("%1 sec microbreak to blink and breathe").arg(number(s.shortBreakSeconds))},
+                     counted(s.shortBreakSeconds,
+                             [](int n) { return tr("%n sec microbreak to blink and breathe", nullptr, n); })},
                     {Symbol::cupAndSaucerFill, Tint::orange,
-                     tr("Every %1 sessions, a %2 min long break")
-                         .arg(number(s.longBreakEvery), number(s.longBreakMinutes))},
+                     counted(s.longBreakEvery,
+                             [](int n) { return tr("Every %n sessions, a %1 min long break", nullptr, n); })
+                         .arg(number(s.longBreakMinutes))},
                 }};
     case 2:
         return {Symbol::handRaisedFill,
                 tr("You're always in control"),
                 tr("Breaks are firm but never trap you."),
                 {
-                    {Symbol::pauseCircle, Tint::gray, tr("Pause for 5\u201360 minutes, or indefinitely")},
+                    {Symbol::pauseCircle, Tint::gray, tr("Pause for 5–60 minutes, or indefinitely")},
                     {Symbol::clockArrowCirclepath, Tint::blue,
-                     tr("Postpone a break by %1 min \u2014 Esc always postpones").arg(number(s.postponeMinutes))},
+                     counted(s.postponeMinutes,
+                             [](int n) {
+                                 return tr("Postpone a break by %n min \u2014 Esc always postpones", nullptr, n);
+                             })},
                     {Symbol::forwardFill, Tint::purple, tr("Skip the current break, or skip the upcoming one")},
                 }};
     case 3:
@@ -61,11 +69,13 @@ OnboardingPresentation::Page OnboardingPresentation::page(int index, const Break
                 {Symbol::laptopComputer, Tint::gray, tr("Closing the lid pauses time \u2014 no ambush breaks on wake")},
             }};
     default:
-        return {
-            Symbol::bellBadgeFill,
-            tr("Get a heads-up before each break"),
-            tr("Tavelo warns you %1 seconds ahead so breaks never ambush you.").arg(number(s.preBreakWarningSeconds)),
-            {}};
+        return {Symbol::bellBadgeFill,
+                tr("Get a heads-up before each break"),
+                counted(s.preBreakWarningSeconds,
+                        [](int n) {
+                            return tr("Tavelo warns you %n seconds ahead so breaks never ambush you.", nullptr, n);
+                        }),
+                {}};
     }
 }
 

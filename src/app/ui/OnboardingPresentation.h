@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <vector>
 
 #include <QColor>
@@ -41,6 +42,8 @@ public:
     static bool forwardFinishes(int page);
     static QString dotAccessibleName(int index);
     static QColor colour(Tint tint);
+
+    Q_DECLARE_TR_FUNCTIONS(tavelo::OnboardingPresentation)
 };
 
 } // namespace tavelo

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
@@ -140,11 +141,13 @@ void SettingsView::buildLayout()
     root->addWidget(form);
     root->addStretch(1);
 
-    connect(m_strictMode, &QCheckBox::clicked, this, [this](bool on) {
+    // Toggled, not clicked: a screen reader's toggle action and the space bar flip the
+    // switch without a click; refresh() sets them with signals blocked.
+    connect(m_strictMode, &QCheckBox::toggled, this, [this](bool on) {
         m_draft.setStrictMode(on);
         refresh();
     });
-    connect(m_launchAtLogin, &QCheckBox::clicked, this, [this](bool on) { switchLaunchAtLogin(on); });
+    connect(m_launchAtLogin, &QCheckBox::toggled, this, [this](bool on) { switchLaunchAtLogin(on); });
 
     m_launchMessage = footnoteLabel("launchAtLoginMessage", footnote, this);
     useSecondaryColour(m_launchMessage);
@@ -230,7 +233,8 @@ QWidget *SettingsView::numericRow(const SettingsRow &row)
     connect(field, &RangeSpinBox::textTyped, this, [this] { refreshButtons(); });
 
     auto *unit = new QLabel(tr(row.unit), widget);
-    unit->setMinimumWidth(kUnitMinWidth);
+    // A set minimum stands in for the text's own: a longer unit would be cut.
+    unit->setMinimumWidth(std::max(kUnitMinWidth, unit->sizeHint().width()));
     unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     useSecondaryColour(unit);
     layout->addWidget(unit);
@@ -358,9 +362,13 @@ void SettingsView::refresh(bool resetFields)
             field->showValue(value);
         m_hints[index]->setVisible(m_draft.showsZeroHint(row.field));
     }
-    m_strictMode->setChecked(m_draft.draft().strictMode);
-    if (!m_launchPending)
-        m_launchAtLogin->setChecked(m_model.launchAtLoginEnabled());
+    {
+        const QSignalBlocker strictBlocker(m_strictMode);
+        const QSignalBlocker launchBlocker(m_launchAtLogin);
+        m_strictMode->setChecked(m_draft.draft().strictMode);
+        if (!m_launchPending)
+            m_launchAtLogin->setChecked(m_model.launchAtLoginEnabled());
+    }
     m_launchAtLogin->setEnabled(m_model.launchAtLoginSupported() && !m_launchPending);
     const std::optional<std::string> &message = m_model.launchAtLoginMessage();
     m_launchMessage->setText(message ? QString::fromStdString(*message) : QString());

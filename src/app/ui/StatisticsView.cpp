@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/history/StatisticsReport.h"
+#include "app/ui/AccessibleRole.h"
 #include "app/ui/DerivedPalette.h"
 #include "app/ui/DurationFormat.h"
 #include "app/ui/HistoryBarChart.h"
@@ -74,11 +75,17 @@ StatisticsView::StatisticsView(EventSource events, const Clock &clock, LocalCale
         m_range->addButton(button, kRanges[i]);
         rangeRow->addWidget(button);
     }
-    connect(m_range, &QButtonGroup::idClicked, this, [this](int days) { setDays(days); });
+    // Toggled, so that a screen reader's toggle action switches the range as a click does.
+    connect(m_range, &QButtonGroup::idToggled, this, [this](int days, bool checked) {
+        if (checked)
+            setDays(days);
+    });
     rangeRow->addStretch(1);
 
     m_chart = new HistoryBarChart(this);
     m_chart->setObjectName(QStringLiteral("chart"));
+    setAccessibleRole(m_chart, QAccessible::Chart);
+    m_chart->setAccessibleName(tr("Breaks per day"));
 
     auto *exportButton = new QPushButton(tr("Export CSV…"), this);
     exportButton->setObjectName(QStringLiteral("exportCsv"));
@@ -173,12 +180,14 @@ void StatisticsView::refresh()
         QString::number(m_summary.skipped),
         QString::number(m_summary.postponed),
         m_summary.shareKept ? QStringLiteral("%1%").arg(std::lround(*m_summary.shareKept * 100)) : QStringLiteral("–"),
-        QString::fromStdString(formatPausedDuration(m_summary.focusSeconds)),
-        QString::fromStdString(formatPausedDuration(m_summary.longestStretchSeconds)),
+        localPausedDuration(m_summary.focusSeconds),
+        localPausedDuration(m_summary.longestStretchSeconds),
     };
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(texts[i]);
     m_chart->setDays(m_summary.days);
+    // What a screen reader says of the chart: how many days it spans.
+    m_chart->setAccessibleDescription(tr("%n day(s)", nullptr, static_cast<int>(m_summary.days.size())));
 }
 
 void StatisticsView::exportCsv()

@@ -39,7 +39,8 @@ enum MenuId : int {
 constexpr int kTimedPauseIds[] = {pause5Id, pause15Id, pause30Id, pause60Id};
 static_assert(std::size(kTimedPauseIds) == std::size(StatusMenuPresentation::timedPauses));
 
-// The panel's own words for its commands.
+// The panel's own words for its commands, marked here too so that a change to the panel's
+// wording (a mnemonic) cannot leave the menu untranslated.
 QString panelText(const char *text)
 {
     return QCoreApplication::translate("tavelo::StatusMenuView", text);
@@ -65,29 +66,45 @@ std::vector<StatusItemBackend::MenuEntry> StatusHostMenu::entries() const
     if (p.showsResumeButton()) {
         menu.push_back({resumeId, p.resumeLabel(), true, {}});
     } else {
-        MenuEntry pause{pauseId, panelText("Pause Timer"), true, {}};
+        MenuEntry pause{pauseId, panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause Timer")), true, {}};
         for (std::size_t i = 0; i < std::size(kTimedPauseIds); ++i)
             pause.children.push_back(
                 {kTimedPauseIds[i], panelText(StatusMenuPresentation::timedPauses[i].text), true, {}});
         pause.children.push_back(separator());
-        pause.children.push_back({pauseIndefinitelyId, panelText("Pause Indefinitely"), true, {}});
+        pause.children.push_back({pauseIndefinitelyId,
+                                  panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Pause Indefinitely")),
+                                  true,
+                                  {}});
         menu.push_back(std::move(pause));
     }
-    menu.push_back({startMicroId, panelText("Start Microbreak"), p.startMicrobreakEnabled(), {}});
-    menu.push_back({startLongId, panelText("Start Long Break"), p.startLongBreakEnabled(), {}});
+    menu.push_back({startMicroId,
+                    panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Start Microbreak")),
+                    p.startMicrobreakEnabled(),
+                    {}});
+    menu.push_back({startLongId,
+                    panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Start Long Break")),
+                    p.startLongBreakEnabled(),
+                    {}});
     menu.push_back({skipId, p.skipTitle(), true, {}});
     menu.push_back({postponeId, p.postponeTitle(), true, {}});
-    menu.push_back({resetFocusId, panelText("Reset Focus Timer"), true, {}});
+    menu.push_back(
+        {resetFocusId, panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Reset Focus Timer")), true, {}});
     menu.push_back(separator());
-    menu.push_back({settingsId, panelText("Settings…"), true, {}});
-    menu.push_back({checkForUpdatesId, panelText("Check for Updates…"), m_model.updateChecksAvailable(), {}});
+    menu.push_back({settingsId, panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Settings…")), true, {}});
+    menu.push_back({checkForUpdatesId,
+                    panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Check for Updates…")),
+                    m_model.updateChecksAvailable(),
+                    {}});
     menu.push_back({helpId,
-                    panelText("Help"),
+                    panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Help")),
                     true,
-                    {{tourId, panelText("Take the Tour…"), true, {}},
-                     {whatsNewId, panelText("What's New"), m_model.canShowWhatsNew(), {}}}});
+                    {{tourId, panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Take the Tour…")), true, {}},
+                     {whatsNewId,
+                      panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "What's New")),
+                      m_model.canShowWhatsNew(),
+                      {}}}});
     menu.push_back(separator());
-    menu.push_back({quitId, panelText("Quit"), true, {}});
+    menu.push_back({quitId, panelText(QT_TRANSLATE_NOOP("tavelo::StatusMenuView", "Quit")), true, {}});
     return menu;
 }
 

@@ -1,4 +1,5 @@
 #include "app/ui/StatusMenuPresentation.h"
+#include "app/PluralCount.h"
 
 #include <algorithm>
 
@@ -29,7 +30,7 @@ QString StatusMenuPresentation::versionLine(const QString &version)
 
 QString StatusMenuPresentation::pausedFor() const
 {
-    return QString::fromStdString(formatPausedDuration(m_s.pausedElapsedSeconds));
+    return localPausedDuration(m_s.pausedElapsedSeconds);
 }
 
 QString StatusMenuPresentation::menuTitle() const
@@ -122,7 +123,8 @@ QString StatusMenuPresentation::resumeLabel() const
 
 QString StatusMenuPresentation::postponeTitle() const
 {
-    return tr("Postpone %1 min").arg(QString::number(m_s.postponeMinutes));
+    const PluralCount minutes(m_s.postponeMinutes);
+    return minutes.shown(tr("Postpone %n min", nullptr, minutes.form()));
 }
 
 } // namespace tavelo

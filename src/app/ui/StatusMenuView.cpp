@@ -1,4 +1,6 @@
 #include "app/ui/StatusMenuView.h"
+#include "app/ui/AccessibleRole.h"
+#include "app/ui/CountdownLabel.h"
 #include "app/ui/WidgetText.h"
 
 #include <QApplication>
@@ -48,6 +50,10 @@ StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_model(model)
 {
     setObjectName(QStringLiteral("statusMenu"));
+    // A popup is not among the application's windows for assistive technologies; named and
+    // with a window's role, it is found from the focus and read as the program's panel.
+    setWindowTitle(QStringLiteral("Tavelo"));
+    setAccessibleRole(this, QAccessible::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
     buildLayout();
     // Under XWayland a click on a Wayland surface (a bar, a native window) never reaches
@@ -72,6 +78,7 @@ void StatusMenuView::buildLayout()
     m_headline = addText("headline", headlineFont, 1.0);
     m_countdown = new PanelCountdown(kContentWidth, kCountdownPointSize, this);
     m_countdown->setObjectName(QStringLiteral("countdownRow"));
+    setAccessibleRole(m_countdown->label(), QAccessible::StaticText);
     m_layout->addWidget(m_countdown);
     m_statusLine = addText("statusLine", captionFont, 0.65);
     m_sessionLine = addText("sessionLine", captionFont, 0.65);
@@ -185,6 +192,7 @@ void StatusMenuView::addDivider()
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
+    setAccessibleRole(line, QAccessible::Separator);
     line->setFixedSize(kContentWidth, 1);
     DerivedPalette::fade(line, QPalette::WindowText, 0.15);
     m_layout->addWidget(line);
@@ -323,6 +331,16 @@ void StatusMenuView::paintEvent(QPaintEvent *)
     PanelFrame::paint(p, rect().adjusted(inset, inset, -inset, -inset), palette(), m_translucent);
 }
 
+void StatusMenuView::setWrappedText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // The panel's fixed-size layout goes by size hints, which know nothing of wrapping:
+    // a long translation or a large font would lose its second line.
+    label->setMinimumHeight(label->heightForWidth(label->width()));
+}
+
 void StatusMenuView::refresh()
 {
     const StatusSnapshot snapshot = StatusSnapshot::of(m_model.engine());
@@ -333,10 +351,10 @@ void StatusMenuView::refresh()
     m_shownVersion = version;
 
     const StatusMenuPresentation p(snapshot);
-    setTextIfChanged(m_headline, p.headline());
+    setWrappedText(m_headline, p.headline());
     m_countdown->show(snapshot, p.countdown());
-    setTextIfChanged(m_statusLine, p.statusLine());
-    setTextIfChanged(m_sessionLine, p.sessionLine());
+    setWrappedText(m_statusLine, p.statusLine());
+    setWrappedText(m_sessionLine, p.sessionLine());
     m_pause->setVisible(!p.showsResumeButton());
     m_resume->setVisible(p.showsResumeButton());
     m_column.setText(m_resume, p.resumeLabel());
@@ -344,7 +362,7 @@ void StatusMenuView::refresh()
     m_startLong->setEnabled(p.startLongBreakEnabled());
     m_column.setText(m_skip, p.skipTitle());
     m_column.setText(m_postpone, p.postponeTitle());
-    setTextIfChanged(m_version, StatusMenuPresentation::versionLine(version));
+    setWrappedText(m_version, StatusMenuPresentation::versionLine(version));
     if (isVisible())
         fitAndPlace();
 }

@@ -64,6 +64,7 @@ private:
     void addDivider();
     void addHelp();
     void refreshHelp();
+    void setWrappedText(QLabel *label, const QString &text);
     void refresh();
     void fitAndPlace();
     void focusMoved(QWindow *window);

@@ -10,6 +10,7 @@
 #include "app/ui/DerivedPalette.h"
 #include "app/ui/OnboardingPresentation.h"
 #include "app/ui/ProminentButton.h"
+#include "app/ui/ReleaseNoteText.h"
 #include "app/ui/SymbolIcon.h"
 #include "app/ui/TextStyles.h"
 
@@ -120,7 +121,8 @@ QWidget *WhatsNewView::buildNote(const ReleaseNote &note, QWidget *parent)
     lines->setSpacing(6);
 
     const QString heading =
-        tr("Version %1 \u2014 %2").arg(QString::fromStdString(note.version.raw()), QString::fromStdString(note.title));
+        tr("Version %1 \u2014 %2")
+            .arg(QString::fromStdString(note.version.raw()), ReleaseNoteText::translated(note.title));
     auto *headingLabel = makeLabel(heading, TextStyles::font(TextStyles::Style::headline, font()), block);
     headingLabel->setObjectName(QStringLiteral("heading"));
     lines->addWidget(headingLabel);
@@ -133,7 +135,7 @@ QWidget *WhatsNewView::buildNote(const ReleaseNote &note, QWidget *parent)
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(8);
         row->addWidget(new SymbolIcon(Symbol::checkmarkCircleFill, iconSize, green, block), 0, Qt::AlignTop);
-        auto *text = makeLabel(QString::fromStdString(highlight), body, block);
+        auto *text = makeLabel(ReleaseNoteText::translated(highlight), body, block);
         text->setObjectName(QStringLiteral("highlight"));
         row->addWidget(text, 1);
         lines->addLayout(row);

@@ -188,9 +188,12 @@ std::optional<std::string> AtomicFileWriter::write(const fs::path &path, const s
     std::error_code folderError;
     fs::create_directories(folder, folderError);
     if (folderError)
-        return userText("Could not create the folder %1: %2", folder, folderError.value()).toStdString();
+        return userText(QT_TRANSLATE_NOOP("tavelo::AtomicFileWriter", "Could not create the folder %1: %2"), folder,
+                        folderError.value())
+            .toStdString();
     if (const auto failed = replace(path, contents))
-        return userText("Could not write %1: %2", path, failed->error).toStdString();
+        return userText(QT_TRANSLATE_NOOP("tavelo::AtomicFileWriter", "Could not write %1: %2"), path, failed->error)
+            .toStdString();
     return std::nullopt;
 }
 
