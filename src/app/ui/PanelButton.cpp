@@ -1,5 +1,7 @@
 #include "app/ui/PanelButton.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -38,9 +40,20 @@ void PanelButton::setShowMnemonic(bool show)
     update();
 }
 
+int PanelButton::textWidth(int width) const
+{
+    return width - 2 * kPaddingX - (menu() ? static_cast<int>(3 * kChevron) : 0);
+}
+
 QSize PanelButton::sizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
+    // Given its width (the panel's), a long text (a translation, a large font) takes more lines.
+    if (maximumWidth() < QWIDGETSIZE_MAX) {
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, textWidth(maximumWidth()), 100000),
+                                                   Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+        return {maximumWidth(), std::max(wrapped.height(), metrics.height()) + 2 * kPaddingY};
+    }
     return {metrics.horizontalAdvance(text()) + 2 * kPaddingX, metrics.height() + 2 * kPaddingY};
 }
 
@@ -95,6 +108,7 @@ void PanelButton::paintEvent(QPaintEvent *)
     }
 
     QRect textBox = rect().adjusted(kPaddingX, 0, -kPaddingX, 0);
+    textBox.setWidth(textWidth(width()));
     if (menu()) {
         // A chevron pointing down: this one opens a menu.
         const QPointF centre(width() - kPaddingX - kChevron, height() / 2.0 + 1);
@@ -105,12 +119,11 @@ void PanelButton::paintEvent(QPaintEvent *)
         p.setPen(QPen(faded(textColour, textColour.alphaF() * 0.7), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(chevron);
-        textBox.setRight(textBox.right() - 3 * kChevron);
     }
     p.setPen(textColour);
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine |
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap |
                       (m_showMnemonic ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
-    p.drawText(textBox, flags, fontMetrics().elidedText(text(), Qt::ElideRight, textBox.width(), flags));
+    p.drawText(textBox, flags, text());
 }
 
 } // namespace tavelo
