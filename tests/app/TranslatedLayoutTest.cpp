@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTranslator>
 
@@ -78,9 +79,16 @@ QStringList cutTexts(QWidget *window)
         }
         if (text.isEmpty())
             continue;
-        const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
-        if (!window->rect().contains(inWindow))
+        // In a scroll area only what runs past its sides is lost: the rest scrolls into view.
+        QWidget *scrolled = w->parentWidget();
+        while (scrolled && !qobject_cast<QScrollArea *>(scrolled))
+            scrolled = scrolled->parentWidget();
+        if (auto *scroll = qobject_cast<QScrollArea *>(scrolled)) {
+            if (w->mapTo(scroll->widget(), QPoint(w->width(), 0)).x() > scroll->viewport()->width())
+                report(w, text, "runs past the scroll area's side");
+        } else if (!window->rect().contains(QRect(w->mapTo(window, QPoint(0, 0)), w->size()))) {
             report(w, text, "runs past the window's edge");
+        }
     }
     return cut;
 }
