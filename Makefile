@@ -52,7 +52,7 @@ run: deps
 	$(STAGE)/bin/tavelo
 
 demo: install
-	./scripts/demo.sh $(STAGE) $(BUILD)/demo
+	./scripts/demo.sh $(STAGE) docs/screenshots
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTAVELO_FUZZ=ON

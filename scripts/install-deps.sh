@@ -14,7 +14,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-private-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox tint2 dunst
-  dbus dbus-x11 imagemagick procps
+  dbus dbus-x11 imagemagick procps xcompmgr
   gsettings-desktop-schemas libglib2.0-bin
   at-spi2-core python3-pyatspi                                          # the accessibility test
   # the desktop matrix (make test-desktops), one shell a group; installed sizes with

@@ -18,13 +18,16 @@
 #include "app/services/LaunchAtLoginService.h"
 #include "app/services/NotificationService.h"
 #include "app/services/UpdateService.h"
+#include "app/ui/Appearance.h"
 #include "app/ui/BreakOverlayController.h"
 #include "app/ui/OnboardingWindowController.h"
 #include "app/ui/SettingsWindowController.h"
 #include "app/ui/StatisticsWindowController.h"
 #include "app/ui/StatusItem.h"
+#include "app/ui/StatusMenuView.h"
 #include "core/BreakSettingsStore.h"
 #include "core/Clock.h"
+#include "platform/Compositing.h"
 #include "platform/Platform.h"
 #include "platform/PlatformStartup.h"
 #include "platform/SingleInstance.h"
@@ -82,6 +85,8 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    // Before any window: each follows the desktop's light or dark preference from then on.
+    Appearance appearance(platform->colorSchemeSource());
     SystemClock clock;
     MainLoop &loop = platform->mainLoop();
     BundleInfo &bundle = platform->bundleInfo();
@@ -114,6 +119,7 @@ int main(int argc, char **argv)
 
     StatusItem statusItem(model, platform->createStatusItemBackend());
     statusItemForActivation = &statusItem;
+    statusItem.panel().setCompositorCheck(compositorRunning);
     statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
     statusItem.show();
     TimerControl timerControl(model, platform->timerEndpoint(), loop, [&statusItem] { statusItem.openPanel(); });

@@ -9,6 +9,7 @@
 namespace tavelo {
 
 class BundleInfo;
+class ColorSchemeSource;
 class DoNotDisturb;
 class FileSystem;
 class HttpSession;
@@ -49,6 +50,8 @@ public:
     virtual SleepWatcher &sleepWatcher() = 0;
     // Watches from the first call on; off until the desktop has answered.
     virtual DoNotDisturb &doNotDisturb() = 0;
+    // The desktop's light or dark preference; follows it from the first call on.
+    virtual ColorSchemeSource &colorSchemeSource() = 0;
     virtual UserDefaults &userDefaults() = 0;
     virtual HttpSession &httpSession() = 0;
     virtual std::filesystem::path executablePath() = 0;

@@ -1,5 +1,7 @@
 #include <filesystem>
+#include <set>
 
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 
 #include "app/ui/BreakOverlayPresentation.h"
 #include "app/ui/CountdownLabel.h"
+#include "app/ui/Mnemonics.h"
 #include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusMenuView.h"
@@ -77,7 +80,7 @@ protected:
     QAction *action(const char *menu, const QString &name) const
     {
         for (QAction *a : panel.findChild<QMenu *>(menu)->actions())
-            if (a->text() == name || a->objectName() == name)
+            if (Mnemonics::strip(a->text()) == name || a->objectName() == name)
                 return a;
         return nullptr;
     }
@@ -323,3 +326,37 @@ TEST(PopupPlacement, OpensAwayFromThePanelOrThePointerAndStaysInsideTheFreeArea)
 }
 
 } // namespace
+
+// The arrows walk the shown controls both ways, Enter and the access key alone act, and
+// every shown control has a key of its own while its text reads as before.
+TEST_F(StatusItemTest, PanelWorksFromTheKeyboard)
+{
+    open();
+    const auto key = [this](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &panel, k);
+    };
+    button("pause")->setFocus(Qt::OtherFocusReason);
+    key(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), button("startMicrobreak")) << "past the hidden resume button";
+    key(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), button("pause"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_EQ(engine.activeBreak(), BreakType::long_);
+
+    QCoreApplication::processEvents();
+    std::set<QKeySequence> keys;
+    for (const char *name : {"pause", "startMicrobreak", "startLongBreak", "skip", "postpone", "resetFocus",
+                             "statistics", "settings", "checkForUpdates", "help", "quit"}) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button(name)->text());
+        EXPECT_FALSE(mnemonic.isEmpty()) << name;
+        EXPECT_TRUE(keys.insert(mnemonic).second) << name << " shares its key";
+    }
+    EXPECT_EQ(Mnemonics::strip(button("skip")->text()), "Skip Current Break");
+
+    const QString text = button("skip")->text();
+    const QChar letter = text[text.indexOf('&') + 1];
+    QTest::keyClicks(&panel, QString(letter.toLower()));
+    EXPECT_EQ(engine.phase(), TimerPhase::focus) << "the break was skipped";
+}

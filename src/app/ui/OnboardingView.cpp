@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppModel.h"
+#include "app/ui/DerivedPalette.h"
 #include "app/ui/OnboardingPresentation.h"
 #include "app/ui/PageDot.h"
 #include "app/ui/ProminentButton.h"
@@ -35,10 +36,10 @@ constexpr int kLargeControlHeight = 34;
 
 void setSecondaryColour(QWidget *widget)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, TextStyles::secondary(palette));
-    palette.setColor(QPalette::ButtonText, TextStyles::secondary(palette));
-    widget->setPalette(palette);
+    DerivedPalette::follow(widget, [](QPalette &palette) {
+        palette.setColor(QPalette::WindowText, TextStyles::secondary(palette));
+        palette.setColor(QPalette::ButtonText, TextStyles::secondary(palette));
+    });
 }
 
 } // namespace
@@ -99,11 +100,7 @@ void OnboardingView::buildLayout()
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Plain);
     divider->setFixedHeight(1);
-    QPalette dividerPalette = divider->palette();
-    QColor line = dividerPalette.color(QPalette::WindowText);
-    line.setAlphaF(0.15f);
-    dividerPalette.setColor(QPalette::WindowText, line);
-    divider->setPalette(dividerPalette);
+    DerivedPalette::fade(divider, QPalette::WindowText, 0.15);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -184,9 +181,19 @@ QWidget *OnboardingView::buildButtonBar()
     m_skip->setObjectName(QStringLiteral("skip"));
     m_skip->setFlat(true);
     m_skip->setCursor(Qt::PointingHandCursor);
-    m_skip->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; padding: 4px 6px; }"
-                                         "QPushButton:hover { text-decoration: underline; }"));
-    setSecondaryColour(m_skip);
+    // A style sheet sets its own text colour: it is written again for each palette.
+    DerivedPalette::follow(m_skip, [skip = m_skip](QPalette &palette) {
+        const QColor text = TextStyles::secondary(palette);
+        const QString sheet = QStringLiteral("QPushButton { border: none; background: transparent; padding: 4px 6px;"
+                                             " color: rgba(%1, %2, %3, %4); }"
+                                             "QPushButton:hover { text-decoration: underline; }")
+                                  .arg(text.red())
+                                  .arg(text.green())
+                                  .arg(text.blue())
+                                  .arg(text.alpha());
+        if (skip->styleSheet() != sheet)
+            skip->setStyleSheet(sheet);
+    });
     connect(m_skip, &QPushButton::clicked, this, [this] {
         if (auto done = m_onDone)
             done();

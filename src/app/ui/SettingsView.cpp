@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 
 #include "app/AppModel.h"
+#include "app/ui/DerivedPalette.h"
 #include "app/ui/FeedbackCapsule.h"
 #include "app/ui/GroupedForm.h"
 #include "app/ui/RangeSpinBox.h"
+#include "app/ui/RoomySpinBoxStyle.h"
 #include "app/ui/SymbolPainter.h"
 
 namespace tavelo {
@@ -79,11 +81,7 @@ QFont scaled(const QFont &base, qreal scale, QFont::Weight weight)
 
 void useSecondaryColour(QWidget *widget)
 {
-    QPalette palette = widget->palette();
-    QColor colour = palette.color(QPalette::WindowText);
-    colour.setAlphaF(0.6f);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    DerivedPalette::fade(widget, QPalette::WindowText, 0.6);
 }
 
 } // namespace
@@ -92,7 +90,7 @@ SettingsView::SettingsView(AppModel &model, MainLoop &loop, QWidget *parent)
     : QWidget(parent), m_model(model), m_draft(model.settings(), loop)
 {
     setObjectName(QStringLiteral("settingsView"));
-    setMinimumSize(kMinWidth, kMinHeight);
+    setMinimumWidth(kMinWidth);
     buildLayout();
     m_modelChanged = m_model.changed.connect([this] {
         m_draft.sync(m_model.settings());
@@ -175,18 +173,14 @@ void SettingsView::buildLayout()
     // The filled look of the window's main action.
     // Only while it can act: disabled, it keeps the plain disabled look, so that the two
     // states cannot be mistaken.
-    QPalette prominent = m_apply->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        prominent.setColor(group, QPalette::Button, prominent.color(group, QPalette::Highlight));
-        prominent.setColor(group, QPalette::ButtonText, prominent.color(group, QPalette::HighlightedText));
-    }
-    m_apply->setPalette(prominent);
+    DerivedPalette::follow(m_apply, [](QPalette &prominent) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            prominent.setColor(group, QPalette::Button, prominent.color(group, QPalette::Highlight));
+            prominent.setColor(group, QPalette::ButtonText, prominent.color(group, QPalette::HighlightedText));
+        }
+    });
     connect(m_apply, &QPushButton::clicked, this, [this] { apply(); });
-    const QColor text = m_restore->palette().color(QPalette::ButtonText);
-    const QColor onAccent = prominent.color(QPalette::ButtonText);
-    m_icons = {SymbolPainter::icon(Symbol::arrowCounterclockwise, text), SymbolPainter::icon(Symbol::checkmark, text),
-               SymbolPainter::icon(Symbol::squareAndArrowDown, onAccent),
-               SymbolPainter::icon(Symbol::checkmark, onAccent)};
+    makeIcons();
     buttons->addWidget(m_restore);
     buttons->addStretch(1);
     buttons->addWidget(m_apply);
@@ -215,6 +209,7 @@ QWidget *SettingsView::numericRow(const SettingsRow &row)
 
     auto *field = new RangeSpinBox(row.lower, row.upper, row.step, widget);
     field->setObjectName(QLatin1String(fieldName(row.field)));
+    field->setStyle(RoomySpinBoxStyle::instance());
     field->setAccessibleName(tr(row.title));
     // The stepper's buttons come on top of the number's own width.
     QStyleOptionSpinBox option;
@@ -314,6 +309,24 @@ void SettingsView::switchLaunchAtLogin(bool on)
     });
 }
 
+bool SettingsView::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // A message shown or hidden changes what the window must hold.
+    if (event->type() == QEvent::LayoutRequest && isWindow() && maximumHeight() != QWIDGETSIZE_MAX)
+        fitToContent();
+    return handled;
+}
+
+void SettingsView::fitToContent()
+{
+    const int width = std::max(kWidth, minimumSizeHint().width());
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height();
+    const QSize size(width, std::max(height, minimumSizeHint().height()));
+    if (size != this->size() || minimumSize() != maximumSize())
+        setFixedSize(size);
+}
+
 void SettingsView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -360,6 +373,27 @@ void SettingsView::refresh(bool resetFields)
     const std::optional<std::string> &message = m_model.launchAtLoginMessage();
     m_launchMessage->setText(message ? QString::fromStdString(*message) : QString());
     m_launchMessage->setVisible(message.has_value());
+    refreshButtons();
+}
+
+void SettingsView::makeIcons()
+{
+    const QColor text = palette().color(QPalette::ButtonText);
+    const QColor onAccent = palette().color(QPalette::HighlightedText);
+    m_icons = {SymbolPainter::icon(Symbol::arrowCounterclockwise, text), SymbolPainter::icon(Symbol::checkmark, text),
+               SymbolPainter::icon(Symbol::squareAndArrowDown, onAccent),
+               SymbolPainter::icon(Symbol::checkmark, onAccent)};
+}
+
+void SettingsView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange || !m_apply)
+        return;
+    // The icons are drawn in the text colours: again after a switch between light and dark.
+    makeIcons();
+    m_restoreShown.reset();
+    m_applyShown.reset();
     refreshButtons();
 }
 

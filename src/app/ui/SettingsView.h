@@ -27,9 +27,7 @@ class SettingsView final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 500;
-    static constexpr int kHeight = 480;
     static constexpr int kMinWidth = 460;
-    static constexpr int kMinHeight = 420;
 
     SettingsView(AppModel &model, MainLoop &loop, QWidget *parent = nullptr);
     ~SettingsView() override;
@@ -40,12 +38,17 @@ public:
     // The actions behind the buttons and Ctrl+S.
     void apply();
     void restoreDefaults();
+    // Fixed at kWidth (or what the desktop's fonts need) and as tall as what is shown.
+    void fitToContent();
 
 protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildLayout();
+    void makeIcons();
     QWidget *numericRow(const SettingsRow &row);
     QWidget *toggleRow(const QString &title, const char *name, QCheckBox *&toggle);
     void edited(SettingsField field, int value);

@@ -38,7 +38,7 @@ void SettingsWindowController::makeWindow(AppModel &model)
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->setAttribute(Qt::WA_QuitOnClose, false);
     // Not resizable: the content's size, grown only if the desktop's fonts need more room.
-    m_window->setFixedSize(QSize(SettingsView::kWidth, SettingsView::kHeight).expandedTo(m_window->minimumSizeHint()));
+    m_window->fitToContent();
 }
 
 std::optional<QPoint> SettingsWindowController::centredPosition(const QPoint &pointer, const QSize &size)

@@ -16,6 +16,7 @@
 
 #include "app/history/StatisticsReport.h"
 #include "app/ui/AccessibleRole.h"
+#include "app/ui/DerivedPalette.h"
 #include "app/ui/DurationFormat.h"
 #include "app/ui/HistoryBarChart.h"
 #include "app/ui/TextStyles.h"
@@ -124,9 +125,8 @@ QWidget *StatisticsView::buildFigures()
         value->setFont(valueFont);
         auto *caption = new QLabel(tr(captions[i]), figures);
         caption->setFont(captionFont);
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, TextStyles::secondary(palette));
-        caption->setPalette(palette);
+        DerivedPalette::follow(
+            caption, [](QPalette &palette) { palette.setColor(QPalette::WindowText, TextStyles::secondary(palette)); });
         grid->addWidget(value, row, i % 3);
         grid->addWidget(caption, row + 1, i % 3);
         m_values.push_back(value);

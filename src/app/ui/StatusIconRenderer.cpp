@@ -305,6 +305,12 @@ QIcon StatusIconRenderer::icon(const StatusIconKey &key)
     return icon;
 }
 
+QColor StatusIconRenderer::accent(StatusIconKey::Symbol symbol, bool onDark)
+{
+    const Colours colours = coloursFor(symbol);
+    return onDark ? colours.ring : colours.badge;
+}
+
 QImage StatusIconRenderer::appIcon(int pixelSize)
 {
     return render({Symbol::focus, kRingSteps, {}}, pixelSize);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QColor>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -46,6 +47,9 @@ public:
     // The key drawn at `sizes`, or at the sizes trays ask for (smallest first) when empty.
     static std::vector<QImage> images(const StatusIconKey &key, const std::vector<int> &sizes = {});
     static QIcon icon(const StatusIconKey &key);
+    // The icon's colour for text and rings beside it: the badge's on light backgrounds, the
+    // brighter ring's on dark ones.
+    static QColor accent(StatusIconKey::Symbol symbol, bool onDark);
     // The focus symbol with a full ring, for the application's own icon.
     static QImage appIcon(int pixelSize);
 };

@@ -1,5 +1,6 @@
 #include "app/ui/StatusMenuView.h"
 #include "app/ui/AccessibleRole.h"
+#include "app/ui/CountdownLabel.h"
 #include "app/ui/WidgetText.h"
 
 #include <QApplication>
@@ -10,12 +11,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include "app/AppModel.h"
-#include "app/ui/CountdownLabel.h"
+#include "app/ui/DerivedPalette.h"
+#include "app/ui/Mnemonics.h"
+#include "app/ui/PanelButton.h"
+#include "app/ui/PanelCountdown.h"
+#include "app/ui/PanelFrame.h"
 #include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusMenuPresentation.h"
 
@@ -26,11 +30,18 @@ namespace {
 constexpr qreal kCountdownPointSize = 34;
 // Caption text relative to the body font.
 constexpr qreal kCaptionScale = 0.85;
+constexpr int kContentWidth = StatusMenuView::kWidth - 2 * StatusMenuView::kMargin;
 
-QColor withAlpha(QColor colour, qreal alpha)
+// Access keys for the entries of a pull-down.
+void markMenu(QMenu *menu)
 {
-    colour.setAlphaF(alpha);
-    return colour;
+    QStringList texts;
+    const QList<QAction *> actions = menu->actions();
+    for (const QAction *action : actions)
+        texts << action->text();
+    const QStringList marked = Mnemonics::assign(texts);
+    for (qsizetype i = 0; i < actions.size(); ++i)
+        actions[i]->setText(marked[i]);
 }
 
 } // namespace
@@ -63,21 +74,14 @@ void StatusMenuView::buildLayout()
     headlineFont.setWeight(QFont::DemiBold);
     QFont captionFont = font();
     captionFont.setPointSizeF(std::max(font().pointSizeF() * kCaptionScale, 7.0));
-    const QColor text = palette().color(QPalette::WindowText);
 
-    m_headline = addText("headline", headlineFont, text);
-
-    m_countdown = new CountdownLabel(this);
-    m_countdown->setObjectName(QStringLiteral("countdown"));
-    setAccessibleRole(m_countdown, QAccessible::StaticText);
-    QFont countdownFont = font();
-    countdownFont.setPointSizeF(kCountdownPointSize);
-    countdownFont.setWeight(QFont::Black);
-    m_countdown->setFont(countdownFont);
+    m_headline = addText("headline", headlineFont, 1.0);
+    m_countdown = new PanelCountdown(kContentWidth, kCountdownPointSize, this);
+    m_countdown->setObjectName(QStringLiteral("countdownRow"));
+    setAccessibleRole(m_countdown->label(), QAccessible::StaticText);
     m_layout->addWidget(m_countdown);
-
-    m_statusLine = addText("statusLine", captionFont, withAlpha(text, 0.65));
-    m_sessionLine = addText("sessionLine", captionFont, withAlpha(text, 0.65));
+    m_statusLine = addText("statusLine", captionFont, 0.65);
+    m_sessionLine = addText("sessionLine", captionFont, 0.65);
     addDivider();
 
     m_pause = addButton("pause", tr("Pause Timer"), nullptr);
@@ -89,6 +93,7 @@ void StatusMenuView::buildLayout()
     }
     pauseMenu->addSeparator();
     pauseMenu->addAction(tr("Pause Indefinitely"), this, [this] { m_model.togglePause(); });
+    markMenu(pauseMenu);
     m_pause->setMenu(pauseMenu);
 
     m_resume = addButton("resume", QString(), [this] { m_model.togglePause(); });
@@ -115,40 +120,42 @@ void StatusMenuView::buildLayout()
     m_checkForUpdates = addButton("checkForUpdates", tr("Check for Updates…"), [this] { m_model.checkForUpdates(); });
     addHelp();
 
-    QColor tertiary = withAlpha(text, 0.45);
-    m_version = addText("version", captionFont, tertiary);
+    m_version = addText("version", captionFont, 0.45);
     addButton("quit", tr("Quit"), [] { QCoreApplication::quit(); });
 }
 
-QLabel *StatusMenuView::addText(const char *name, const QFont &font, const QColor &colour)
+QLabel *StatusMenuView::addText(const char *name, const QFont &font, qreal alpha)
 {
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    label->setFixedWidth(kWidth - 2 * kMargin);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    label->setFixedWidth(kContentWidth);
+    if (alpha < 1.0)
+        DerivedPalette::fade(label, QPalette::WindowText, alpha);
     m_layout->addWidget(label);
     return label;
 }
 
-QPushButton *StatusMenuView::addButton(const char *name, const QString &text, std::function<void()> action)
+PanelButton *StatusMenuView::addButton(const char *name, const QString &text, std::function<void()> action)
 {
-    auto *button = new QPushButton(text, this);
+    auto *button = new PanelButton(QString(), this);
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    button->setFixedWidth(kContentWidth);
     if (action)
         connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
-    m_layout->addWidget(button, 0, Qt::AlignLeft);
+    m_layout->addWidget(button);
+    // Those made without a text take theirs from the state, which changes.
+    m_column.add(button, text.isEmpty());
+    if (!text.isEmpty())
+        m_column.setText(button, text);
     return button;
 }
 
 void StatusMenuView::addHelp()
 {
-    QPushButton *help = addButton("help", tr("Help"), nullptr);
+    PanelButton *help = addButton("help", tr("Help"), nullptr);
     auto *helpMenu = new QMenu(help);
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     // Like Settings…: the panel goes first and the window opens on the next turn.
@@ -164,6 +171,7 @@ void StatusMenuView::addHelp()
             this, [this] { m_model.openWhatsNew(); }, Qt::QueuedConnection);
     });
     m_whatsNew->setObjectName(QStringLiteral("whatsNew"));
+    markMenu(helpMenu);
     // Nothing announces a change of the last version seen, so ask whenever it can be seen.
     connect(helpMenu, &QMenu::aboutToShow, this, [this] { refreshHelp(); });
     help->setMenu(helpMenu);
@@ -185,16 +193,34 @@ void StatusMenuView::addDivider()
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     setAccessibleRole(line, QAccessible::Separator);
-    line->setFixedSize(kWidth - 2 * kMargin, 1);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::WindowText, withAlpha(palette.color(QPalette::WindowText), 0.15));
-    line->setPalette(palette);
+    line->setFixedSize(kContentWidth, 1);
+    DerivedPalette::fade(line, QPalette::WindowText, 0.15);
     m_layout->addWidget(line);
+}
+
+void StatusMenuView::setCompositorCheck(std::function<bool()> compositorRunning)
+{
+    m_compositorRunning = std::move(compositorRunning);
+}
+
+void StatusMenuView::setTranslucent(bool translucent)
+{
+    if (translucent == m_translucent)
+        return;
+    m_translucent = translucent;
+    // A window's alpha channel is chosen when it is made: make it again.
+    if (windowHandle())
+        destroy();
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    const int margin = kMargin + (translucent ? PanelFrame::kShadow : 0);
+    m_layout->setContentsMargins(margin, margin, margin, margin);
 }
 
 void StatusMenuView::popupAt(const QPoint &pointer, const QRect &iconGeometry)
 {
     m_anchor = iconGeometry.isValid() ? iconGeometry : QRect(pointer, QSize(1, 1));
+    if (!isVisible())
+        setTranslucent(m_compositorRunning && m_compositorRunning());
     refresh();
     fitAndPlace();
     show();
@@ -246,6 +272,10 @@ bool StatusMenuView::isOwnWindow(const QWindow *window) const
 void StatusMenuView::hideEvent(QHideEvent *event)
 {
     m_hadFocus = false;
+    m_column.showMnemonics(false);
+    // Like a menu, it opens with no control chosen.
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
     m_engineChanged.disconnect();
     m_modelChanged.disconnect();
     m_sinceClosed.start();
@@ -254,19 +284,51 @@ void StatusMenuView::hideEvent(QHideEvent *event)
 
 void StatusMenuView::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    switch (event->key()) {
+    case Qt::Key_Escape:
         close();
         return;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        // Like a menu: the arrows walk the controls, top to bottom.
+        focusNextPrevChild(event->key() == Qt::Key_Down || event->key() == Qt::Key_Right);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (button && button->isEnabled()) {
+            if (button->menu())
+                button->showMenu();
+            else
+                button->click();
+            return;
+        }
+        break;
+    case Qt::Key_Alt:
+        m_column.showMnemonics(true);
+        break;
+    default:
+        // As in a menu, the access key alone acts too.
+        if (!(event->modifiers() & ~Qt::ShiftModifier) && m_column.actOn(event->text()))
+            return;
     }
     QWidget::keyPressEvent(event);
 }
 
+void StatusMenuView::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Alt)
+        m_column.showMnemonics(false);
+    QWidget::keyReleaseEvent(event);
+}
+
 void StatusMenuView::paintEvent(QPaintEvent *)
 {
-    // A frameless popup gets no decoration: draw a hairline so it stands off what is behind.
     QPainter p(this);
-    p.setPen(withAlpha(palette().color(QPalette::WindowText), 0.25));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int inset = m_translucent ? PanelFrame::kShadow : 0;
+    PanelFrame::paint(p, rect().adjusted(inset, inset, -inset, -inset), palette(), m_translucent);
 }
 
 void StatusMenuView::setWrappedText(QLabel *label, const QString &text)
@@ -290,16 +352,16 @@ void StatusMenuView::refresh()
 
     const StatusMenuPresentation p(snapshot);
     setWrappedText(m_headline, p.headline());
-    m_countdown->setText(p.countdown());
+    m_countdown->show(snapshot, p.countdown());
     setWrappedText(m_statusLine, p.statusLine());
     setWrappedText(m_sessionLine, p.sessionLine());
     m_pause->setVisible(!p.showsResumeButton());
     m_resume->setVisible(p.showsResumeButton());
-    setTextIfChanged(m_resume, p.resumeLabel());
+    m_column.setText(m_resume, p.resumeLabel());
     m_startMicro->setEnabled(p.startMicrobreakEnabled());
     m_startLong->setEnabled(p.startLongBreakEnabled());
-    setTextIfChanged(m_skip, p.skipTitle());
-    setTextIfChanged(m_postpone, p.postponeTitle());
+    m_column.setText(m_skip, p.skipTitle());
+    m_column.setText(m_postpone, p.postponeTitle());
     setWrappedText(m_version, StatusMenuPresentation::versionLine(version));
     if (isVisible())
         fitAndPlace();
@@ -308,12 +370,14 @@ void StatusMenuView::refresh()
 void StatusMenuView::fitAndPlace()
 {
     // The layout fixes the panel's size to its content: the full-width texts make it
-    // kWidth wide, and the height follows what is shown.
+    // kWidth wide (plus the shadow), and the height follows what is shown.
     m_layout->activate();
-    const QSize size = this->size();
     if (!m_anchor.isValid())
         return;
-    const QPoint position = PopupPlacement::position(size, m_anchor, PopupPlacement::availableAt(m_anchor.center()));
+    const int inset = m_translucent ? PanelFrame::kShadow : 0;
+    const QSize card = size() - QSize(2 * inset, 2 * inset);
+    const QPoint position =
+        PopupPlacement::position(card, m_anchor, PopupPlacement::availableAt(m_anchor.center())) - QPoint(inset, inset);
     if (pos() != position)
         move(position);
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "app/ui/CoalescedRefresh.h"
+#include "app/ui/PanelButtonColumn.h"
 #include "app/ui/StatusSnapshot.h"
 #include "core/Signal.h"
 
@@ -22,7 +23,8 @@ class QWindow;
 namespace tavelo {
 
 class AppModel;
-class CountdownLabel;
+class PanelButton;
+class PanelCountdown;
 
 // The panel that drops down from the status item: the timer's state in words and
 // numbers and every control over it. Follows the engine and the model only while open,
@@ -43,17 +45,22 @@ public:
     // Whether the panel closed less than `interval` ago (a click on the status icon that
     // closed it must not open it again).
     bool closedWithin(std::chrono::milliseconds interval) const;
+    // Asked each time the panel opens: with a compositor the panel has rounded corners
+    // and a shadow, without one a plain frame. Unset, it always has the plain frame.
+    void setCompositorCheck(std::function<bool()> compositorRunning);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildLayout();
-    QLabel *addText(const char *name, const QFont &font, const QColor &colour);
-    QPushButton *addButton(const char *name, const QString &text, std::function<void()> action);
+    QLabel *addText(const char *name, const QFont &font, qreal alpha);
+    PanelButton *addButton(const char *name, const QString &text, std::function<void()> action);
+    void setTranslucent(bool translucent);
     void addDivider();
     void addHelp();
     void refreshHelp();
@@ -71,6 +78,8 @@ private:
                                    if (isVisible())
                                        refresh();
                                }};
+    std::function<bool()> m_compositorRunning;
+    bool m_translucent = false;
     std::optional<StatusSnapshot> m_shown;
     QString m_shownVersion;
     QRect m_anchor;
@@ -79,18 +88,19 @@ private:
 
     QVBoxLayout *m_layout = nullptr;
     QLabel *m_headline = nullptr;
-    CountdownLabel *m_countdown = nullptr;
+    PanelCountdown *m_countdown = nullptr;
     QLabel *m_statusLine = nullptr;
     QLabel *m_sessionLine = nullptr;
-    QPushButton *m_pause = nullptr;
-    QPushButton *m_resume = nullptr;
-    QPushButton *m_startMicro = nullptr;
-    QPushButton *m_startLong = nullptr;
-    QPushButton *m_skip = nullptr;
-    QPushButton *m_postpone = nullptr;
+    PanelButton *m_pause = nullptr;
+    PanelButton *m_resume = nullptr;
+    PanelButton *m_startMicro = nullptr;
+    PanelButton *m_startLong = nullptr;
+    PanelButton *m_skip = nullptr;
+    PanelButton *m_postpone = nullptr;
     QLabel *m_version = nullptr;
     QAction *m_whatsNew = nullptr;
-    QPushButton *m_checkForUpdates = nullptr;
+    PanelButton *m_checkForUpdates = nullptr;
+    PanelButtonColumn m_column;
 };
 
 } // namespace tavelo

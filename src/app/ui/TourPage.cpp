@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/ui/DerivedPalette.h"
 #include "app/ui/TextStyles.h"
 #include "app/ui/TourEmblem.h"
 
@@ -44,9 +45,8 @@ TourPage::TourPage(Symbol symbol, QWidget *content, QWidget *parent) : QWidget(p
     m_subtitle->setWordWrap(true);
     m_subtitle->setAlignment(Qt::AlignCenter);
     m_subtitle->setFont(TextStyles::font(TextStyles::Style::body, font()));
-    QPalette subtitlePalette = m_subtitle->palette();
-    subtitlePalette.setColor(QPalette::WindowText, TextStyles::secondary(palette()));
-    m_subtitle->setPalette(subtitlePalette);
+    DerivedPalette::follow(
+        m_subtitle, [](QPalette &palette) { palette.setColor(QPalette::WindowText, TextStyles::secondary(palette)); });
     m_subtitle->setFixedWidth(kTextWidth);
 
     auto *layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "app/ui/DerivedPalette.h"
 #include "app/ui/OnboardingPresentation.h"
 #include "app/ui/ProminentButton.h"
 #include "app/ui/ReleaseNoteText.h"
@@ -72,9 +73,8 @@ QWidget *WhatsNewView::buildHeader()
     auto *subtitle =
         makeLabel(tr("Tavelo just got better."), TextStyles::font(TextStyles::Style::body, font()), header);
     subtitle->setObjectName(QStringLiteral("subtitle"));
-    QPalette palette = subtitle->palette();
-    palette.setColor(QPalette::WindowText, TextStyles::secondary(palette));
-    subtitle->setPalette(palette);
+    DerivedPalette::follow(
+        subtitle, [](QPalette &palette) { palette.setColor(QPalette::WindowText, TextStyles::secondary(palette)); });
 
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);

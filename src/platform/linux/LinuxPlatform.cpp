@@ -14,6 +14,7 @@
 #include "platform/linux/LogindSleepWatcher.h"
 #include "platform/linux/MakoModeDoNotDisturb.h"
 #include "platform/linux/NotificationServerDoNotDisturb.h"
+#include "platform/linux/PortalColorSchemeSource.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/QSettingsUserDefaults.h"
 #include "platform/linux/QtHttpSession.h"
@@ -124,6 +125,11 @@ DoNotDisturb &LinuxPlatform::doNotDisturb()
         m_doNotDisturb = std::make_unique<CombinedDoNotDisturb>(std::move(sources));
     }
     return *m_doNotDisturb;
+}
+
+ColorSchemeSource &LinuxPlatform::colorSchemeSource()
+{
+    return made(m_colorSchemeSource);
 }
 
 UserDefaults &LinuxPlatform::userDefaults()

@@ -5,6 +5,7 @@
 namespace tavelo {
 
 class CombinedDoNotDisturb;
+class PortalColorSchemeSource;
 class DBusSingleInstance;
 class DBusTimerEndpoint;
 class FreedesktopNotificationCenter;
@@ -42,6 +43,7 @@ public:
     IdleTimeSource &idleTimeSource() override;
     SleepWatcher &sleepWatcher() override;
     DoNotDisturb &doNotDisturb() override;
+    ColorSchemeSource &colorSchemeSource() override;
     UserDefaults &userDefaults() override;
     HttpSession &httpSession() override;
     std::filesystem::path executablePath() override;
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<SystemIdleTimeSource> m_idleTimeSource;
     std::unique_ptr<LogindSleepWatcher> m_sleepWatcher;
     std::unique_ptr<CombinedDoNotDisturb> m_doNotDisturb;
+    std::unique_ptr<PortalColorSchemeSource> m_colorSchemeSource;
     std::unique_ptr<QSettingsUserDefaults> m_userDefaults;
     std::unique_ptr<QtHttpSession> m_httpSession;
     std::unique_ptr<XdgAutostartLoginItem> m_loginItem;
