@@ -18,6 +18,8 @@ TEST(Mnemonics, EachTextTakesAFreeKeyWordStartsFirst)
         // A literal '&' stays one; a text with nothing left keeps none.
         {{"R&D", "D", "r"}, {"&R&&D", "&D", "r"}},
         {{"…", "Ärger", "ärger"}, {"…", "&Ärger", "ä&rger"}},
+        // No key an input method would have to compose.
+        {{"設定…", "統計 2", "Пауза"}, {"設定…", "統計 &2", "&Пауза"}},
     };
     for (const auto &row : rows) {
         const QStringList marked = Mnemonics::assign(row.texts);

@@ -6,6 +6,13 @@ namespace tavelo {
 
 namespace {
 
+// A key the keyboard types in one stroke: digits and letters of cased scripts (Latin, Greek,
+// Cyrillic). Han and kana come through an input method, so those texts go without.
+bool typable(QChar c)
+{
+    return c.isDigit() || (c.isLetter() && c.toLower() != c.toUpper());
+}
+
 bool startsWord(const QString &text, qsizetype i)
 {
     return i == 0 || !text[i - 1].isLetterOrNumber();
@@ -23,7 +30,7 @@ QStringList Mnemonics::assign(const QStringList &texts)
         // Word starts first, then any other character.
         for (const bool wordStart : {true, false}) {
             for (qsizetype i = 0; i < text.size() && chosen < 0; ++i) {
-                if (text[i].isLetterOrNumber() && startsWord(text, i) == wordStart &&
+                if (typable(text[i]) && startsWord(text, i) == wordStart &&
                     !taken.contains(text[i].toLower().unicode()))
                     chosen = i;
             }
