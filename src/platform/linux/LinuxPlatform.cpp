@@ -105,7 +105,7 @@ WindowList &LinuxPlatform::windowList()
 
 IdleTimeSource &LinuxPlatform::idleTimeSource()
 {
-    return made(m_idleTimeSource);
+    return made(m_idleTimeSource, &mainLoop());
 }
 
 SleepWatcher &LinuxPlatform::sleepWatcher()
