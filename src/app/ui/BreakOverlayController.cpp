@@ -146,7 +146,6 @@ bool BreakOverlayController::eventFilter(QObject *watched, QEvent *event)
 void BreakOverlayController::hide()
 {
     m_keepOnTop.cancel();
-    releasePrepared();
     if (m_keyboardAnchor) {
         m_keyboardAnchor->hide();
         m_keyboardAnchor->deleteLater();
