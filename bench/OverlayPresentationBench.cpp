@@ -15,9 +15,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-BreakOverlayPresentation::State breakState(BreakType type)
+StatusSnapshot breakState(BreakType type)
 {
-    BreakOverlayPresentation::State s;
+    StatusSnapshot s;
     s.activeBreak = type;
     s.remainingSeconds = type == BreakType::micro ? 17 : 754;
     s.completedFocusSessions = type == BreakType::micro ? 2 : 4;
@@ -27,7 +27,7 @@ BreakOverlayPresentation::State breakState(BreakType type)
 // With the user's locale formatting the "Back at" time, as the view does.
 void BM_OverlayPresentationLocalTime(benchmark::State &state)
 {
-    BreakOverlayPresentation::State s = breakState(BreakType(state.range(0)));
+    StatusSnapshot s = breakState(BreakType(state.range(0)));
     const TimePoint now = std::chrono::system_clock::now();
     for (auto _ : state) {
         s.remainingSeconds = s.remainingSeconds > 1 ? s.remainingSeconds - 1 : 900;
@@ -39,7 +39,7 @@ BENCHMARK(BM_OverlayPresentationLocalTime)->ArgName("long")->DenseRange(0, 1);
 // The same without the locale, to tell the time formatting's share apart.
 void BM_OverlayPresentationFixedTime(benchmark::State &state)
 {
-    BreakOverlayPresentation::State s = breakState(BreakType(state.range(0)));
+    StatusSnapshot s = breakState(BreakType(state.range(0)));
     const TimePoint now = std::chrono::system_clock::now();
     const BreakOverlayPresentation::TimeFormatter fixed = [](TimePoint) { return QStringLiteral("3:45 PM"); };
     for (auto _ : state) {
@@ -56,7 +56,7 @@ void BM_OverlayStateOfEngine(benchmark::State &state)
     BreakEngine engine(BreakSettings::standard, clock, loop);
     engine.startBreakNow(BreakType::micro);
     for (auto _ : state)
-        benchmark::DoNotOptimize(BreakOverlayPresentation::State::of(engine));
+        benchmark::DoNotOptimize(StatusSnapshot::of(engine));
 }
 BENCHMARK(BM_OverlayStateOfEngine);
 

@@ -26,7 +26,7 @@ void BM_StatusIconRender(benchmark::State &state)
     int step = 0;
     for (auto _ : state) {
         step = (step + 1) % (StatusIconRenderer::kRingSteps + 1);
-        const StatusIconKey key{StatusIconKey::Symbol::focus, step};
+        const StatusIconKey key{StatusIconKey::Symbol::focus, step, QString()};
         benchmark::DoNotOptimize(StatusIconRenderer::render(key, size));
     }
 }
@@ -38,7 +38,7 @@ void BM_StatusIconAllSizes(benchmark::State &state)
     int step = 0;
     for (auto _ : state) {
         step = (step + 1) % (StatusIconRenderer::kRingSteps + 1);
-        const StatusIconKey key{StatusIconKey::Symbol(state.range(0)), step};
+        const StatusIconKey key{StatusIconKey::Symbol(state.range(0)), step, QString()};
         benchmark::DoNotOptimize(StatusIconRenderer::images(key));
     }
 }
@@ -49,7 +49,7 @@ void BM_StatusIconAsQIcon(benchmark::State &state)
     int step = 0;
     for (auto _ : state) {
         step = (step + 1) % (StatusIconRenderer::kRingSteps + 1);
-        benchmark::DoNotOptimize(StatusIconRenderer::icon({StatusIconKey::Symbol::focus, step}));
+        benchmark::DoNotOptimize(StatusIconRenderer::icon({StatusIconKey::Symbol::focus, step, QString()}));
     }
 }
 BENCHMARK(BM_StatusIconAsQIcon);

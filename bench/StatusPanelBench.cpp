@@ -83,7 +83,7 @@ void BM_StatusSnapshotOfEngine(benchmark::State &state)
     BreakEngine engine(BreakSettings::standard, clock, loop);
     loop.advance(10s);
     for (auto _ : state)
-        benchmark::DoNotOptimize(StatusSnapshot::of(engine, BreakSettings::standard));
+        benchmark::DoNotOptimize(StatusSnapshot::of(engine));
 }
 BENCHMARK(BM_StatusSnapshotOfEngine);
 

@@ -1,6 +1,7 @@
 // tavelo-window-probe: timestamps, from outside any program, the moments windows appear
 // on an X display, for bench/measure.sh. Listens to the root window's structure events:
 //   map  <µs> <window> <instance> <class> <pid>   a top-level window was mapped
+//   unmap <µs> <window> <instance> <class> <pid>  ... and unmapped again
 //   tray <µs> <window> <instance> <class> <pid>   a window docked into the tint2 tray became viewable
 // Times are CLOCK_REALTIME microseconds, the clock of bash's $EPOCHREALTIME and of
 // dbus-monitor's time= stamps. "ready <µs>" comes first, once the tray has an owner and
@@ -184,6 +185,8 @@ int main(int argc, char **argv)
             const long long t = nowMicros();
             if (event.type == MapNotify && event.xmap.event == root) {
                 report("map", t, display, event.xmap.window);
+            } else if (event.type == UnmapNotify && event.xunmap.event == root) {
+                report("unmap", t, display, event.xunmap.window);
             } else if (event.type == ReparentNotify && event.xreparent.event == root &&
                        event.xreparent.parent != root && insideTint2(display, event.xreparent.parent, root)) {
                 XSelectInput(display, event.xreparent.window, StructureNotifyMask);

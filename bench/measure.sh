@@ -8,14 +8,17 @@
 # system bus and an empty $HOME. Per program:
 #   startup_ms  launch -> its icon docked into tint2's tray and viewable (tavelo-window-probe,
 #               which timestamps X structure events as they happen)
-#   rss, pss    Rss/Pss from /proc/PID/smaps_rollup summed over the program's processes,
+#   rss, pss, uss  Rss/Pss/private pages from /proc/PID/smaps_rollup summed over the program's processes,
 #               after --settle s and at the end of the idle window; the larger sample counts
 #   cpu         CPU time of the program's processes over the --window s idle window, from a
 #               cpuacct cgroup (ns, every thread and child) or else /proc ticks, per minute
 #   ctxsw       voluntary+nonvoluntary switches of all threads (/proc/PID/task/*/status)
 #               over the same window, per minute
 #   overlay_ms  break start -> break windows mapped on both monitors.
-#               Tavelo: its own run with a one-minute focus. The break's start is the
+#               Tavelo: its own run with a one-minute focus, the median of --overlay-breaks
+#               breaks (windows built at the warning); then overlay_quick_ms, the median of
+#               --quick-breaks breaks started at once through `tavelo break`, as from the
+#               panel (windows built when the break starts). The break's start is the
 #               "Microbreak" Notify call the program sends on the session bus the moment the
 #               break begins, before it builds any window (dbus-monitor stamps it); the maps
 #               are the MapNotify events of its two tavelo-overlay windows. Both stamps come
@@ -33,6 +36,8 @@
 #   --runs N          runs of Tavelo's idle measurement (default 1)
 #   --settings FILE   settings.json for Tavelo's idle runs (default: none, the defaults)
 #   --no-overlay      leave out Tavelo's overlay run
+#   --overlay-breaks N  natural breaks in the overlay run (default 1; a minute each)
+#   --quick-breaks N    breaks started at once in the overlay run (default 5)
 # Prints one table (report.sh), budgets included; exits non-zero only when Tavelo could not
 # be measured at all.
 set -u
@@ -138,11 +143,12 @@ inside() {
     m1=$(mem_kb "${procs[@]}")
     local span=$((w1 - w0)) switches voluntary
     read -r switches voluntary < <(ctx_delta "$run/ctx0" "$run/ctx1")
-    read -r rss0 pss0 <<<"$m0"
-    read -r rss1 pss1 <<<"$m1"
+    read -r rss0 pss0 uss0 <<<"$m0"
+    read -r rss1 pss1 uss1 <<<"$m1"
     # The larger of the two samples: a library page counts in full only while no other
     # process maps it, and other programs on the machine come and go.
     fields+=("rss_mb=$(div1 $((rss1 > rss0 ? rss1 : rss0)) 1024)" "pss_mb=$(div1 $((pss1 > pss0 ? pss1 : pss0)) 1024)"
+      "uss_mb=$(div1 $((uss1 > uss0 ? uss1 : uss0)) 1024)" "uss_start_mb=$(div1 "$uss0" 1024)" "uss_end_mb=$(div1 "$uss1" 1024)"
       "pss_start_mb=$(div1 "$pss0" 1024)" "pss_end_mb=$(div1 "$pss1" 1024)"
       "cpu_ms_min=$(div1 $(((c1 - c0) / 1000 * 60000)) "$span")"
       "ctxsw_min=$(div1 $((switches * 60000000)) "$span")" "vol_min=$(div1 $((voluntary * 60000000)) "$span")"
@@ -163,21 +169,55 @@ inside() {
       fields+=("overlay_ms=$first" "overlay_note=trigger")
     fi
   else
-    # Two overlay windows, one per monitor, after the first minute of focus.
-    local n=0
-    wait_for 100 overlay_maps 2 && n=2
-    local start=
-    start=$(awk '/member=Notify/ { t = $3; sub("time=", "", t); pending = 1; next }
-                 pending && /string "Microbreak"/ { print t; exit }
+    # Natural breaks (the windows are built at the warning), then breaks started at once
+    # through the control interface, as the panel starts them (built when they start).
+    local app_bin=$1 natural=${BENCH_OVERLAY_BREAKS:-1} quick=${BENCH_QUICK_BREAKS:-5} k maps=0
+    local -a started=()
+    for ((k = 1; k <= natural; k++)); do
+      wait_for 100 overlay_maps $((maps + 2)) || break
+      maps=$((maps + 2))
+      wait_for 20 overlay_unmapped $maps || break
+    done
+    ((maps == 2 * natural)) || quick=0
+    for ((k = 1; k <= quick; k++)); do
+      "$app_bin" break micro >/dev/null 2>&1
+      wait_for 10 overlay_maps $((maps + 2)) || break
+      "$app_bin" skip >/dev/null 2>&1
+      maps=$((maps + 2))
+      wait_for 10 overlay_unmapped $maps || break
+    done
+    # Each break's start: the "Microbreak" Notify the program sends before it shows a window.
+    mapfile -t started < <(awk '/member=Notify/ { t = $3; sub("time=", "", t); pending = 1; next }
+                 pending && /string "Microbreak"/ { print t; pending = 0 }
                  /^(method|signal)/ { pending = 0 }' "$run/notify.log")
-    if [[ -n $start && $n -eq 2 ]]; then
-      local s_us=$((10#${start//[!0-9]/})) first last
-      first=$(grep ' tavelo-overlay ' "$run/probe.log" | head -n1 | awk '{print $2}')
-      last=$(grep ' tavelo-overlay ' "$run/probe.log" | sed -n 2p | awk '{print $2}')
-      fields+=("overlay_ms=$(ms1 $((last - s_us)))" "overlay_first_ms=$(ms1 $((first - s_us)))")
+    # For each start, the moment the second of its windows was first mapped: the k-th pair
+    # of overlay windows belongs to the k-th break. Windows built ahead may be mapped before
+    # the notice reaches the bus, which makes the figure negative.
+    local -a shown_us=()
+    mapfile -t shown_us < <(printf '%s\n' "${started[@]}" | awk -v probe="$run/probe.log" '
+      { t = $1; gsub(/[^0-9]/, "", t); start[++n] = t + 0 }
+      END {
+        while ((getline line < probe) > 0) {
+          split(line, f, " ")
+          if (f[1] == "map" && f[4] == "tavelo-overlay" && !(f[3] in seen)) { seen[f[3]] = 1; at[++m] = f[2] + 0 }
+        }
+        for (k = 1; k <= n; k++) {
+          if (2 * k > m) { print "NA"; continue }
+          last = at[2 * k] > at[2 * k - 1] ? at[2 * k] : at[2 * k - 1]
+          print last - start[k]
+        }
+      }')
+    local -a natural_ms=() quick_ms=()
+    for ((k = 0; k < ${#shown_us[@]}; k++)); do
+      [[ ${shown_us[k]} == NA ]] && continue
+      if ((k < natural)); then natural_ms+=("${shown_us[k]}"); else quick_ms+=("${shown_us[k]}"); fi
+    done
+    if ((${#natural_ms[@]})); then
+      fields+=("overlay_ms=$(ms1 "$(median_of "${natural_ms[@]}")")" "overlay_runs=${#natural_ms[@]}")
     else
-      fields+=("overlay_ms=NA" "error=overlay(maps=$(grep -c ' tavelo-overlay ' "$run/probe.log"),start=${start:-none})")
+      fields+=("overlay_ms=NA" "error=overlay(maps=$(grep -c ' tavelo-overlay ' "$run/probe.log"),starts=${#started[@]})")
     fi
+    ((${#quick_ms[@]})) && fields+=("overlay_quick_ms=$(ms1 "$(median_of "${quick_ms[@]}")")" "overlay_quick_runs=${#quick_ms[@]}")
   fi
   echo "${fields[*]}" >"$result"
 }
@@ -201,7 +241,13 @@ sleep_until() {
   rest=$(($1 - NOW))
   ((rest > 0)) && sleep "$((rest / 1000000)).$(printf '%06d' $((rest % 1000000)))"
 }
-overlay_maps() { [[ $(grep -c ' tavelo-overlay ' "$BENCH_RUN/probe.log") -ge $1 ]]; }
+# Distinct overlay windows mapped (or unmapped) so far, at least $1 of them.
+overlay_maps() { [[ $(awk '$1 == "map" && $4 == "tavelo-overlay" && !seen[$3]++' "$BENCH_RUN/probe.log" | wc -l) -ge $1 ]]; }
+overlay_unmapped() { # by id: a window destroyed as it is unmapped has no class left to read
+  [[ $(awk '$1 == "map" && $4 == "tavelo-overlay" { ours[$3] = 1 } $1 == "unmap" && ($3 in ours) && !seen[$3]++' \
+    "$BENCH_RUN/probe.log" | wc -l) -ge $1 ]]
+}
+median_of() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : int((a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
 # The first window the peer maps after the trigger at $1 (any class but the desktop's own).
 peer_window_after() {
   local what t rest
@@ -246,14 +292,14 @@ app_pids() {
     fi
   } | sort -un | while read -r p; do alive "$p" && echo "$p"; done
 }
-mem_kb() { # RSS_kB PSS_kB summed
-  local p k v rss=0 pss=0
+mem_kb() { # RSS_kB PSS_kB USS_kB summed
+  local p k v rss=0 pss=0 uss=0
   for p in "$@"; do
     while read -r k v _; do
-      case $k in Rss:) rss=$((rss + v)) ;; Pss:) pss=$((pss + v)) ;; esac
+      case $k in Rss:) rss=$((rss + v)) ;; Pss:) pss=$((pss + v)) ;; Private_Clean: | Private_Dirty:) uss=$((uss + v)) ;; esac
     done <"/proc/$p/smaps_rollup" 2>/dev/null
   done
-  echo "$rss $pss"
+  echo "$rss $pss $uss"
 }
 cpu_ns() {
   if [[ -n $CG ]]; then
@@ -336,6 +382,8 @@ while (($#)); do
     --runs) RUNS=$2; shift 2 ;;
     --settings) SETTINGS=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift 2 ;;
     --no-overlay) OVERLAY=0; shift ;;
+    --overlay-breaks) export BENCH_OVERLAY_BREAKS=$2; shift 2 ;;
+    --quick-breaks) export BENCH_QUICK_BREAKS=$2; shift 2 ;;
     -h | --help) sed -n '2,/^set -u/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
     -*) log "unknown option $1"; exit 2 ;;
     *) STAGE=$(cd "$1" && pwd); shift ;;
@@ -397,7 +445,7 @@ measure_one() { # NAME MODE SEED AFTER_START PREPARE TRIGGER -- COMMAND...
     [[ -n $seed ]] && $seed "$XDG_CONFIG_HOME"
     export BENCH_RUN=$run BENCH_PROBE=$PROBE BENCH_WINDOW=$WINDOW BENCH_SETTLE=$SETTLE
     export BENCH_AFTER_START=$after BENCH_PREPARE=$prepare BENCH_TRIGGER=$trigger
-    timeout -k 10 $((WINDOW + SETTLE + 150)) "$SESSION" "$HERE/measure.sh" --inside "$name" "$mode" "$run/result" -- "$@"
+    timeout -k 10 $((WINDOW + SETTLE + 150 + 70 * ${BENCH_OVERLAY_BREAKS:-1})) "$SESSION" "$HERE/measure.sh" --inside "$name" "$mode" "$run/result" -- "$@"
   ) >"$run/session.log" 2>&1
   if [[ -s $run/result ]]; then
     cat "$run/result" >>"$RESULTS"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # report.sh RESULTS - the table of measure.sh's results: one row per program, Tavelo's
-# ratios against the leanest peer (the one with the smallest PSS) and its budgets.
+# ratios against the best peer in each column and its budgets.
 # Exits 1 when Tavelo has no figures at all, 0 otherwise (a missed budget is shown, not fatal).
 set -u
 [[ -r ${1:-} ]] || { echo "usage: report.sh RESULTS" >&2; exit 2; }
@@ -21,7 +21,8 @@ function median(name, key,    n, i, j, t, a) {
   name = f["name"]
   if (!(name in seen)) { seen[name] = 1; order[++count] = name }
   if (f["mode"] == "overlay") {
-    overlay[name] = f["overlay_ms"]; overlayFirst[name] = f["overlay_first_ms"]; startup2[name] = f["startup_ms"]
+    overlay[name] = f["overlay_ms"]; overlayRuns[name] = f["overlay_runs"]; startup2[name] = f["startup_ms"]
+    quick[name] = f["overlay_quick_ms"]; quickRuns[name] = f["overlay_quick_runs"]
     if ("error" in f) err[name] = err[name] " overlay:" f["error"]
     next
   }
@@ -31,56 +32,55 @@ function median(name, key,    n, i, j, t, a) {
   if ("overlay_ms" in f) overlay[name] = f["overlay_ms"] (f["overlay_note"] == "trigger" ? "*" : "")
 }
 END {
-  split("startup_ms rss_mb pss_mb cpu_ms_min ctxsw_min", keys, " ")
-  split("150 60 30 9 150", budget, " ")
-  printf "\n%-16s %11s %8s %8s %11s %10s %11s\n", "program", "startup_ms", "rss_mb", "pss_mb", "cpu_ms/min", "ctxsw/min", "overlay_ms"
-  leanest = ""
+  n = split("startup_ms uss_mb pss_mb cpu_ms_min ctxsw_min", keys, " ")
+  # Absolute budgets, or a fraction ("0.2x") of the best peer in the same column.
+  split("100 0.2x - 0.2x 70", budget, " ")
+  printf "\n%-16s %11s %8s %8s %11s %10s %11s\n", "program", "startup_ms", "uss_mb", "pss_mb", "cpu_ms/min", "ctxsw/min", "overlay_ms"
   for (i = 1; i <= count; i++) {
     name = order[i]
-    for (k = 1; k <= 5; k++) m[name, keys[k]] = median(name, keys[k])
-    printf "%-16s %11s %8s %8s %11s %10s %11s%s\n", name, fmt(m[name, "startup_ms"]), fmt(m[name, "rss_mb"]),
+    for (k = 1; k <= n; k++) m[name, keys[k]] = median(name, keys[k])
+    printf "%-16s %11s %8s %8s %11s %10s %11s%s\n", name, fmt(m[name, "startup_ms"]), fmt(m[name, "uss_mb"]),
       fmt(m[name, "pss_mb"]), fmt(m[name, "cpu_ms_min"]), fmt(m[name, "ctxsw_min"]),
       fmt(overlay[name]), (name in err ? "   (" substr(err[name], 2) ")" : "")
-    if (name != "tavelo" && num(m[name, "pss_mb"]) && (leanest == "" || m[name, "pss_mb"] + 0 < m[leanest, "pss_mb"] + 0))
-      leanest = name
   }
-  if (num(overlayFirst["tavelo"]))
-    printf "%-16s %11s %8s %8s %11s %10s %11s\n", "  (2nd start)", fmt(startup2["tavelo"]), "", "", "", "", "first " overlayFirst["tavelo"]
-  if (leanest != "") {
-    printf "%-16s", "tavelo/" leanest
-    for (k = 1; k <= 5; k++) {
-      a = m["tavelo", keys[k]]; b = m[leanest, keys[k]]
-      ratio[k] = (num(a) && num(b) && b > 0) ? sprintf("%.2fx", a / b) : "n/a"
-    }
-    printf " %11s %8s %8s %11s %10s\n", ratio[1], ratio[2], ratio[3], ratio[4], ratio[5]
-  }
+  if (num(startup2["tavelo"]))
+    printf "%-16s %11s %8s %8s %11s %10s %11s\n", "  (overlay run)", fmt(startup2["tavelo"]), "", "", "", "",
+      "n=" fmt(overlayRuns["tavelo"])
+  if (num(quick["tavelo"]))
+    printf "%-16s %11s %8s %8s %11s %10s %11s\n", "  (break now)", "", "", "", "", "", quick["tavelo"] " (<=50)"
   # Per column against whichever peer does best there.
   printf "%-16s", "tavelo/best peer"
-  for (k = 1; k <= 5; k++) {
-    best = ""
+  for (k = 1; k <= n; k++) {
+    best[k] = ""
     for (i = 1; i <= count; i++) {
       name = order[i]
-      if (name != "tavelo" && num(m[name, keys[k]]) && m[name, keys[k]] > 0 && (best == "" || m[name, keys[k]] + 0 < best + 0))
-        best = m[name, keys[k]]
+      if (name != "tavelo" && num(m[name, keys[k]]) && m[name, keys[k]] > 0 && (best[k] == "" || m[name, keys[k]] + 0 < best[k] + 0))
+        best[k] = m[name, keys[k]]
     }
     a = m["tavelo", keys[k]]
-    ratio[k] = (num(a) && best != "") ? sprintf("%.2fx", a / best) : "n/a"
+    ratio[k] = (num(a) && best[k] != "") ? sprintf("%.2fx", a / best[k]) : "n/a"
   }
   printf " %11s %8s %8s %11s %10s\n", ratio[1], ratio[2], ratio[3], ratio[4], ratio[5]
-  printf "%-16s %11s %8s %8s %11s %10s %11s\n", "budget", "<=150", "<=60", "<=30", "<=9", "<=150", "<=100"
+  printf "%-16s %11s %8s %8s %11s %10s %11s\n", "budget", "<=" budget[1], "<=" budget[2], "", "<=" budget[4], "<=" budget[5], "<=16"
   missed = ""
-  for (k = 1; k <= 5; k++) {
-    a = m["tavelo", keys[k]]
-    if (!num(a)) missed = missed " " keys[k] "=n/a"
-    else if (a + 0 > budget[k] + 0) missed = missed " " keys[k] "=" a ">" budget[k]
+  for (k = 1; k <= n; k++) {
+    a = m["tavelo", keys[k]]; b = budget[k]
+    if (b == "-") continue
+    if (!num(a)) { missed = missed " " keys[k] "=n/a"; continue }
+    if (b ~ /x$/) {
+      if (best[k] == "") { missed = missed " " keys[k] "=no-peer"; continue }
+      limit = substr(b, 1, length(b) - 1) * best[k]
+    } else limit = b + 0
+    if (a + 0 > limit) missed = missed " " keys[k] "=" a ">" sprintf("%.1f", limit)
   }
   o = overlay["tavelo"]
   if (!num(o)) missed = missed " overlay_ms=n/a"
-  else if (o + 0 > 100) missed = missed " overlay_ms=" o ">100"
+  else if (o + 0 > 16) missed = missed " overlay_ms=" o ">16"
+  q = quick["tavelo"]
+  if (num(q) && q + 0 > 50) missed = missed " break_now_ms=" q ">50"
   print ""
   if (missed == "") print "tavelo: every budget met"
   else print "tavelo: budget missed or not measured:" missed
-  if (leanest != "") print "leanest peer (smallest PSS): " leanest
   print "* peers: from their own break-now command to their first break window mapped"
   if (!(("tavelo", 1, "name") in val)) exit 1
 }' "$1"

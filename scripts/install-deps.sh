@@ -7,7 +7,7 @@ PACKAGES=(
   # build
   build-essential cmake ninja-build pkg-config g++ clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools nlohmann-json3-dev libqt6sql6-sqlite
-  libx11-dev libxss-dev
+  libx11-dev libxcb1-dev libxcb-screensaver0-dev
   qt6-l10n-tools qt6-translations-l10n
   libwayland-dev wayland-protocols plasma-wayland-protocols libglib2.0-dev
   # tests and benchmarks

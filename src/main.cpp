@@ -1,9 +1,11 @@
 // The tavelo executable: builds the collaborators in order, hands them to the model
 // and runs the event loop. There is no main window; the status item is the way in.
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/AppModel.h"
 #include "app/IdleMonitor.h"
@@ -124,16 +126,29 @@ int main(int argc, char **argv)
     statusItem.show();
     TimerControl timerControl(model, platform->timerEndpoint(), loop, [&statusItem] { statusItem.openPanel(); });
 
-    // After the status item, so that opening the file does not delay it.
-    HistoryStore historyStore(HistoryStore::defaultFile());
-    HistoryRecorder history(model, historyStore, loop, clock, [&notifier, &historyStore](const std::string &problem) {
-        std::fprintf(stderr, "tavelo: break history unavailable: %s\n", problem.c_str());
-        notifier.notifyHistoryUnavailable(historyStore.file().string());
+    // Once the status item is up, or a little later without a tray: loading the database
+    // driver and opening the file would otherwise delay it.
+    std::unique_ptr<HistoryStore> historyStore;
+    std::unique_ptr<HistoryRecorder> history;
+    std::unique_ptr<StatisticsWindowController> statisticsWindow;
+    const auto openHistory = [&] {
+        if (history)
+            return;
+        historyStore = std::make_unique<HistoryStore>(HistoryStore::defaultFile());
+        history = std::make_unique<HistoryRecorder>(
+            model, *historyStore, loop, clock, [&notifier, &historyStore](const std::string &problem) {
+                std::fprintf(stderr, "tavelo: break history unavailable: %s\n", problem.c_str());
+                notifier.notifyHistoryUnavailable(historyStore->file().string());
+            });
+        statisticsWindow = std::make_unique<StatisticsWindowController>(
+            [&history](TimePoint from) { return history->eventsSince(from); }, clock, localTimeZoneOffset());
+    };
+    QObject::connect(&statusItem, &StatusItem::shown, &statusItem, openHistory, Qt::QueuedConnection);
+    QTimer::singleShot(std::chrono::seconds(2), &statusItem, openHistory);
+    const Connection statisticsRequests = model.statisticsRequested.connect([&] {
+        openHistory();
+        statisticsWindow->show();
     });
-    StatisticsWindowController statisticsWindow([&history](TimePoint from) { return history.eventsSince(from); }, clock,
-                                                localTimeZoneOffset());
-    const Connection statisticsRequests =
-        model.statisticsRequested.connect([&statisticsWindow] { statisticsWindow.show(); });
 
     return QApplication::exec();
 }

@@ -53,8 +53,11 @@ void AppModel::wireEngineCallbacks()
         // Read now, so that a change of mode applies from the next break on.
         m_overlay->show(m_engine->settings().strictMode);
     });
-    engine.onBreakWarning =
-        m_liveness.guard([this](std::int64_t seconds) { m_deps.notifier.notifyBreakWarning(seconds); });
+    engine.onBreakWarning = m_liveness.guard([this](std::int64_t seconds) {
+        m_deps.notifier.notifyBreakWarning(seconds);
+        // Built now, the overlay needs only mapping when the break starts.
+        m_overlay->prepare(m_engine->settings().strictMode);
+    });
     engine.onPausedReminder =
         m_liveness.guard([this](std::int64_t elapsed) { m_deps.notifier.notifyStillPaused(elapsed); });
     engine.onBreakFinished = m_liveness.guard([this] {

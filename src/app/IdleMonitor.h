@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace tavelo {
 
 class IdleTimeSource;
@@ -12,6 +14,9 @@ public:
 
     // The source's value; 0 when it cannot tell or gives a value that is not finite.
     double idleSeconds();
+    // The same value handed to `answer`, at once or when the source has it (a beat later
+    // for a source that asks a server).
+    void readIdleSeconds(std::function<void(double)> answer);
 
 private:
     IdleTimeSource &m_source;

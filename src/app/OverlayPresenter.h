@@ -15,6 +15,9 @@ struct OverlayActions {
 class OverlayPresenter {
 public:
     virtual ~OverlayPresenter() = default;
+    // The coming break's windows built ahead and kept unmapped, so that show() has only to
+    // map them; released again if no break comes to use them.
+    virtual void prepare(bool /*strictMode*/) {}
     virtual void show(bool strictMode) = 0;
     virtual void hide() = 0;
     virtual bool isVisible() const = 0;

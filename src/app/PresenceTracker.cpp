@@ -37,8 +37,13 @@ std::int64_t PresenceTracker::wholeIdleSeconds(double seconds)
 void PresenceTracker::startIdleMonitoring()
 {
     m_idleTimer.cancel();
-    m_idleTimer = m_loop.every(kSampleInterval,
-                               m_liveness.guard([this] { m_loop.post(m_liveness.guard([this] { sampleIdle(); })); }));
+    // The periodic sample takes the answer whenever the source has it; the first one, like
+    // the one at wake-up, is waited for, so that the engine has it before anything else runs.
+    m_idleTimer = m_loop.every(kSampleInterval, m_liveness.guard([this] {
+        m_loop.post(m_liveness.guard([this] {
+            m_idleMonitor.readIdleSeconds(m_liveness.guard([this](double seconds) { takeSample(seconds); }));
+        }));
+    }));
     sampleIdle();
 }
 
@@ -58,7 +63,12 @@ void PresenceTracker::observeSleepWake()
 
 void PresenceTracker::sampleIdle()
 {
-    m_engine.setCurrentIdleSeconds(wholeIdleSeconds(m_idleMonitor.idleSeconds()));
+    takeSample(m_idleMonitor.idleSeconds());
+}
+
+void PresenceTracker::takeSample(double seconds)
+{
+    m_engine.setCurrentIdleSeconds(wholeIdleSeconds(seconds));
 }
 
 void PresenceTracker::handleDidWake()

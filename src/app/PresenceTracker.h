@@ -41,6 +41,7 @@ private:
     void startIdleMonitoring();
     void observeSleepWake();
     void sampleIdle();
+    void takeSample(double seconds);
     void handleDidWake();
 
     BreakEngine &m_engine;

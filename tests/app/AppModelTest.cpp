@@ -45,6 +45,18 @@ TEST_F(AppModelTest, StartsFromTheSavedSettingsAndAnnouncesThenShowsThenHidesThe
     EXPECT_EQ(overlayLog, (Calls{"show gentle", "hide", "show strict"}));
 }
 
+// The overlay is built at the warning, in the mode the settings ask for, and shown at the break.
+TEST_F(AppModelTest, TheWarningPreparesTheOverlay)
+{
+    files.files[settingsFile] = R"({"strictMode": false, "focusMinutes": 1, "preBreakWarningSeconds": 10})";
+    started();
+    loop.advance(std::chrono::seconds(49));
+    EXPECT_TRUE(overlayPrepares.empty());
+    loop.advance(std::chrono::seconds(1));
+    EXPECT_EQ(overlayPrepares, std::vector<bool>{false});
+    EXPECT_TRUE(overlayLog.empty());
+}
+
 // The overlay's buttons act on the engine, whose callback hides the overlay and withdraws
 // the break notices; reset ends a break silently, so the model hides the overlay itself.
 TEST_F(AppModelTest, SkipPostponeOrResetEndTheBreakAndALongPauseIsReported)

@@ -113,4 +113,38 @@ TEST_F(BreakOverlayControllerTest, DisplayChangesReplaceTheWindowsOnALaterTurnAn
     EXPECT_TRUE(controller.windows().empty());
 }
 
+// Built at the warning, shown at the break: the same windows, unmapped until then. A set
+// that does not fit the break (another mode) is replaced, and one no break takes is let go.
+TEST_F(BreakOverlayControllerTest, PreparedWindowsAreMappedByTheNextShowOrReleased)
+{
+    controller.prepare(true);
+    const std::vector<QWidget *> prepared = controller.preparedWindows();
+    ASSERT_EQ(prepared.size(), std::size_t(QGuiApplication::screens().size()));
+    EXPECT_FALSE(controller.isVisible());
+    EXPECT_FALSE(prepared[0]->isVisible() || prepared[1]->isVisible());
+    controller.show(true);
+    EXPECT_EQ(controller.windows(), prepared);
+    EXPECT_TRUE(controller.isVisible());
+    EXPECT_EQ(controller.windows()[1]->geometry(), QGuiApplication::screens()[1]->geometry());
+    controller.hide();
+
+    using Windows = std::vector<QPointer<QWidget>>;
+    controller.prepare(true);
+    const Windows strictOnes(controller.preparedWindows().begin(), controller.preparedWindows().end());
+    controller.show(false);
+    EXPECT_NE(controller.windows()[0], strictOnes[0].data());
+    controller.hide();
+
+    controller.prepare(false);
+    const Windows unused(controller.preparedWindows().begin(), controller.preparedWindows().end());
+    loop.advance(std::chrono::seconds(BreakSettings::standard.preBreakWarningSeconds) +
+                 BreakOverlayController::kPreparedSlack);
+    EXPECT_TRUE(controller.preparedWindows().empty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const Windows *gone : {&strictOnes, &unused}) {
+        for (const auto &window : *gone)
+            EXPECT_FALSE(window) << "released, not kept between breaks";
+    }
+}
+
 } // namespace

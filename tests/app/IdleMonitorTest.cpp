@@ -17,5 +17,8 @@ TEST(IdleMonitor, PassesTheSourceThroughButNotUnknownOrNonFiniteValues)
                            Case{std::nullopt, 0}}) {
         test::FakeIdleTimeSource source([v = in] { return v; });
         EXPECT_EQ(IdleMonitor(source).idleSeconds(), out) << in.value_or(-1);
+        double read = -99;
+        IdleMonitor(source).readIdleSeconds([&read](double seconds) { read = seconds; });
+        EXPECT_EQ(read, out) << in.value_or(-1);
     }
 }

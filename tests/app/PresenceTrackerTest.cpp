@@ -62,6 +62,28 @@ TEST_F(PresenceTrackerTest, SamplesAtOnceThenEveryFiveSeconds)
     EXPECT_EQ(watcher.startCount, 1);
 }
 
+// A source that answers later: the periodic sample does not wait, the first one does, and
+// an answer arriving after the tracker is gone is dropped.
+TEST_F(PresenceTrackerTest, PeriodicSamplesTakeTheAnswerWhenItComes)
+{
+    idleSource.deferAnswers = true;
+    idle = 7;
+    tracker->start();
+    EXPECT_EQ(engine.currentIdleSeconds(), 7);
+    idle = 20;
+    loop.advance(5s);
+    ASSERT_EQ(idleSource.deferred.size(), 1u);
+    EXPECT_EQ(engine.currentIdleSeconds(), 7);
+    idleSource.answerDeferred();
+    EXPECT_EQ(engine.currentIdleSeconds(), 20);
+
+    idle = 33;
+    loop.advance(5s);
+    tracker.reset();
+    idleSource.answerDeferred();
+    EXPECT_EQ(engine.currentIdleSeconds(), 20);
+}
+
 TEST_F(PresenceTrackerTest, IdleTimeIsTruncatedAndNeverNegative)
 {
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();

@@ -5,6 +5,7 @@
 #include "platform/linux/SystemIdleTimeSource.h"
 #include "platform/linux/XScreenSaverIdleSource.h"
 #include "support/FakeIdleService.h"
+#include "support/ManualMainLoop.h"
 
 using namespace tavelo;
 using test::FakeIdleService;
@@ -93,4 +94,30 @@ TEST(XScreenSaverIdleSource, GrowsWhileNothingHappensAndDropsOnInput)
     IdleMonitor monitor(system);
     EXPECT_TRUE(waitFor([&] { return monitor.idleSeconds() >= 0.3; }));
     EXPECT_LT(monitor.idleSeconds(), 10.0);
+}
+
+// The periodic reading waits for nothing: its query goes out at once and the answer is taken
+// off the socket at the loop's next beat, one query for every reading asked for meanwhile.
+TEST(XScreenSaverIdleSource, AnswersReadingsAtTheNextBeat)
+{
+    test::ManualClock clock;
+    test::ManualMainLoop loop(clock);
+    XScreenSaverIdleSource source(&loop);
+    std::vector<std::optional<double>> answers;
+    const auto keep = [&answers](std::optional<double> seconds) { answers.push_back(seconds); };
+    source.readIdleSeconds(keep);
+    source.readIdleSeconds(keep);
+    EXPECT_TRUE(answers.empty());
+    // A reading that waits: its reply follows the first query's, which is then in too.
+    ASSERT_TRUE(source.idleSeconds()) << "no MIT-SCREEN-SAVER on the test display";
+    EXPECT_TRUE(answers.empty());
+    loop.advance(std::chrono::seconds(1));
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_TRUE(answers[0] && answers[0] == answers[1]);
+    EXPECT_EQ(loop.activeTimerCount(), 0u) << "nothing is left to run between readings";
+
+    source.readIdleSeconds(keep);
+    EXPECT_TRUE(source.idleSeconds());
+    loop.advance(std::chrono::seconds(1));
+    EXPECT_EQ(answers.size(), 3u);
 }

@@ -50,6 +50,7 @@ public:
     class RecordingOverlay final : public OverlayPresenter {
     public:
         explicit RecordingOverlay(AppFixture &fixture) : m_fixture(fixture) {}
+        void prepare(bool strict) override { m_fixture.overlayPrepares.push_back(strict); }
         void show(bool strict) override { record(strict ? "show strict" : "show gentle", true); }
         void hide() override { record("hide", false); }
         bool isVisible() const override { return m_visible; }
@@ -136,6 +137,8 @@ public:
     OverlayActions overlayActions;
     std::vector<std::string> overlayLog;
     std::vector<std::size_t> noticesBeforeOverlay;
+    // The strict flag of each prepare() call.
+    std::vector<bool> overlayPrepares;
     std::unique_ptr<AppModel> model;
 };
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 #include <QApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -44,6 +46,40 @@ BreakOverlayController::~BreakOverlayController()
     m_keepOnTop.cancel();
     for (QWidget *window : m_windows)
         delete window;
+    for (QWidget *window : m_prepared)
+        delete window;
+}
+
+std::vector<BreakOverlayController::Target> BreakOverlayController::targets()
+{
+    QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) {
+        if (QScreen *primary = QGuiApplication::primaryScreen())
+            screens.append(primary);
+    }
+    std::vector<Target> result;
+    for (QScreen *screen : screens)
+        result.push_back({screen->geometry().isEmpty() ? kFallbackFrame : screen->geometry(), screen});
+    if (result.empty())
+        result.push_back({kFallbackFrame, nullptr});
+    return result;
+}
+
+void BreakOverlayController::prepare(bool strictMode)
+{
+    if (isVisible())
+        return;
+    releasePrepared();
+    // Full-screen content is looked for when the break starts; Do Not Disturb is likely to stay.
+    m_preparedStrict = strictMode && !m_doNotDisturb.isOn();
+    for (const Target &target : targets())
+        m_prepared.push_back(makeWindow(target, m_preparedStrict));
+    const int generation = ++m_preparedGeneration;
+    const auto lifetime = std::chrono::seconds(m_engine.settings().preBreakWarningSeconds) + kPreparedSlack;
+    m_loop.postAfter(lifetime, [self = QPointer<BreakOverlayController>(this), generation] {
+        if (self && self->m_preparedGeneration == generation)
+            self->releasePrepared();
+    });
 }
 
 void BreakOverlayController::show(bool strictMode)
@@ -53,19 +89,15 @@ void BreakOverlayController::show(bool strictMode)
     const bool strict = strictMode && !m_doNotDisturb.isOn() && !isFullscreenContentActive();
     m_lastShowWasStrict = strict;
 
-    QList<QScreen *> screens = QGuiApplication::screens();
-    if (screens.isEmpty()) {
-        if (QScreen *primary = QGuiApplication::primaryScreen())
-            screens.append(primary);
-    }
+    const std::vector<Target> wanted = targets();
     if (strict && keyboardNeedsManagedWindow())
-        makeKeyboardAnchor(screens.isEmpty() ? kFallbackFrame : screens.front()->geometry());
-    for (QScreen *screen : screens) {
-        const QRect frame = screen->geometry().isEmpty() ? kFallbackFrame : screen->geometry();
-        m_windows.push_back(makeWindow(frame, screen, strict));
+        makeKeyboardAnchor(wanted.front().frame);
+    if (!takePrepared(wanted, strict)) {
+        for (const Target &target : wanted)
+            m_windows.push_back(makeWindow(target, strict));
     }
-    if (m_windows.empty())
-        m_windows.push_back(makeWindow(kFallbackFrame, nullptr, strict));
+    for (std::size_t i = 0; i < m_windows.size(); ++i)
+        mapWindow(m_windows[i], wanted[i].frame);
 
     installScreenObserverIfNeeded();
 
@@ -74,6 +106,27 @@ void BreakOverlayController::show(bool strictMode)
         takeKeyboard();
     }
     m_keepOnTop = m_loop.every(kKeepOnTopInterval, [this, strict] { keepOnTop(strict); });
+}
+
+bool BreakOverlayController::takePrepared(const std::vector<Target> &wanted, bool strict)
+{
+    bool fits = !m_prepared.empty() && m_preparedStrict == strict && m_prepared.size() == wanted.size();
+    for (std::size_t i = 0; fits && i < wanted.size(); ++i)
+        fits = m_prepared[i]->geometry() == wanted[i].frame &&
+               (!wanted[i].screen || m_prepared[i]->screen() == wanted[i].screen);
+    if (!fits) {
+        releasePrepared();
+        return false;
+    }
+    m_windows = std::exchange(m_prepared, {});
+    ++m_preparedGeneration;
+    return true;
+}
+
+void BreakOverlayController::releasePrepared()
+{
+    for (QWidget *window : std::exchange(m_prepared, {}))
+        window->deleteLater();
 }
 
 bool BreakOverlayController::eventFilter(QObject *watched, QEvent *event)
@@ -120,7 +173,7 @@ bool BreakOverlayController::isVisible() const
     return false;
 }
 
-QWidget *BreakOverlayController::makeWindow(const QRect &frame, QScreen *screen, bool strict)
+QWidget *BreakOverlayController::makeWindow(const Target &target, bool strict)
 {
     auto *view = new BreakOverlayView(m_engine, m_actions.skip, m_actions.postpone, m_clock);
     view->setWindowTitle(tr("Tavelo break"));
@@ -137,14 +190,22 @@ QWidget *BreakOverlayController::makeWindow(const QRect &frame, QScreen *screen,
         // Nobody gives an unmanaged window focus on a click; keys work once it is clicked.
         view->installEventFilter(this);
     }
-    if (screen)
-        view->setScreen(screen);
-    view->setGeometry(frame);
+    if (target.screen)
+        view->setScreen(target.screen);
+    view->setGeometry(target.frame);
     setNativeWindowClass(view->winId(), "tavelo-overlay", "Tavelo");
-    view->show();
-    view->setGeometry(frame); // again, now that the window exists
-    view->raise();
+    // Styled and laid out now, so that mapping it is all that is left.
+    view->ensurePolished();
+    if (QLayout *layout = view->layout())
+        layout->activate();
     return view;
+}
+
+void BreakOverlayController::mapWindow(QWidget *window, const QRect &frame)
+{
+    window->show();
+    window->setGeometry(frame); // again, now that the window exists
+    window->raise();
 }
 
 bool BreakOverlayController::isFullscreenContentActive() const

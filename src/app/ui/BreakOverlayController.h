@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <vector>
 
 #include <QObject>
@@ -30,12 +31,19 @@ public:
                            QObject *parent = nullptr);
     ~BreakOverlayController() override;
 
+    // Built windows unused for this long after the warning are released: the break came
+    // later than announced (the user stepped away, paused), and show() builds anew.
+    static constexpr std::chrono::seconds kPreparedSlack{15};
+
+    void prepare(bool strictMode) override;
     void show(bool strictMode) override;
     void hide() override;
     bool isVisible() const override;
 
     // The overlay windows in screen order; empty while hidden.
     const std::vector<QWidget *> &windows() const { return m_windows; }
+    // Windows built by prepare() that no show() has taken yet.
+    const std::vector<QWidget *> &preparedWindows() const { return m_prepared; }
     // Whether the last show took the strict set-up (false when it found full-screen content
     // or Do Not Disturb).
     bool lastShowWasStrict() const { return m_lastShowWasStrict; }
@@ -44,7 +52,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *makeWindow(const QRect &frame, QScreen *screen, bool strict);
+    struct Target {
+        QRect frame;
+        QScreen *screen = nullptr;
+    };
+    static std::vector<Target> targets();
+    QWidget *makeWindow(const Target &target, bool strict);
+    static void mapWindow(QWidget *window, const QRect &frame);
+    bool takePrepared(const std::vector<Target> &targets, bool strict);
+    void releasePrepared();
     bool isFullscreenContentActive() const;
     void installScreenObserverIfNeeded();
     void observeScreen(QScreen *screen);
@@ -61,6 +77,9 @@ private:
     const Clock &m_clock;
     MainLoop &m_loop;
     std::vector<QWidget *> m_windows;
+    std::vector<QWidget *> m_prepared;
+    bool m_preparedStrict = false;
+    int m_preparedGeneration = 0;
     // Strict, where the compositor needs a managed window of ours focused first: a tiny
     // one under the overlays, whose keys go to the overlay.
     QWidget *m_keyboardAnchor = nullptr;

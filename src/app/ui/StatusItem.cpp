@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include <QCursor>
+#include <QTimer>
 
 #include "app/AppModel.h"
 #include "app/ui/PopupPlacement.h"
@@ -32,7 +33,7 @@ QRect panelAnchor(const std::optional<QPoint> &click, const StatusItemBackend &b
 } // namespace
 
 StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend, QObject *parent)
-    : QObject(parent), m_model(model), m_backend(std::move(backend)), m_panel(std::make_unique<StatusMenuView>(model))
+    : QObject(parent), m_model(model), m_backend(std::move(backend))
 {
     m_backend->onActivate = [this](const QPoint &pointer) { activated(pointer); };
     m_backend->onShown = [this] {
@@ -40,6 +41,7 @@ StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backe
             return;
         m_hasBeenShown = true;
         Q_EMIT shown();
+        QTimer::singleShot(0, this, [this] { panel(); });
     };
     m_engineChanged = m_model.engine().changed.connect([this] { m_update.request(); });
     // The menu also shows what the model holds; the engine's count alone leaves it be.
@@ -66,20 +68,28 @@ void StatusItem::show()
     m_backend->show();
 }
 
+StatusMenuView &StatusItem::panel()
+{
+    if (!m_panel)
+        m_panel = std::make_unique<StatusMenuView>(m_model);
+    return *m_panel;
+}
+
 void StatusItem::openPanel()
 {
-    m_panel->popupAt(QCursor::pos(), panelAnchor(std::nullopt, *m_backend));
+    panel().popupAt(QCursor::pos(), panelAnchor(std::nullopt, *m_backend));
 }
 
 void StatusItem::activated(const QPoint &pointer)
 {
-    if (m_panel->isVisible()) {
-        m_panel->close();
+    StatusMenuView &view = panel();
+    if (view.isVisible()) {
+        view.close();
         return;
     }
-    if (m_panel->closedWithin(kReopenGuard))
+    if (view.closedWithin(kReopenGuard))
         return;
-    m_panel->popupAt(pointer, panelAnchor(pointer, *m_backend));
+    view.popupAt(pointer, panelAnchor(pointer, *m_backend));
 }
 
 void StatusItem::refresh()

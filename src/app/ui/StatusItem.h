@@ -39,7 +39,8 @@ public:
     // Opens the panel at the icon, or at the pointer when the icon's place is unknown
     // (a second launch asks for this).
     void openPanel();
-    StatusMenuView &panel() { return *m_panel; }
+    // Built once the item is up (or when first asked for), so that it does not delay the item.
+    StatusMenuView &panel();
     StatusItemBackend &backend() { return *m_backend; }
 
     StatusIconKey iconKey() const { return m_iconKey.value_or(StatusIconKey{}); }

@@ -16,4 +16,23 @@ std::optional<double> IdleTimeSourceChain::idleSeconds()
     return std::nullopt;
 }
 
+void IdleTimeSourceChain::readIdleSeconds(Answer answer)
+{
+    readFrom(0, std::move(answer));
+}
+
+void IdleTimeSourceChain::readFrom(std::size_t index, Answer answer)
+{
+    if (index >= m_sources.size()) {
+        answer(std::nullopt);
+        return;
+    }
+    m_sources[index]->readIdleSeconds([this, index, answer = std::move(answer)](std::optional<double> seconds) {
+        if (seconds)
+            answer(seconds);
+        else
+            readFrom(index + 1, answer);
+    });
+}
+
 } // namespace tavelo

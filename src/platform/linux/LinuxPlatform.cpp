@@ -106,7 +106,7 @@ WindowList &LinuxPlatform::windowList()
 
 IdleTimeSource &LinuxPlatform::idleTimeSource()
 {
-    return made(m_idleTimeSource);
+    return made(m_idleTimeSource, &mainLoop());
 }
 
 SleepWatcher &LinuxPlatform::sleepWatcher()

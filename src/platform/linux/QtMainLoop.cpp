@@ -1,12 +1,32 @@
 #include "platform/linux/QtMainLoop.h"
 
+#include <utility>
+#include <vector>
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
 namespace tavelo {
 
-QtMainLoop::QtMainLoop(QObject *context) : m_context(context ? context : QCoreApplication::instance()) {}
+struct QtMainLoop::Posted {
+    std::vector<Task> tasks;
+    bool drainQueued = false;
+
+    void drain()
+    {
+        drainQueued = false;
+        // Tasks these post go into a fresh batch, after the current event as before.
+        const std::vector<Task> batch = std::exchange(tasks, {});
+        for (const Task &task : batch)
+            task();
+    }
+};
+
+QtMainLoop::QtMainLoop(QObject *context)
+    : m_context(context ? context : QCoreApplication::instance()), m_posted(std::make_shared<Posted>())
+{
+}
 
 TimerHandle QtMainLoop::every(std::chrono::milliseconds interval, Task task)
 {
@@ -35,7 +55,17 @@ TimerHandle QtMainLoop::every(std::chrono::milliseconds interval, Task task)
 
 void QtMainLoop::post(Task task)
 {
-    QMetaObject::invokeMethod(m_context, std::move(task), Qt::QueuedConnection);
+    m_posted->tasks.push_back(std::move(task));
+    if (m_posted->drainQueued)
+        return;
+    m_posted->drainQueued = true;
+    QMetaObject::invokeMethod(
+        m_context,
+        [weak = std::weak_ptr<Posted>(m_posted)] {
+            if (const auto posted = weak.lock())
+                posted->drain();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtMainLoop::postAfter(std::chrono::milliseconds delay, Task task)

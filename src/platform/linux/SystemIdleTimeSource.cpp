@@ -18,14 +18,14 @@ bool isWaylandSession()
            qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
 }
 
-std::unique_ptr<IdleTimeSource> createChain()
+std::unique_ptr<IdleTimeSource> createChain(MainLoop *loop)
 {
     std::vector<std::unique_ptr<IdleTimeSource>> sources;
     // Under Wayland the program runs through XWayland, whose counter sees only input sent to
     // X clients: someone typing into native windows would soon count as away, and the focus
     // countdown would freeze while they work. Better no idle time at all than that one.
     if (!isWaylandSession())
-        sources.push_back(std::make_unique<XScreenSaverIdleSource>());
+        sources.push_back(std::make_unique<XScreenSaverIdleSource>(loop));
     sources.push_back(std::make_unique<MutterIdleSource>());
     // The compositor's own notice where GNOME's counter is missing (sway, KWin), connected only
     // when reached; ahead of the screen saver's counter, as the compositor is what sees all input.
@@ -37,15 +37,25 @@ std::unique_ptr<IdleTimeSource> createChain()
 
 } // namespace
 
-SystemIdleTimeSource::SystemIdleTimeSource() = default;
+SystemIdleTimeSource::SystemIdleTimeSource(MainLoop *loop) : m_loop(loop) {}
 
 SystemIdleTimeSource::~SystemIdleTimeSource() = default;
 
-std::optional<double> SystemIdleTimeSource::idleSeconds()
+IdleTimeSource &SystemIdleTimeSource::chain()
 {
     if (!m_chain)
-        m_chain = createChain();
-    return m_chain->idleSeconds();
+        m_chain = createChain(m_loop);
+    return *m_chain;
+}
+
+std::optional<double> SystemIdleTimeSource::idleSeconds()
+{
+    return chain().idleSeconds();
+}
+
+void SystemIdleTimeSource::readIdleSeconds(Answer answer)
+{
+    chain().readIdleSeconds(std::move(answer));
 }
 
 } // namespace tavelo

@@ -79,12 +79,14 @@ void TrayIconBackend::setIcon(const std::vector<QImage> &images)
 
 std::vector<int> TrayIconBackend::iconSizes() const
 {
-    // An embedded tray icon is one window of the tray's size; before that, unknown.
-    const QRect geometry = m_tray.geometry();
-    if (geometry.isEmpty())
+    // An embedded tray icon is one window of the tray's size; before that, unknown. Its
+    // size, not its geometry: placing it on the screen is a round trip to the X server.
+    const QWidget *window = trayWindow();
+    const QSize size = window ? window->size() : QSize();
+    if (size.isEmpty())
         return {};
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    return {qCeil(std::max(geometry.width(), geometry.height()) * ratio)};
+    return {qCeil(std::max(size.width(), size.height()) * ratio)};
 }
 
 void TrayIconBackend::setToolTip(const QString &text)
