@@ -196,12 +196,15 @@ panel_window() {
   return 1
 }
 panel_gone() { ! panel_window >/dev/null; }
-# Inside one work area, and its nearest edge within 64 px of the point.
+# Inside one work area, and its nearest edge within 64 px of the point. Where a compositor
+# runs, the window is the 260 px panel with its shadow around it: the shadow may fall over a
+# bar, the panel may not.
 placed_well() { # rect x y
   local areas
   areas=$(work_areas)
   awk -v r="$1" -v px="$2" -v py="$3" -v areas="$areas" 'BEGIN {
     split(r, a, /[x+]/); w = a[1]; h = a[2]; x = a[3]; y = a[4]
+    s = w > 260 ? (w - 260) / 2 : 0; x += s; y += s; w -= 2 * s; h -= 2 * s
     n = split(areas, l, "\n"); inside = 0
     for (i = 1; i <= n; i++) { split(l[i], b, /[x+]/)
       if (x >= b[3] && y >= b[4] && x + w <= b[3] + b[1] && y + h <= b[4] + b[2]) inside = 1 }
