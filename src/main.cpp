@@ -121,7 +121,7 @@ int main(int argc, char **argv)
 
     StatusItem statusItem(model, platform->createStatusItemBackend());
     statusItemForActivation = &statusItem;
-    statusItem.panel().setCompositorCheck(compositorRunning);
+    statusItem.setCompositorCheck(compositorRunning);
     statusItem.backend().onNoHost = [&notifier] { notifier.notifyNoStatusHost(); };
     statusItem.show();
     TimerControl timerControl(model, platform->timerEndpoint(), loop, [&statusItem] { statusItem.openPanel(); });

@@ -70,9 +70,18 @@ void StatusItem::show()
 
 StatusMenuView &StatusItem::panel()
 {
-    if (!m_panel)
+    if (!m_panel) {
         m_panel = std::make_unique<StatusMenuView>(m_model);
+        m_panel->setCompositorCheck(m_compositorRunning);
+    }
     return *m_panel;
+}
+
+void StatusItem::setCompositorCheck(std::function<bool()> compositorRunning)
+{
+    m_compositorRunning = std::move(compositorRunning);
+    if (m_panel)
+        m_panel->setCompositorCheck(m_compositorRunning);
 }
 
 void StatusItem::openPanel()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -41,6 +42,8 @@ public:
     void openPanel();
     // Built once the item is up (or when first asked for), so that it does not delay the item.
     StatusMenuView &panel();
+    // Handed to the panel when it is built: whether its window may be translucent.
+    void setCompositorCheck(std::function<bool()> compositorRunning);
     StatusItemBackend &backend() { return *m_backend; }
 
     StatusIconKey iconKey() const { return m_iconKey.value_or(StatusIconKey{}); }
@@ -64,6 +67,7 @@ private:
     AppModel &m_model;
     std::unique_ptr<StatusItemBackend> m_backend;
     std::unique_ptr<StatusMenuView> m_panel;
+    std::function<bool()> m_compositorRunning;
     Connection m_engineChanged;
     Connection m_modelChanged;
     CoalescedRefresh m_update{this, [this] { refresh(); }};
