@@ -60,6 +60,7 @@ public:
     AppModel &operator=(const AppModel &) = delete;
 
     const Clock &clock() const { return m_deps.clock; }
+    MainLoop &loop() { return m_deps.loop; }
     BreakEngine &engine() { return *m_engine; }
     const BreakEngine &engine() const { return *m_engine; }
 

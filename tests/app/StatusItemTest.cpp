@@ -140,13 +140,13 @@ TEST_F(StatusItemTest, TheNamedMomentHoldsAcrossTheWobbleOfWholeSeconds)
 {
     h.advance(59600ms);
     model.resetFocus();
-    QCoreApplication::processEvents();
+    h.loop.runPending();
     const auto named = std::pair(backend->toolTip, backend->toolTipCalls);
     h.advance(400ms);
     h.advance(90s);
     EXPECT_EQ(std::pair(backend->toolTip, backend->toolTipCalls), named);
     model.postponeBreak();
-    QCoreApplication::processEvents();
+    h.loop.runPending();
     EXPECT_EQ(backend->toolTipCalls, named.second + 1) << "a change of plan is named";
 }
 
@@ -195,7 +195,7 @@ TEST_F(StatusItemTest, ClickTogglesThePanelWhichFollowsTheEngineOnlyWhileOpenAnd
     button("resume")->click();
 
     button("startLongBreak")->click();
-    QCoreApplication::processEvents();
+    h.loop.runPending();
     EXPECT_FALSE(button("startLongBreak")->isEnabled()) << "a long break is under way";
     button("startMicrobreak")->click();
     EXPECT_EQ(engine.activeBreak(), BreakType::micro);
@@ -345,7 +345,7 @@ TEST_F(StatusItemTest, PanelWorksFromTheKeyboard)
     key(Qt::Key_Return);
     EXPECT_EQ(engine.activeBreak(), BreakType::long_);
 
-    QCoreApplication::processEvents();
+    h.loop.runPending();
     std::set<QKeySequence> keys;
     for (const char *name : {"pause", "startMicrobreak", "startLongBreak", "skip", "postpone", "resetFocus",
                              "statistics", "settings", "checkForUpdates", "help", "quit"}) {

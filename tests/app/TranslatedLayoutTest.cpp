@@ -132,7 +132,7 @@ TEST_P(TranslatedLayoutTest, PanelAndOverlayShowEveryTextWhole)
     model.startBreakNow(BreakType::long_);
     EXPECT_EQ(shown(panel), QStringList()) << "panel in a break";
     BreakOverlayView overlay(
-        model.engine(), [] {}, [] {}, h.clock);
+        model.engine(), [] {}, [] {}, h.clock, h.loop);
     overlay.resize(1280, 800);
     EXPECT_EQ(shown(overlay), QStringList()) << "overlay";
 }

@@ -175,7 +175,7 @@ bool BreakOverlayController::isVisible() const
 
 QWidget *BreakOverlayController::makeWindow(const Target &target, bool strict)
 {
-    auto *view = new BreakOverlayView(m_engine, m_actions.skip, m_actions.postpone, m_clock);
+    auto *view = new BreakOverlayView(m_engine, m_actions.skip, m_actions.postpone, m_clock, m_loop);
     view->setWindowTitle(tr("Tavelo break"));
     // Past the window manager either way: a managed window is placed where the manager
     // likes (inside the work area, on the output with the pointer), not on its own output.

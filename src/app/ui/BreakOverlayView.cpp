@@ -62,9 +62,12 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &style)
 } // namespace
 
 BreakOverlayView::BreakOverlayView(BreakEngine &engine, std::function<void()> onSkip, std::function<void()> onPostpone,
-                                   const Clock &clock, QWidget *parent)
+                                   const Clock &clock, MainLoop &loop, QWidget *parent)
     : QWidget(parent), m_engine(engine), m_clock(clock), m_onSkip(std::move(onSkip)),
-      m_onPostpone(std::move(onPostpone))
+      m_onPostpone(std::move(onPostpone)), m_refresh(loop, [this] {
+          if (isVisible())
+              refresh();
+      })
 {
     setFocusPolicy(Qt::StrongFocus);
     // Shown as an alert, a screen reader announces the break as it starts, focus taken or not.
@@ -152,6 +155,12 @@ void BreakOverlayView::keyPressEvent(QKeyEvent *event)
         m_onSkip();
     else
         QWidget::keyPressEvent(event);
+}
+
+void BreakOverlayView::showEvent(QShowEvent *event)
+{
+    refresh();
+    QWidget::showEvent(event);
 }
 
 void BreakOverlayView::refresh()

@@ -2,13 +2,10 @@
 
 #include <utility>
 
-#include <QMetaObject>
-#include <QObject>
-
 namespace tavelo {
 
-CoalescedRefresh::CoalescedRefresh(QObject *context, std::function<void()> refresh)
-    : m_context(context), m_refresh(std::move(refresh))
+CoalescedRefresh::CoalescedRefresh(MainLoop &loop, std::function<void()> refresh)
+    : m_loop(loop), m_refresh(std::move(refresh))
 {
 }
 
@@ -17,13 +14,10 @@ void CoalescedRefresh::request()
     if (m_pending)
         return;
     m_pending = true;
-    QMetaObject::invokeMethod(
-        m_context,
-        [this] {
-            m_pending = false;
-            m_refresh();
-        },
-        Qt::QueuedConnection);
+    m_loop.post(m_liveness.guard([this] {
+        m_pending = false;
+        m_refresh();
+    }));
 }
 
 } // namespace tavelo

@@ -2,24 +2,26 @@
 
 #include <functional>
 
-class QObject;
+#include "core/Liveness.h"
+#include "core/MainLoop.h"
 
 namespace tavelo {
 
-// Folds a burst of change notices into one refresh on the next turn of the event loop,
-// queued on `context` so that it is dropped if the context goes first.
+// Folds a burst of change notices into one refresh after the current event, in the same
+// batch as the loop's other posted tasks; dropped if this goes first.
 class CoalescedRefresh {
 public:
-    CoalescedRefresh(QObject *context, std::function<void()> refresh);
+    CoalescedRefresh(MainLoop &loop, std::function<void()> refresh);
     CoalescedRefresh(const CoalescedRefresh &) = delete;
     CoalescedRefresh &operator=(const CoalescedRefresh &) = delete;
 
     void request();
 
 private:
-    QObject *m_context;
+    MainLoop &m_loop;
     std::function<void()> m_refresh;
     bool m_pending = false;
+    Liveness m_liveness;
 };
 
 } // namespace tavelo

@@ -45,7 +45,7 @@ void setSecondaryColour(QWidget *widget)
 } // namespace
 
 OnboardingView::OnboardingView(AppModel &model, std::function<void()> onDone, QWidget *parent)
-    : QWidget(parent), m_model(model), m_onDone(std::move(onDone))
+    : QWidget(parent), m_model(model), m_onDone(std::move(onDone)), m_refresh(model.loop(), [this] { refresh(); })
 {
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     buildLayout();

@@ -57,7 +57,7 @@ private:
     int m_page = 0;
     std::optional<QString> m_feedback;
     Connection m_modelChanged;
-    CoalescedRefresh m_refresh{this, [this] { refresh(); }};
+    CoalescedRefresh m_refresh;
 
     QStackedWidget *m_stack = nullptr;
     std::vector<TourPage *> m_pages;

@@ -33,7 +33,7 @@ QRect panelAnchor(const std::optional<QPoint> &click, const StatusItemBackend &b
 } // namespace
 
 StatusItem::StatusItem(AppModel &model, std::unique_ptr<StatusItemBackend> backend, QObject *parent)
-    : QObject(parent), m_model(model), m_backend(std::move(backend))
+    : QObject(parent), m_model(model), m_backend(std::move(backend)), m_update(model.loop(), [this] { refresh(); })
 {
     m_backend->onActivate = [this](const QPoint &pointer) { activated(pointer); };
     m_backend->onShown = [this] {

@@ -70,7 +70,7 @@ private:
     std::function<bool()> m_compositorRunning;
     Connection m_engineChanged;
     Connection m_modelChanged;
-    CoalescedRefresh m_update{this, [this] { refresh(); }};
+    CoalescedRefresh m_update;
     StatusHostMenu m_hostMenu{m_model, [this] { openPanel(); }};
     std::vector<StatusItemBackend::MenuEntry> m_menu;
     std::optional<StatusIconKey> m_iconKey;

@@ -47,7 +47,10 @@ void markMenu(QMenu *menu)
 } // namespace
 
 StatusMenuView::StatusMenuView(AppModel &model, QWidget *parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_model(model)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_model(model), m_refresh(model.loop(), [this] {
+          if (isVisible())
+              refresh();
+      })
 {
     setObjectName(QStringLiteral("statusMenu"));
     // A popup is not among the application's windows for assistive technologies; named and

@@ -74,10 +74,7 @@ private:
     Connection m_engineChanged;
     Connection m_modelChanged;
     // A hidden panel refreshes when it is shown.
-    CoalescedRefresh m_refresh{this, [this] {
-                                   if (isVisible())
-                                       refresh();
-                               }};
+    CoalescedRefresh m_refresh;
     std::function<bool()> m_compositorRunning;
     bool m_translucent = false;
     std::optional<StatusSnapshot> m_shown;
