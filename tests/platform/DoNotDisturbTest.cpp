@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "platform/DesktopTools.h"
+#include "platform/linux/CombinedDoNotDisturb.h"
 #include "platform/linux/GSettingsDoNotDisturb.h"
 #include "platform/linux/MakoModeDoNotDisturb.h"
 #include "platform/linux/NotificationServerDoNotDisturb.h"
@@ -232,4 +233,53 @@ TEST(DoNotDisturb, FollowsEachDesktopsSwitch)
 
     daemon.terminate();
     daemon.waitForFinished(test::kWaitMs);
+}
+
+namespace {
+
+// A source as the test sets it, announcing each change as a desktop's would.
+struct SwitchedSource final : DoNotDisturb {
+    bool isOn() const override { return on; }
+    void setChangeHandler(std::function<void()> handler) override { onChange = std::move(handler); }
+    void set(bool value)
+    {
+        on = value;
+        onChange();
+    }
+
+    bool on = false;
+    std::function<void()> onChange;
+};
+
+} // namespace
+
+// On while any switch is on, announced only when the whole changes; a source that joins
+// late counts from then, announced if it turns the whole on.
+TEST(DoNotDisturb, CombinedIsOnWhileAnySwitchIsAndTakesLateSources)
+{
+    auto first = std::make_unique<SwitchedSource>(), second = std::make_unique<SwitchedSource>();
+    SwitchedSource &a = *first, &b = *second;
+    std::vector<std::unique_ptr<DoNotDisturb>> sources;
+    sources.push_back(std::move(first));
+    sources.push_back(nullptr);
+    sources.push_back(std::move(second));
+    CombinedDoNotDisturb combined(std::move(sources));
+    int changes = 0;
+    combined.setChangeHandler([&] { ++changes; });
+    a.set(true);
+    b.set(true);
+    a.set(false);
+    EXPECT_EQ(std::pair(combined.isOn(), changes), std::pair(true, 1));
+    b.set(false);
+    EXPECT_EQ(std::pair(combined.isOn(), changes), std::pair(false, 2));
+
+    combined.addLater(std::chrono::milliseconds(0), [] { return std::unique_ptr<DoNotDisturb>(); });
+    combined.addLater(std::chrono::milliseconds(0), [] {
+        auto late = std::make_unique<SwitchedSource>();
+        late->on = true;
+        return late;
+    });
+    EXPECT_FALSE(combined.isOn()) << "not before its time";
+    ASSERT_TRUE(waitFor([&] { return combined.isOn(); }));
+    EXPECT_EQ(changes, 3);
 }

@@ -1,10 +1,15 @@
+#include <functional>
+#include <memory>
 #include <optional>
+
+#include <QFileInfo>
 
 #include <QTcpServer>
 #include <QTcpSocket>
 
 #include "platform/DesktopTools.h"
-#include "platform/linux/QtHttpSession.h"
+#include "platform/linux/ChildProcessHttpSession.h"
+#include "platform/linux/fetch/QtHttpSession.h"
 
 using namespace tavelo;
 using namespace std::chrono_literals;
@@ -19,7 +24,9 @@ QByteArray response(const QByteArray &status, const QByteArray &body, const QByt
 
 } // namespace
 
-TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLeavesHttps)
+using MakeSession = std::function<std::unique_ptr<HttpSession>(HttpLimits)>;
+
+void checkAnswersAndRefusals(const MakeSession &makeSession)
 {
     constexpr int limit = 4096;
     QTcpServer server, closed;
@@ -63,12 +70,12 @@ TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLe
     });
     for (const auto &c : cases) {
         SCOPED_TRACE(c.url);
-        QtHttpSession session(QtHttpSession::Limits{c.transfer, c.total, limit});
+        const std::unique_ptr<HttpSession> session = makeSession(HttpLimits{c.transfer, c.total, limit});
         std::optional<std::pair<std::optional<HttpResponse>, std::string>> outcome;
-        session.get(c.url.front() == '/' ? "http://127.0.0.1:" + std::to_string(server.serverPort()) + c.url : c.url,
-                    [&](std::optional<HttpResponse> response, const std::string &error) {
-                        outcome.emplace(std::move(response), error);
-                    });
+        session->get(c.url.front() == '/' ? "http://127.0.0.1:" + std::to_string(server.serverPort()) + c.url : c.url,
+                     [&](std::optional<HttpResponse> response, const std::string &error) {
+                         outcome.emplace(std::move(response), error);
+                     });
         EXPECT_FALSE(outcome) << "completion ran inside get()";
         const auto start = std::chrono::steady_clock::now();
         ASSERT_TRUE(test::waitFor([&] { return outcome.has_value(); }));
@@ -80,4 +87,26 @@ TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLe
         else
             EXPECT_TRUE(c.error.empty() ? !error.empty() : error == c.error) << error;
     }
+}
+
+TEST(QtHttpSessionTest, ReturnsAnyAnswerAndStopsWhatRunsTooLongGrowsTooLargeOrLeavesHttps)
+{
+    checkAnswersAndRefusals([](HttpLimits limits) { return std::make_unique<QtHttpSession>(limits); });
+}
+
+// The same through the helper process the program uses; a helper that cannot start is
+// a failure like any other, reported later.
+TEST(ChildProcessHttpSessionTest, CarriesTheHelpersAnswersAndRefusals)
+{
+    const QString helper = ChildProcessHttpSession::helperBeside(qEnvironmentVariable("TAVELO_BINARY_DIR"));
+    ASSERT_TRUE(QFileInfo(helper).isExecutable()) << helper.toStdString();
+    checkAnswersAndRefusals(
+        [&](HttpLimits limits) { return std::make_unique<ChildProcessHttpSession>(helper, limits); });
+
+    ChildProcessHttpSession missing("/nonexistent/tavelo-fetch");
+    std::optional<std::string> error;
+    missing.get("https://127.0.0.1/", [&](std::optional<HttpResponse>, const std::string &e) { error = e; });
+    EXPECT_FALSE(error) << "completion ran inside get()";
+    ASSERT_TRUE(test::waitFor([&] { return error.has_value(); }));
+    EXPECT_NE(error->find("could not start"), std::string::npos) << *error;
 }

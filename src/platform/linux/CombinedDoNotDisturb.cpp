@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QTimer>
+
 namespace tavelo {
 
 CombinedDoNotDisturb::CombinedDoNotDisturb(std::vector<std::unique_ptr<DoNotDisturb>> sources)
@@ -11,6 +13,19 @@ CombinedDoNotDisturb::CombinedDoNotDisturb(std::vector<std::unique_ptr<DoNotDist
     for (const auto &source : m_sources)
         source->setChangeHandler([this] { sourceChanged(); });
     m_on = isOn();
+}
+
+void CombinedDoNotDisturb::addLater(std::chrono::milliseconds delay,
+                                    std::function<std::unique_ptr<DoNotDisturb>()> make)
+{
+    QTimer::singleShot(delay, &m_pending, [this, make = std::move(make)] {
+        std::unique_ptr<DoNotDisturb> source = make();
+        if (!source)
+            return;
+        source->setChangeHandler([this] { sourceChanged(); });
+        m_sources.push_back(std::move(source));
+        sourceChanged();
+    });
 }
 
 bool CombinedDoNotDisturb::isOn() const

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "platform/linux/BuildArchitecture.h"
+#include "platform/linux/ChildProcessHttpSession.h"
 #include "platform/linux/CombinedDoNotDisturb.h"
 #include "platform/linux/DBusSingleInstance.h"
 #include "platform/linux/DBusTimerEndpoint.h"
@@ -17,7 +18,6 @@
 #include "platform/linux/PortalColorSchemeSource.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/QSettingsUserDefaults.h"
-#include "platform/linux/QtHttpSession.h"
 #include "platform/linux/QtMainLoop.h"
 #include "platform/linux/QtProcessRunner.h"
 #include "platform/linux/StatusItemBackendChooser.h"
@@ -118,11 +118,12 @@ DoNotDisturb &LinuxPlatform::doNotDisturb()
 {
     if (!m_doNotDisturb) {
         std::vector<std::unique_ptr<DoNotDisturb>> sources;
-        sources.push_back(GSettingsDoNotDisturb::createIfInstalled());
         sources.push_back(std::make_unique<NotificationServerDoNotDisturb>());
         sources.push_back(std::make_unique<XfconfDoNotDisturb>());
         sources.push_back(std::make_unique<MakoModeDoNotDisturb>());
         m_doNotDisturb = std::make_unique<CombinedDoNotDisturb>(std::move(sources));
+        // GSettings loads its schemas, dconf and threads of its own: a moment after start.
+        m_doNotDisturb->addLater(std::chrono::seconds(1), [] { return GSettingsDoNotDisturb::createIfInstalled(); });
     }
     return *m_doNotDisturb;
 }
@@ -139,7 +140,7 @@ UserDefaults &LinuxPlatform::userDefaults()
 
 HttpSession &LinuxPlatform::httpSession()
 {
-    return made(m_httpSession);
+    return made(m_httpSession, ChildProcessHttpSession::helperBeside(QCoreApplication::applicationDirPath()));
 }
 
 std::filesystem::path LinuxPlatform::executablePath()

@@ -15,7 +15,7 @@ class LockFileSingleInstance;
 class LogindSleepWatcher;
 class PosixFileSystem;
 class QSettingsUserDefaults;
-class QtHttpSession;
+class ChildProcessHttpSession;
 class QtMainLoop;
 class QtProcessRunner;
 class SystemIdleTimeSource;
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<CombinedDoNotDisturb> m_doNotDisturb;
     std::unique_ptr<PortalColorSchemeSource> m_colorSchemeSource;
     std::unique_ptr<QSettingsUserDefaults> m_userDefaults;
-    std::unique_ptr<QtHttpSession> m_httpSession;
+    std::unique_ptr<ChildProcessHttpSession> m_httpSession;
     std::unique_ptr<XdgAutostartLoginItem> m_loginItem;
     std::unique_ptr<SystemdUserUnitStore> m_unitFileStore;
     std::unique_ptr<QtProcessRunner> m_processRunner;

@@ -1,13 +1,18 @@
 #include "platform/linux/SwayWorkspaceAreas.h"
 
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 
-#include <QDeadlineTimer>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 
 namespace tavelo {
 
@@ -20,26 +25,105 @@ constexpr std::uint32_t kGetWorkspaces = 1;
 // A list of workspaces is a few kilobytes; anything far larger is not an answer.
 constexpr std::uint32_t kMaxReply = 1u << 20;
 
+using SteadyClock = std::chrono::steady_clock;
+
+// A plain socket (not the network module) for one short exchange with a deadline.
+class IpcSocket {
+public:
+    IpcSocket() : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) {}
+    ~IpcSocket()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    IpcSocket(const IpcSocket &) = delete;
+    IpcSocket &operator=(const IpcSocket &) = delete;
+
+    bool connectTo(const QByteArray &path, SteadyClock::time_point deadline)
+    {
+        sockaddr_un address{};
+        if (m_fd < 0 || path.isEmpty() || std::size_t(path.size()) >= sizeof(address.sun_path))
+            return false;
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+        if (::connect(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0)
+            return true;
+        if (errno != EINPROGRESS && errno != EAGAIN)
+            return false;
+        int error = 0;
+        socklen_t size = sizeof(error);
+        return wait(POLLOUT, deadline) && ::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+    }
+
+    bool writeAll(const QByteArray &bytes, SteadyClock::time_point deadline)
+    {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = ::send(m_fd, bytes.constData() + done, std::size_t(bytes.size() - done), MSG_NOSIGNAL);
+            if (n > 0)
+                done += n;
+            else if (n < 0 && errno != EAGAIN && errno != EINTR)
+                return false;
+            else if (n < 0 && errno == EAGAIN && !wait(POLLOUT, deadline))
+                return false;
+        }
+        return true;
+    }
+
+    // Appends what arrives next; false at the deadline, the end of the stream or an error.
+    bool readSome(QByteArray &into, SteadyClock::time_point deadline)
+    {
+        char buffer[16384];
+        for (;;) {
+            const ssize_t n = ::recv(m_fd, buffer, sizeof(buffer), 0);
+            if (n > 0) {
+                into.append(buffer, n);
+                return true;
+            }
+            if (n == 0 || (errno != EAGAIN && errno != EINTR))
+                return false;
+            if (errno == EAGAIN && !wait(POLLIN, deadline))
+                return false;
+        }
+    }
+
+private:
+    bool wait(short events, SteadyClock::time_point deadline)
+    {
+        for (;;) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
+            if (left.count() <= 0)
+                return false;
+            pollfd entry{m_fd, events, 0};
+            const int ready = ::poll(&entry, 1, int(left.count()));
+            if (ready > 0)
+                return true;
+            if (ready < 0 && errno != EINTR)
+                return false;
+        }
+    }
+
+    int m_fd;
+};
+
 } // namespace
 
 std::vector<QRect> SwayWorkspaceAreas::query(const QString &socketPath, int timeoutMs)
 {
-    QLocalSocket socket;
-    const QDeadlineTimer deadline(timeoutMs);
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
+    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);
+    IpcSocket socket;
+    if (!socket.connectTo(socketPath.toLocal8Bit(), deadline))
         return {};
     // Header: magic, payload length, message type, both in the host's byte order.
     QByteArray request(kMagic, kMagicSize);
     const std::uint32_t header[2] = {0, kGetWorkspaces};
     request.append(reinterpret_cast<const char *>(header), sizeof(header));
-    socket.write(request);
+    if (!socket.writeAll(request, deadline))
+        return {};
     QByteArray reply;
     std::uint32_t length = 0;
     while (reply.size() < kHeaderSize || reply.size() < kHeaderSize + qsizetype(length)) {
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+        if (!socket.readSome(reply, deadline))
             return {};
-        reply.append(socket.readAll());
         if (reply.size() >= kHeaderSize) {
             if (!reply.startsWith(kMagic))
                 return {};

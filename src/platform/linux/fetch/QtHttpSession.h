@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/HttpSession.h"
+#include "platform/linux/fetch/HttpLimits.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -12,21 +13,12 @@ class QObject;
 
 namespace tavelo {
 
-// HTTP over QNetworkAccessManager. The manager (and the thread Qt gives it for HTTP) is
-// made on the first request and let go when the last request ends: the program fetches
-// one small document a day and should not carry a network stack in between.
-// Redirects are followed only to https addresses. Nothing is cached.
+// HTTP over QNetworkAccessManager, in the fetch helper's process. The manager is made on
+// the first request and let go when the last request ends. Redirects are followed only to
+// https addresses. Nothing is cached.
 class QtHttpSession final : public HttpSession {
 public:
-    struct Limits {
-        // A request with no bytes moving for this long fails.
-        std::chrono::milliseconds transferTimeout{60'000};
-        // A request still running after this long fails, however slowly bytes trickle in.
-        std::chrono::milliseconds totalTimeout{30'000};
-        // A body larger than this fails; the download stops once it is exceeded. The one
-        // document fetched is well under 5 KB with its fields at their longest.
-        std::int64_t maxBodyBytes = 64 << 10;
-    };
+    using Limits = HttpLimits;
 
     QtHttpSession();
     explicit QtHttpSession(Limits limits);

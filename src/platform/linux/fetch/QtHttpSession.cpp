@@ -1,4 +1,4 @@
-#include "platform/linux/QtHttpSession.h"
+#include "platform/linux/fetch/QtHttpSession.h"
 
 #include <algorithm>
 #include <climits>
