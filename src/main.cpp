@@ -105,6 +105,9 @@ int main(int argc, char **argv)
     UserDefaults &userDefaults = platform->userDefaults();
     OnboardingStore onboardingStore(userDefaults);
     OnboardingWindowController onboardingController;
+    // A first run's tour waits for the status item (see below): building it would delay
+    // the item's first appearance.
+    onboardingController.hold();
     UpdateService updateService(platform->httpSession(), center, userDefaults, bundle, workspace, loop,
                                 platform->buildArchitecture());
     LaunchAtLoginService launchAtLogin({bundle, platform->loginItem(), platform->unitFileStore(),
@@ -127,7 +130,7 @@ int main(int argc, char **argv)
     TimerControl timerControl(model, platform->timerEndpoint(), loop, [&statusItem] { statusItem.openPanel(); });
 
     // Once the status item is up, or a little later without a tray: loading the database
-    // driver and opening the file would otherwise delay it.
+    // driver and opening the file, or building the tour, would otherwise delay it.
     std::unique_ptr<HistoryStore> historyStore;
     std::unique_ptr<HistoryRecorder> history;
     std::unique_ptr<StatisticsWindowController> statisticsWindow;
@@ -143,8 +146,12 @@ int main(int argc, char **argv)
         statisticsWindow = std::make_unique<StatisticsWindowController>(
             [&history](TimePoint from) { return history->eventsSince(from); }, clock, localTimeZoneOffset());
     };
-    QObject::connect(&statusItem, &StatusItem::shown, &statusItem, openHistory, Qt::QueuedConnection);
-    QTimer::singleShot(std::chrono::seconds(2), &statusItem, openHistory);
+    const auto afterItem = [&] {
+        onboardingController.release();
+        openHistory();
+    };
+    QObject::connect(&statusItem, &StatusItem::shown, &statusItem, afterItem, Qt::QueuedConnection);
+    QTimer::singleShot(std::chrono::seconds(2), &statusItem, afterItem);
     const Connection statisticsRequests = model.statisticsRequested.connect([&] {
         openHistory();
         statisticsWindow->show();

@@ -99,4 +99,19 @@ TEST_F(OnboardingWindowControllerTest, EachWayOfEndingRunsTheCompletionOnce)
     EXPECT_EQ(std::pair(tourDone, notesDone), std::pair(2, 1));
 }
 
+// Held at start: nothing shows until the release, then only the last window asked for.
+TEST_F(OnboardingWindowControllerTest, AHeldWindowWaitsForTheRelease)
+{
+    controller.hold();
+    controller.showWhatsNew(ReleaseNotes::notesNewer(std::nullopt), [this] { ++notesDone; });
+    controller.showTour(model, [this] { ++tourDone; });
+    EXPECT_EQ(controller.window(), nullptr);
+    controller.release();
+    ASSERT_NE(controller.window(), nullptr);
+    EXPECT_NE(qobject_cast<OnboardingView *>(controller.window()), nullptr) << "the tour, asked for last";
+    controller.release();
+    child("skip")->click();
+    EXPECT_EQ(std::pair(tourDone, notesDone), std::pair(1, 0));
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "app/ui/OnboardingWindowController.h"
 
+#include <utility>
+
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
@@ -21,14 +23,29 @@ OnboardingWindowController::~OnboardingWindowController()
     }
 }
 
+void OnboardingWindowController::release()
+{
+    m_holding = false;
+    if (const std::function<void()> held = std::exchange(m_held, nullptr))
+        held();
+}
+
 void OnboardingWindowController::showTour(AppModel &model, std::function<void()> onDone)
 {
+    if (m_holding) {
+        m_held = [this, &model, onDone = std::move(onDone)] { showTour(model, onDone); };
+        return;
+    }
     auto *content = new OnboardingView(model, doneAction(onDone));
     present(content, tr("Welcome to Tavelo"), kTourSize, std::move(onDone));
 }
 
 void OnboardingWindowController::showWhatsNew(std::vector<ReleaseNote> notes, std::function<void()> onDone)
 {
+    if (m_holding) {
+        m_held = [this, notes = std::move(notes), onDone = std::move(onDone)] { showWhatsNew(notes, onDone); };
+        return;
+    }
     auto *content = new WhatsNewView(std::move(notes), doneAction(onDone));
     present(content, tr("What's New in Tavelo"), kWhatsNewSize, std::move(onDone));
 }

@@ -29,6 +29,11 @@ public:
     void showTour(AppModel &model, std::function<void()> onDone) override;
     void showWhatsNew(std::vector<ReleaseNote> notes, std::function<void()> onDone) override;
 
+    // Until `release()`, a window asked for waits (only the last one asked for, as a new
+    // show replaces the one on screen): at start, the status item comes first.
+    void hold() { m_holding = true; }
+    void release();
+
     // The window on screen, if any.
     QWidget *window() const { return m_window; }
 
@@ -44,6 +49,8 @@ private:
     // The user closed the window.
     void windowWillClose();
 
+    bool m_holding = false;
+    std::function<void()> m_held;
     QPointer<QWidget> m_window;
     std::function<void()> m_onDone;
     // Tells each window's done action whether its window is still the one shown.
