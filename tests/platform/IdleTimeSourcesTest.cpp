@@ -80,6 +80,27 @@ TEST(DBusIdleSource, AbsentRefusingOrHangingServicesCostNothingUntilTheNameChang
     EXPECT_TRUE(waitFor([&] { return source.idleSeconds() == 2.5; }));
 }
 
+// The periodic reading never waits for the service, not even for one that hangs: its
+// answer comes on a later turn, the same as a blocking call's.
+TEST(DBusIdleSource, ReadingsAnswerLaterWithoutWaiting)
+{
+    FakeIdleService mutter(kMutter, QVariant::fromValue<qulonglong>(7500));
+    ASSERT_TRUE(mutter.claim());
+    MutterIdleSource source(QDBusConnection::sessionBus());
+    for (const bool hangs : {false, true}) {
+        SCOPED_TRACE(hangs ? "hanging" : "answering");
+        if (hangs)
+            mutter.set(Behaviour::hang);
+        std::optional<std::optional<double>> answer;
+        const auto start = std::chrono::steady_clock::now();
+        source.readIdleSeconds([&](std::optional<double> seconds) { answer = seconds; });
+        EXPECT_LT(Milliseconds(std::chrono::steady_clock::now() - start).count(), 50.0);
+        EXPECT_FALSE(answer) << "answered inside the call";
+        ASSERT_TRUE(waitFor([&] { return answer.has_value(); }));
+        EXPECT_EQ(*answer, hangs ? std::nullopt : std::optional<double>(7.5));
+    }
+}
+
 TEST(XScreenSaverIdleSource, GrowsWhileNothingHappensAndDropsOnInput)
 {
     XScreenSaverIdleSource source;

@@ -2,6 +2,7 @@
 
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QMetaType>
 #include <QVariant>
@@ -54,30 +55,39 @@ DBusIdleSource::DBusIdleSource(QDBusConnection connection, Endpoint endpoint)
 
 DBusIdleSource::~DBusIdleSource() = default;
 
-bool DBusIdleSource::servicePresent()
+QDBusMessage DBusIdleSource::presenceCall() const
 {
-    if (m_presence == Presence::unknown) {
-        // Asking the bus rather than calling the service keeps an activatable service asleep.
-        QDBusMessage ask = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-        ask << m_endpoint.service;
-        const QDBusMessage reply = m_connection.call(ask, QDBus::Block, kCallTimeoutMs);
-        const bool owned = reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
-        m_presence = owned ? Presence::present : Presence::absent;
-    }
-    return m_presence == Presence::present;
+    // Asking the bus rather than calling the service keeps an activatable service asleep.
+    QDBusMessage ask =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    ask << m_endpoint.service;
+    return ask;
 }
 
-std::optional<double> DBusIdleSource::idleSeconds()
+QDBusMessage DBusIdleSource::idleCall() const
 {
-    if (!servicePresent())
-        return std::nullopt;
-
     QDBusMessage call =
         QDBusMessage::createMethodCall(m_endpoint.service, m_endpoint.path, m_endpoint.interface, m_endpoint.method);
     call.setAutoStartService(false);
-    const QDBusMessage reply = m_connection.call(call, QDBus::Block, kCallTimeoutMs);
+    return call;
+}
+
+void DBusIdleSource::takePresence(const QDBusMessage &reply)
+{
+    const bool owned = reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
+    m_presence = owned ? Presence::present : Presence::absent;
+}
+
+bool DBusIdleSource::servicePresent()
+{
+    if (m_presence == Presence::unknown)
+        takePresence(m_connection.call(presenceCall(), QDBus::Block, kCallTimeoutMs));
+    return m_presence == Presence::present;
+}
+
+std::optional<double> DBusIdleSource::takeIdleReply(const QDBusMessage &reply)
+{
     if (reply.type() != QDBusMessage::ReplyMessage) {
         if (isTimeout(QDBusError(reply))) {
             if (++m_timeoutsInRow >= kTimeoutsBeforeGivingUp)
@@ -94,6 +104,45 @@ std::optional<double> DBusIdleSource::idleSeconds()
     if (!seconds)
         m_presence = Presence::absent;
     return seconds;
+}
+
+std::optional<double> DBusIdleSource::idleSeconds()
+{
+    if (!servicePresent())
+        return std::nullopt;
+    return takeIdleReply(m_connection.call(idleCall(), QDBus::Block, kCallTimeoutMs));
+}
+
+void DBusIdleSource::ask(const QDBusMessage &call, std::function<void(const QDBusMessage &)> done)
+{
+    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call, kCallTimeoutMs), &m_pending);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_pending, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        done(watcher->reply());
+    });
+}
+
+void DBusIdleSource::readIdleSeconds(Answer answer)
+{
+    if (m_presence == Presence::absent) {
+        answer(std::nullopt);
+        return;
+    }
+    const auto readIdle = [this, answer] {
+        if (m_presence != Presence::present) {
+            answer(std::nullopt);
+            return;
+        }
+        ask(idleCall(), [this, answer](const QDBusMessage &reply) { answer(takeIdleReply(reply)); });
+    };
+    if (m_presence == Presence::present) {
+        readIdle();
+        return;
+    }
+    ask(presenceCall(), [this, readIdle](const QDBusMessage &reply) {
+        takePresence(reply);
+        readIdle();
+    });
 }
 
 } // namespace tavelo
