@@ -8,6 +8,8 @@
 #include "app/ui/DerivedPalette.h"
 #include "app/ui/PanelCountdown.h"
 #include "app/ui/StatusIconRenderer.h"
+#include "app/ui/SymbolIcon.h"
+#include "app/ui/TextStyles.h"
 #include "support/FakeColorSchemeSource.h"
 
 using namespace tavelo;
@@ -24,6 +26,8 @@ TEST(Appearance, OpenWindowsFollowTheDesktopsPreference)
     DerivedPalette::fade(caption, QPalette::WindowText, 0.5);
     auto *countdown = new PanelCountdown(200, 20, &window);
     countdown->show(StatusSnapshot{}, QStringLiteral("25:00"));
+    auto *sparkles = new SymbolIcon(Symbol::sparkles, 16, Qt::black, &window);
+    sparkles->followAccent();
     window.show();
     const auto captionColour = [&] { return caption->palette().color(QPalette::WindowText); };
     // The new palette travels down the tree over a few turns of the loop.
@@ -45,6 +49,8 @@ TEST(Appearance, OpenWindowsFollowTheDesktopsPreference)
                   std::pair(darkText.rgb(), 50));
         EXPECT_EQ(countdown->label()->palette().color(QPalette::WindowText),
                   StatusIconRenderer::accent(StatusIconKey::Symbol::focus, true));
+        EXPECT_EQ(sparkles->colour(), TextStyles::accent(QApplication::palette()));
+        EXPECT_NE(sparkles->colour(), TextStyles::accent(system)) << "dark's accent differs";
 
         source.set(ColorScheme::noPreference);
         settle();
@@ -52,6 +58,7 @@ TEST(Appearance, OpenWindowsFollowTheDesktopsPreference)
         EXPECT_EQ(captionColour().rgb(), system.color(QPalette::WindowText).rgb());
         EXPECT_EQ(countdown->label()->palette().color(QPalette::WindowText),
                   StatusIconRenderer::accent(StatusIconKey::Symbol::focus, false));
+        EXPECT_EQ(sparkles->colour(), TextStyles::accent(system));
     }
     QApplication::setPalette(system);
 }

@@ -1,6 +1,9 @@
 #include "app/ui/SymbolIcon.h"
 
+#include <QEvent>
 #include <QPainter>
+
+#include "app/ui/TextStyles.h"
 
 namespace tavelo {
 
@@ -19,6 +22,19 @@ void SymbolIcon::setColour(const QColor &colour)
     m_colour = colour;
     m_image = QImage();
     update();
+}
+
+void SymbolIcon::followAccent()
+{
+    m_followsAccent = true;
+    setColour(TextStyles::accent(palette()));
+}
+
+void SymbolIcon::changeEvent(QEvent *event)
+{
+    if (m_followsAccent && event->type() == QEvent::PaletteChange)
+        setColour(TextStyles::accent(palette()));
+    QWidget::changeEvent(event);
 }
 
 void SymbolIcon::paintEvent(QPaintEvent *)

@@ -65,6 +65,7 @@ QWidget *WhatsNewView::buildHeader()
     const QFont titleStyle = TextStyles::font(TextStyles::Style::title, font());
     auto *icon =
         new SymbolIcon(Symbol::sparkles, QFontMetrics(titleStyle).height(), TextStyles::accent(palette()), header);
+    icon->followAccent();
 
     QFont titleFont = TextStyles::font(TextStyles::Style::title2, font());
     titleFont.setBold(true);
