@@ -13,6 +13,7 @@
 #include "app/ui/BreakOverlayPresentation.h"
 #include "app/ui/CountdownLabel.h"
 #include "app/ui/Mnemonics.h"
+#include "app/ui/PanelFrame.h"
 #include "app/ui/PopupPlacement.h"
 #include "app/ui/StatusItem.h"
 #include "app/ui/StatusMenuView.h"
@@ -233,6 +234,16 @@ TEST_F(StatusItemTest, PanelOpensWhereTheDesktopPointsAndClosesOnEscOrWhenFocusG
     pauseMenu->close();
     EXPECT_TRUE(panel.isVisible());
     Q_EMIT qGuiApp->focusWindowChanged(nullptr);
+    EXPECT_FALSE(panel.isVisible());
+
+    // With a compositor the panel carries a shadow, which is no part of it: a press on the
+    // shadow is a press outside.
+    statusItem.setCompositorCheck([] { return true; });
+    statusItem.openPanel();
+    ASSERT_EQ(panel.width(), StatusMenuView::kWidth + 2 * PanelFrame::kShadow);
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(PanelFrame::kShadow + 2, PanelFrame::kShadow + 2));
+    EXPECT_TRUE(panel.isVisible());
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(PanelFrame::kShadow - 2, 40));
     EXPECT_FALSE(panel.isVisible());
 }
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -327,11 +328,27 @@ void StatusMenuView::keyReleaseEvent(QKeyEvent *event)
     QWidget::keyReleaseEvent(event);
 }
 
+QRect StatusMenuView::cardRect() const
+{
+    const int inset = m_translucent ? PanelFrame::kShadow : 0;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void StatusMenuView::mousePressEvent(QMouseEvent *event)
+{
+    // The shadow is drawn around the panel, not part of it: a press there is a press
+    // outside, which closes a drop-down.
+    if (!cardRect().contains(event->position().toPoint())) {
+        close();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
 void StatusMenuView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const int inset = m_translucent ? PanelFrame::kShadow : 0;
-    PanelFrame::paint(p, rect().adjusted(inset, inset, -inset, -inset), palette(), m_translucent);
+    PanelFrame::paint(p, cardRect(), palette(), m_translucent);
 }
 
 void StatusMenuView::setWrappedText(QLabel *label, const QString &text)

@@ -54,6 +54,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -61,6 +62,8 @@ private:
     QLabel *addText(const char *name, const QFont &font, qreal alpha);
     PanelButton *addButton(const char *name, const QString &text, std::function<void()> action);
     void setTranslucent(bool translucent);
+    // The panel itself: the window less the shadow drawn around it, if any.
+    QRect cardRect() const;
     void addDivider();
     void addHelp();
     void refreshHelp();
