@@ -9,11 +9,10 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Cells that fail on today's build, per desktop; tighten as fixes land.
-# sway: unmanaged Xwayland windows below the bars do not get the keyboard.
 # gnome: the extension sometimes drops a new item once before taking it again.
 declare -A known_fail=(
   [xfce]=""
-  [sway]="strict keys|strict esc"
+  [sway]=""
   [gnome]="registered"
   [kde]=""
 )

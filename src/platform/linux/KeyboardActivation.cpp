@@ -20,8 +20,7 @@ Display *x11Display()
 
 bool keyboardNeedsManagedWindow()
 {
-    // sway marks an activated Xwayland window urgent instead of focusing it.
-    return x11Display() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("SWAYSOCK");
+    return x11Display() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 void requestUserActivation(std::uintptr_t nativeId)
