@@ -95,7 +95,7 @@ int main(int argc, char **argv)
     Workspace &workspace = platform->workspace();
     NotificationCenter &center = platform->notificationCenter();
     WindowList &windowList = platform->windowList();
-    const DoNotDisturb &doNotDisturb = platform->doNotDisturb();
+    DoNotDisturb &doNotDisturb = platform->doNotDisturb();
 
     BreakSettingsStore settingsStore(platform->fileSystem(), platform->configFolder(), std::cerr, clock);
     NotificationService notifier(center, bundle, workspace, loop);

@@ -84,6 +84,22 @@ TEST_F(BreakOverlayControllerTest, WindowFillingAnyDisplayOrDoNotDisturbTurnsStr
             std::tuple(strict, strict, 2u));
         controller.hide();
     }
+
+    // Turned on during a strict break, the rest of the break is gentle; turned off again,
+    // it stays gentle, as it does during a gentle break.
+    windowList.windows = Bounds{};
+    doNotDisturb.on = false;
+    controller.show(true);
+    ASSERT_TRUE(controller.lastShowWasStrict());
+    doNotDisturb.set(true);
+    EXPECT_EQ(std::pair(controller.lastShowWasStrict(), QWidget::keyboardGrabber() != nullptr),
+              std::pair(false, false));
+    EXPECT_TRUE(controller.isVisible());
+    doNotDisturb.set(false);
+    EXPECT_FALSE(controller.lastShowWasStrict());
+    controller.hide();
+    doNotDisturb.set(true);
+    EXPECT_FALSE(controller.isVisible()) << "no break, nothing shown";
 }
 
 // Qt announces a new resolution as the screen's geometry change.

@@ -34,15 +34,21 @@ constexpr double kFullscreenFraction = 0.95;
 } // namespace
 
 BreakOverlayController::BreakOverlayController(BreakEngine &engine, OverlayActions actions,
-                                               const WindowList &windowList, const DoNotDisturb &doNotDisturb,
+                                               const WindowList &windowList, DoNotDisturb &doNotDisturb,
                                                const Clock &clock, MainLoop &loop, QObject *parent)
     : QObject(parent), m_engine(engine), m_actions(std::move(actions)), m_windowList(windowList),
       m_doNotDisturb(doNotDisturb), m_clock(clock), m_loop(loop)
 {
+    // Turned on during a strict break (a call, a talk begins): the rest of it is gentle.
+    m_doNotDisturb.setChangeHandler([this] {
+        if (m_doNotDisturb.isOn() && m_lastShowWasStrict && isVisible())
+            show(true);
+    });
 }
 
 BreakOverlayController::~BreakOverlayController()
 {
+    m_doNotDisturb.setChangeHandler(nullptr);
     m_keepOnTop.cancel();
     for (QWidget *window : m_windows)
         delete window;

@@ -27,8 +27,7 @@ class BreakOverlayController final : public QObject, public OverlayPresenter {
     Q_OBJECT
 public:
     BreakOverlayController(BreakEngine &engine, OverlayActions actions, const WindowList &windowList,
-                           const DoNotDisturb &doNotDisturb, const Clock &clock, MainLoop &loop,
-                           QObject *parent = nullptr);
+                           DoNotDisturb &doNotDisturb, const Clock &clock, MainLoop &loop, QObject *parent = nullptr);
     ~BreakOverlayController() override;
 
     // Built windows unused for this long after the warning are released: the break came
@@ -73,7 +72,7 @@ private:
     BreakEngine &m_engine;
     OverlayActions m_actions;
     const WindowList &m_windowList;
-    const DoNotDisturb &m_doNotDisturb;
+    DoNotDisturb &m_doNotDisturb;
     const Clock &m_clock;
     MainLoop &m_loop;
     std::vector<QWidget *> m_windows;
